@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+// General routines shared by the windows: picture loading and message boxes.
+#pragma once
+
+#include <QString>
+#include <string>
+
+class TBitmap;
+
+// Extension of a file name in capitals without the dot; empty without a dot, "." when more
+// than four characters follow the last dot.
+std::string ExtensionFichier(const char* nom);
+std::string ExtensionFichier(const std::string& nom);
+
+// Fills destination from a ".bmp", ".jpg" or ".jpeg" file checked by its signature and
+// returns it; returns nullptr (destination unchanged) for an empty name, a missing file, or a
+// refused one (with a message). Decoding and read errors are thrown as EPlatformError.
+TBitmap* LitBitmap(const std::string& nomFichier, TBitmap* destination);
+
+// JPEG output depth, decided once at start-up from the screen's bits per pixel.
+void InitFormatJpeg(int bitsParPixel);
+
+// Modal error box with OK; warning box with OK and Cancel. Both return the answer.
+int MessageErreur(const QString& message, int aideContexte);
+int MessageAvertissement(const QString& message, int aideContexte);

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/platform/Canvas.h"
+
+#include <QImage>
+#include <string>
+
+enum class TPixelFormat { pf8bit, pf24bit };
+
+// A picture in memory: Format_RGB32 for 24-bit pictures, Format_Indexed8 with its colour
+// table for 8-bit ones. Drawing on an 8-bit bitmap turns it into a 24-bit one first.
+class TBitmap {
+public:
+    TBitmap();
+    TBitmap(const TBitmap&) = delete;
+    TBitmap& operator=(const TBitmap&) = delete;
+    virtual ~TBitmap();
+
+    int Width() const;
+    int Height() const;
+    void SetWidth(int width);   // keeps the top-left content, new pixels black
+    void SetHeight(int height); // likewise
+    void SetSize(int width, int height);
+    bool Empty() const;
+
+    TPixelFormat PixelFormat() const;
+    void SetPixelFormat(TPixelFormat format);
+
+    // Throws EPlatformError when the file cannot be read as a Windows bitmap file.
+    void LoadFromFile(const std::string& fileName);
+    // Takes the size, pixel format, palette and pixels of source.
+    void Assign(const TBitmap& source);
+    void Assign(const QImage& image);
+    // Release cached device resources; no visible change.
+    void Dormant();
+    void FreeImage();
+
+    TCanvas& Canvas();
+    const QImage& Image() const;
+    QImage& Image();
+
+private:
+    QImage image_;
+    TCanvas canvas_;
+};

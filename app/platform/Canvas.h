@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+// A drawing surface with the copy modes and line conventions of the Windows graphics interface.
+#pragma once
+
+#include "app/platform/Types.h"
+
+#include <QRect>
+#include <functional>
+
+class QImage;
+class TBitmap;
+
+enum class TCopyMode { SRCCOPY, SRCPAINT, SRCAND, SRCINVERT, BLACKNESS };
+enum class TPenStyle { psSolid, psClear };
+enum class TBrushStyle { bsSolid, bsClear };
+
+struct TPen {
+    TColor Color = clBlack;
+    int Width = 1;
+    TPenStyle Style = TPenStyle::psSolid;
+};
+
+struct TBrush {
+    TColor Color = clWhite;
+    TBrushStyle Style = TBrushStyle::bsSolid;
+};
+
+// Draws on an image owned elsewhere (a bitmap's, or a paint box's screen surface).
+// Results are exact per pixel on the colour bits; drawing outside the image is clipped.
+class TCanvas {
+public:
+    using SurfaceFn = std::function<QImage&()>;
+    using ChangedFn = std::function<void(const QRect&)>;
+
+    // surface: returns the image to draw on (it may be reallocated between calls).
+    // changed: told of every rectangle a drawing touched, already clipped; may be empty.
+    explicit TCanvas(SurfaceFn surface, ChangedFn changed = {});
+
+    TCopyMode CopyMode = TCopyMode::SRCCOPY;
+    TPen Pen;
+    TBrush Brush;
+
+    // Copies Source of canvas onto Dest with CopyMode, stretching when the sizes differ.
+    void CopyRect(const TRect& Dest, TCanvas& Canvas, const TRect& Source);
+    // Copies the whole bitmap with its top-left corner at (X, Y), with CopyMode.
+    void Draw(int X, int Y, TBitmap& Graphic);
+    // Copies Source of Bitmap onto Dest, putting Brush.Color in place of the pixels of Color.
+    void BrushCopy(const TRect& Dest, TBitmap& Bitmap, const TRect& Source, TColor Color);
+    // Fills Rect with the brush (nothing when the brush is clear).
+    void FillRect(const TRect& Rect);
+    void MoveTo(int X, int Y);
+    // Draws from the pen position to (X, Y), leaving out (X, Y) itself.
+    void LineTo(int X, int Y);
+    // Outline with the pen and inside with the brush; right and bottom edges are left out.
+    void Rectangle(int X1, int Y1, int X2, int Y2);
+
+    TColor Pixel(int X, int Y) const; // clBlack outside the surface
+    int Width() const;
+    int Height() const;
+    QImage& Surface() const;
+
+private:
+    SurfaceFn surface_;
+    ChangedFn changed_;
+    int penX_ = 0;
+    int penY_ = 0;
+};

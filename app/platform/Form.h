@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+// A secondary window: shown modally with a standard answer (mrOk, mrCancel, mrYes, mrNo) or
+// non-modally with Show(). Closing it by its close box or the platform answers mrCancel.
+class TForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm(QWidget* parent = nullptr);
+
+    // Runs the window modally (through the modal-window answerer) and returns its answer.
+    int ShowModal();
+    // A non-zero answer ends the modal showing and hides the window.
+    void SetModalResult(int result);
+    int ModalResult() const { return modalResult_; }
+
+    void Show() { show(); }
+    void Hide() { hide(); }
+    bool Visible() const { return isVisible(); }
+
+    void reject() override;
+
+private:
+    int modalResult_ = 0;
+};
+
+// Seam: who answers modal windows (the window's own event loop by default).
+class IModalAnswerer {
+public:
+    virtual ~IModalAnswerer() = default;
+    virtual int ShowModal(TForm& form) = 0;
+};
+
+// Installs answerer; nullptr restores the default.
+void SetModalAnswerer(std::unique_ptr<IModalAnswerer> answerer);

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <memory>
+#include <string>
+
+constexpr unsigned SND_SYNC = 0;  // returns when the sound has played
+constexpr unsigned SND_ASYNC = 1; // returns at once; the sound plays until another replaces it
+
+// Plays a WAV file; a new sound stops the one playing. A missing or unreadable file plays a
+// short default chime; without an audio device nothing is heard and nothing fails.
+void sndPlaySoundA(const std::string& fileName, unsigned flags);
+
+// Seam: who plays the sounds (SDL2 audio by default).
+class ISoundPlayer {
+public:
+    virtual ~ISoundPlayer() = default;
+    virtual void Play(const std::string& fileName, unsigned flags) = 0;
+};
+
+// Installs player; nullptr restores the default.
+void SetSoundPlayer(std::unique_ptr<ISoundPlayer> player);

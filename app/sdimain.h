@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+// The main window: owns the settings, the board, the background and the bird. Its game
+// members are defined by concern in game/ (board.cpp, scene.cpp, play.cpp, bird.cpp).
+#pragma once
+
+#include "app/platform/Bitmap.h"
+#include "app/platform/PaintBox.h"
+#include "app/platform/Types.h"
+#include "game/Grille.h"
+
+#include <QMainWindow>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+class QAction;
+class QFileDialog;
+class QPushButton;
+class QTimer;
+class QToolBar;
+namespace Ui {
+class SDIAppForm;
+}
+
+class TBltBitmap;
+
+class TSDIAppForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TSDIAppForm(QWidget* parent = nullptr);
+    ~TSDIAppForm() override;
+
+    // Components of the layout.
+    TPaintBox* PB = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QPushButton* Savane = nullptr;
+    QPushButton* Polaire = nullptr;
+    QTimer* Timer1 = nullptr;
+    QFileDialog* OpenDialog = nullptr;
+    QFileDialog* SaveDialog = nullptr;
+
+    // Client area: everything below the menu bar, the toolbar included.
+    int ClientWidth() const;
+    int ClientHeight() const;
+    void SetClientSize(int width, int height);
+    int HauteurBarreOutils() const; // height of ToolBar1
+
+    // Settings (read at construction, written on close).
+    int TypeJeu = 0;
+    int MaxAnim[2] = {5, 5};
+    bool DessCases = true;
+    bool DessEnviron = true;
+    int ChoixImage = 0;
+    bool Bruitage = true;
+    std::string FichierParametres() const; // the program's path with the extension ".INI"
+    void LitParametres();
+    void EcritParametres();
+
+    // Board and new game.
+    int NbAnimaux[2] = {12, 10};
+    GRILLE Grille[NbLignes][NbColonnes];
+    int LigneSel = -1;
+    int ColonneSel = -1;
+    int LigneImage = 0;
+    int ColonneImage = 0;
+    std::unique_ptr<TBitmap> Fond;
+    int LargeurCase = 0;
+    int HauteurCase = 0;
+    FILE* Espion = nullptr; // the trace "espion.log"; null when it could not be created
+    void NouveauJeu();
+    void InitGrille();
+    bool ChargeFond(const std::string& nomFichier);
+
+    // Scene drawing and the resting bird.
+    bool EnVol = false;
+    int XOiseau = 0;
+    int YOiseau = 0;
+    int LargeurOiseau = 0;
+    int HauteurOiseau = 0;
+    void PBPaint();
+    void DessineScene(int largeur, int hauteur, TCanvas& canvas);
+    void CopieFond(TBitmap& cible);
+    void DessineGrille(TBitmap& cible);
+    // Draws picture at (gauche, haut), pure black transparent; alters picture (black to white).
+    void DessineTransparent(TBitmap& image, int largeur, int hauteur, int gauche, int haut,
+                            bool dansFond);
+    void DessineOiseau(int x, int y);
+    void EffaceOiseau();
+
+    // Play.
+    void PBMouseDown(TMouseButton bouton, TShiftState shift, int X, int Y);
+    void PBMouseUp(TMouseButton bouton, TShiftState shift, int X, int Y);
+    void PBMouseMove(TShiftState shift, int X, int Y);
+    void Timer1Timer();
+    void CacheCase(int ligne, int colonne);
+    void MontrePhoto(int ligne, int colonne);
+    void JoueCri(int ligne, int colonne);
+
+    // Bird flight.
+    void AnimeOiseau(int x, int y);
+    void Attente(int millisecondes, bool sansMessages);
+
+    // Commands and closing.
+    void FormShow();
+    void SavaneClick();
+    void PolaireClick();
+    void mOptionsClick();
+    void FileNew1Execute();
+    void FileOpen1Execute();
+    void FileSave1Execute();
+    void FileExit1Execute();
+    void HelpAbout1Execute();
+    void FormClose();
+    // New game, then the surface repainted and pending messages processed.
+    void LanceNouveauJeu();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::SDIAppForm> ui;
+};
+
+// Windows of the program, created at start-up in this order and living until it ends.
+class TAboutBox;
+class TMessConf;
+class TBravo;
+class TOptions;
+class TEnviron;
+extern TSDIAppForm* SDIAppForm;
+extern TAboutBox* AboutBox;
+extern TMessConf* MessConf;
+extern TBravo* Bravo;
+extern TOptions* Options;
+extern TEnviron* Environ;

@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: MIT
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+TEST(Environment, RunsOffscreen) {
+    EXPECT_EQ(QGuiApplication::platformName(), "offscreen");
+}

@@ -1,0 +1,4 @@
+// SPDX-License-Identifier: MIT
+#include "windows/UEnviron.h"
+
+TEnviron::TEnviron(QWidget* parent) : TForm(parent) {}
