@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Installs what building, playing, testing and packaging need on Debian 12, only what is
+# missing, then the npm packages of the asset generator. Safe to run again.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+packages=(
+    build-essential cmake ninja-build pkg-config ccache clang file dpkg-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
+    libjpeg62-turbo-dev libsdl2-dev libsimpleini-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth xdotool x11-utils fonts-dejavu-core
+    desktop-file-utils appstream
+)
+# A Node.js installed by other means (for instance with npm bundled) is kept as it is.
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        echo "Il faut être root, ou avoir sudo, pour installer : ${missing[*]}" >&2
+        exit 1
+    fi
+}
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [ "$status" = installed ] || missing+=("$package")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The asset generator draws on npm packages; reinstall only when the manifests changed.
+if [ -f package.json ]; then
+    stamp=node_modules/.kornibelle-installed
+    manifests=$(cat package.json package-lock.json 2>/dev/null | sha256sum | cut -d' ' -f1)
+    if [ "$(cat "$stamp" 2>/dev/null)" != "$manifests" ]; then
+        if [ -f package-lock.json ]; then
+            npm ci --no-audit --no-fund
+        else
+            npm install --no-audit --no-fund
+        fi
+        echo "$manifests" >"$stamp"
+    fi
+fi

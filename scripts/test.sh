@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Sets everything up, builds with the tests and runs them all; then builds the same suite with
+# AddressSanitizer and UndefinedBehaviorSanitizer (leak detection on) and runs it again.
+# Fails when anything fails.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+scripts/setup.sh
+
+# Tests that start the real program need a display; the others run offscreen.
+run_tests() {
+    local build_dir=$1
+    local ctest=(ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)" --timeout 300)
+    if [ -d tests/e2e ]; then
+        xvfb-run -a -s "-screen 0 1280x1024x24" "${ctest[@]}"
+    else
+        "${ctest[@]}"
+    fi
+}
+
+echo "== Build and tests"
+scripts/build.sh -DKORNIBELLE_TESTS=ON -DKORNIBELLE_BENCH=ON
+run_tests build
+
+echo "== Build and tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+# The default pictures and sounds are not needed by the tests: not generated here.
+BUILD_DIR=build-sanitize scripts/build.sh -DKORNIBELLE_TESTS=ON -DKORNIBELLE_SANITIZE=ON \
+    -DKORNIBELLE_ASSETS=OFF -DKORNIBELLE_BENCH=OFF
+export ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+run_tests build-sanitize
