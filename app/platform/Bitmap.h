@@ -41,6 +41,12 @@ public:
     QImage& Image();
 
 private:
+    void Resize(int width, int height);
+
     QImage image_;
     TCanvas canvas_;
+    // Kept apart from image_: a picture with one side 0 has no image but keeps the other side.
+    int width_ = 0;
+    int height_ = 0;
+    TPixelFormat format_ = TPixelFormat::pf24bit;
 };

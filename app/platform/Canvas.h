@@ -5,6 +5,7 @@
 #include "app/platform/Types.h"
 
 #include <QRect>
+#include <cstdint>
 #include <functional>
 
 class QImage;
@@ -60,6 +61,11 @@ public:
     QImage& Surface() const;
 
 private:
+    QImage& Target(); // the surface, turned into a 32-bit image to be drawn on
+    void Changed(const QRect& rect);
+    QRect PenSquare(std::int64_t x, std::int64_t y) const;
+    QRect DrawLine(int x0, int y0, int x1, int y1);
+
     SurfaceFn surface_;
     ChangedFn changed_;
     int penX_ = 0;

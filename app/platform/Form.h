@@ -22,6 +22,10 @@ public:
     bool Visible() const { return isVisible(); }
 
     void reject() override;
+    void done(int result) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int modalResult_ = 0;

@@ -41,9 +41,11 @@ protected:
 
 private:
     void SurfaceChanged(const QRect& rect);
+    void RunOnPaint();
 
     QImage surface_;
     TCanvas canvas_;
     bool needsPaint_ = true;
     bool painting_ = false;
+    bool clickPending_ = false;
 };

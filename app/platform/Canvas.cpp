@@ -1,0 +1,354 @@
+// SPDX-License-Identifier: MIT
+#include "app/platform/Canvas.h"
+
+#include "app/platform/Bitmap.h"
+
+#include <QImage>
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr std::uint32_t kOpaque = 0xFF000000u;
+
+bool IsDirect32(QImage::Format format) {
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32;
+}
+
+template <TCopyMode Mode> void ApplyRow(std::uint32_t* dst, const std::uint32_t* src, int count) {
+    for (int i = 0; i < count; ++i) {
+        if constexpr (Mode == TCopyMode::SRCCOPY) {
+            dst[i] = src[i] | kOpaque;
+        } else if constexpr (Mode == TCopyMode::SRCPAINT) {
+            dst[i] = dst[i] | src[i] | kOpaque;
+        } else if constexpr (Mode == TCopyMode::SRCAND) {
+            dst[i] = (dst[i] & src[i]) | kOpaque;
+        } else if constexpr (Mode == TCopyMode::SRCINVERT) {
+            dst[i] = (dst[i] ^ src[i]) | kOpaque;
+        } else {
+            dst[i] = kOpaque;
+        }
+    }
+}
+
+void ApplyRow(TCopyMode mode, std::uint32_t* dst, const std::uint32_t* src, int count) {
+    switch (mode) {
+    case TCopyMode::SRCCOPY:
+        ApplyRow<TCopyMode::SRCCOPY>(dst, src, count);
+        break;
+    case TCopyMode::SRCPAINT:
+        ApplyRow<TCopyMode::SRCPAINT>(dst, src, count);
+        break;
+    case TCopyMode::SRCAND:
+        ApplyRow<TCopyMode::SRCAND>(dst, src, count);
+        break;
+    case TCopyMode::SRCINVERT:
+        ApplyRow<TCopyMode::SRCINVERT>(dst, src, count);
+        break;
+    case TCopyMode::BLACKNESS:
+        ApplyRow<TCopyMode::BLACKNESS>(dst, src, count);
+        break;
+    }
+}
+
+// Maps the destination span [d0, d0 + dn) onto the source span [s0, s0 + sn) by nearest
+// neighbour and keeps the destination indexes that land inside both [0, dLimit) and
+// [0, sLimit). Returns the first kept destination index and the source index of each one.
+struct AxisMap {
+    int first = 0;
+    std::vector<int> source;
+};
+
+AxisMap MapAxis(std::int64_t d0, std::int64_t dn, std::int64_t s0, std::int64_t sn, int dLimit,
+                int sLimit) {
+    AxisMap map;
+    const std::int64_t lo = std::max<std::int64_t>(d0, 0);
+    const std::int64_t hi = std::min<std::int64_t>(d0 + dn, dLimit);
+    for (std::int64_t d = lo; d < hi; ++d) {
+        const std::int64_t s = s0 + (d - d0) * sn / dn;
+        if (s < 0 || s >= sLimit) {
+            if (!map.source.empty()) {
+                break; // the mapping is monotonic: nothing further lands inside
+            }
+            continue;
+        }
+        if (map.source.empty()) {
+            map.first = int(d);
+        }
+        map.source.push_back(int(s));
+    }
+    return map;
+}
+
+bool IsIdentity(const std::vector<int>& source) {
+    return source.back() - source.front() + 1 == int(source.size());
+}
+
+QRect ClipToImage(const QImage& image, std::int64_t left, std::int64_t top, std::int64_t right,
+                  std::int64_t bottom) {
+    const std::int64_t l = std::max<std::int64_t>(left, 0);
+    const std::int64_t t = std::max<std::int64_t>(top, 0);
+    const std::int64_t r = std::min<std::int64_t>(right, image.width());
+    const std::int64_t b = std::min<std::int64_t>(bottom, image.height());
+    if (l >= r || t >= b) {
+        return {};
+    }
+    return QRect(int(l), int(t), int(r - l), int(b - t));
+}
+
+void FillClipped(QImage& image, const QRect& rect, TColor color) {
+    const std::uint32_t value = color | kOpaque;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y)) + rect.left();
+        std::fill(row, row + rect.width(), value);
+    }
+}
+
+// Copies source onto destination with mode, stretching by nearest neighbour and clipping to
+// both images. replace, when given, swaps one source colour for another before the copy.
+QRect Blit(QImage& dst, const TRect& dest, const QImage& src, const TRect& source, TCopyMode mode,
+           std::optional<std::pair<TColor, TColor>> replace = std::nullopt) {
+    const std::int64_t dw = std::int64_t(dest.Right) - dest.Left;
+    const std::int64_t dh = std::int64_t(dest.Bottom) - dest.Top;
+    const std::int64_t sw = std::int64_t(source.Right) - source.Left;
+    const std::int64_t sh = std::int64_t(source.Bottom) - source.Top;
+    if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) {
+        return {};
+    }
+    const AxisMap cols = MapAxis(dest.Left, dw, source.Left, sw, dst.width(), src.width());
+    const AxisMap rows = MapAxis(dest.Top, dh, source.Top, sh, dst.height(), src.height());
+    if (cols.source.empty() || rows.source.empty()) {
+        return {};
+    }
+    const QRect touched(cols.first, rows.first, int(cols.source.size()), int(rows.source.size()));
+    if (mode == TCopyMode::BLACKNESS) {
+        FillClipped(dst, touched, clBlack);
+        return touched;
+    }
+
+    // Work on a 32-bit view of the source part; a private copy when the source is in another
+    // format or shares its pixels with the destination (a canvas copied onto itself).
+    const QRect part(cols.source.front(), rows.source.front(),
+                     cols.source.back() - cols.source.front() + 1,
+                     rows.source.back() - rows.source.front() + 1);
+    dst.bits(); // detach first, so that sharing below means the very same pixels
+    QImage copy;
+    const QImage* view = &src;
+    QPoint origin(0, 0);
+    if (!IsDirect32(src.format()) || src.constBits() == dst.constBits()) {
+        copy = src.copy(part).convertToFormat(QImage::Format_RGB32);
+        view = &copy;
+        origin = part.topLeft();
+    }
+
+    const bool straight = !replace && IsIdentity(cols.source);
+    std::vector<std::uint32_t> gathered(straight ? 0 : cols.source.size());
+    const int count = touched.width();
+    for (int i = 0; i < touched.height(); ++i) {
+        const auto* srow = reinterpret_cast<const std::uint32_t*>(
+            view->constScanLine(rows.source[i] - origin.y()));
+        auto* drow =
+            reinterpret_cast<std::uint32_t*>(dst.scanLine(touched.top() + i)) + touched.left();
+        const std::uint32_t* line = srow + (cols.source.front() - origin.x());
+        if (!straight) {
+            for (int x = 0; x < count; ++x) {
+                std::uint32_t pixel = srow[cols.source[x] - origin.x()];
+                if (replace && (pixel & 0xFFFFFFu) == replace->first) {
+                    pixel = replace->second;
+                }
+                gathered[x] = pixel;
+            }
+            line = gathered.data();
+        }
+        ApplyRow(mode, drow, line, count);
+    }
+    return touched;
+}
+
+} // namespace
+
+TCanvas::TCanvas(SurfaceFn surface, ChangedFn changed)
+    : surface_(std::move(surface)), changed_(std::move(changed)) {}
+
+QImage& TCanvas::Surface() const {
+    return surface_();
+}
+
+int TCanvas::Width() const {
+    return Surface().width();
+}
+
+int TCanvas::Height() const {
+    return Surface().height();
+}
+
+TColor TCanvas::Pixel(int X, int Y) const {
+    const QImage& image = Surface();
+    if (!image.valid(X, Y)) {
+        return clBlack;
+    }
+    return image.pixel(X, Y) & 0xFFFFFFu;
+}
+
+QImage& TCanvas::Target() {
+    QImage& image = Surface();
+    if (image.format() != QImage::Format_RGB32 && !image.isNull()) {
+        image = image.convertToFormat(QImage::Format_RGB32);
+    }
+    return image;
+}
+
+void TCanvas::Changed(const QRect& rect) {
+    if (changed_ && !rect.isEmpty()) {
+        changed_(rect);
+    }
+}
+
+void TCanvas::CopyRect(const TRect& Dest, TCanvas& Canvas, const TRect& Source) {
+    QImage& dst = Target();
+    Changed(Blit(dst, Dest, Canvas.Surface(), Source, CopyMode));
+}
+
+void TCanvas::Draw(int X, int Y, TBitmap& Graphic) {
+    const int w = Graphic.Width();
+    const int h = Graphic.Height();
+    auto end = [](int start, int size) {
+        return int(std::min<std::int64_t>(std::int64_t(start) + size, INT32_MAX));
+    };
+    CopyRect(TRect{X, Y, end(X, w), end(Y, h)}, Graphic.Canvas(), TRect{0, 0, w, h});
+}
+
+void TCanvas::BrushCopy(const TRect& Dest, TBitmap& Bitmap, const TRect& Source, TColor Color) {
+    QImage& dst = Target();
+    Changed(Blit(dst, Dest, Bitmap.Canvas().Surface(), Source, TCopyMode::SRCCOPY,
+                 std::pair{Color & 0xFFFFFFu, Brush.Color & 0xFFFFFFu}));
+}
+
+void TCanvas::FillRect(const TRect& Rect) {
+    if (Brush.Style == TBrushStyle::bsClear) {
+        return;
+    }
+    QImage& dst = Target();
+    const QRect rect = ClipToImage(dst, Rect.Left, Rect.Top, Rect.Right, Rect.Bottom);
+    if (rect.isEmpty()) {
+        return;
+    }
+    FillClipped(dst, rect, Brush.Color);
+    Changed(rect);
+}
+
+void TCanvas::MoveTo(int X, int Y) {
+    penX_ = X;
+    penY_ = Y;
+}
+
+void TCanvas::LineTo(int X, int Y) {
+    if (Pen.Style != TPenStyle::psClear) {
+        Changed(DrawLine(penX_, penY_, X, Y));
+    }
+    MoveTo(X, Y);
+}
+
+// A pen of width w covers a w x w square centred on each point of the line.
+QRect TCanvas::PenSquare(std::int64_t x, std::int64_t y) const {
+    const int w = std::max(Pen.Width, 1);
+    const std::int64_t left = x - (w - 1) / 2;
+    const std::int64_t top = y - (w - 1) / 2;
+    return ClipToImage(Surface(), left, top, left + w, top + w);
+}
+
+// Bresenham's line from (x0, y0) up to, but not including, (x1, y1); the steps along the main
+// axis that cannot reach the surface are skipped, so any coordinates are cheap.
+QRect TCanvas::DrawLine(int x0, int y0, int x1, int y1) {
+    QImage& dst = Target();
+    if (dst.isNull()) {
+        return {};
+    }
+    const std::int64_t dx = std::int64_t(x1) - x0;
+    const std::int64_t dy = std::int64_t(y1) - y0;
+    const bool alongX = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
+    const std::int64_t major = alongX ? dx : dy;
+    const std::int64_t minor = alongX ? dy : dx;
+    const std::int64_t steps = major < 0 ? -major : major;
+    if (steps == 0) {
+        return {};
+    }
+    const std::int64_t majorSign = major < 0 ? -1 : 1;
+    const std::int64_t minorAbs = minor < 0 ? -minor : minor;
+    const std::int64_t minorSign = minor < 0 ? -1 : 1;
+    const std::int64_t start = alongX ? x0 : y0;
+    const std::int64_t limit = alongX ? dst.width() : dst.height();
+    const int reach = std::max(Pen.Width, 1);
+
+    // Steps whose main coordinate lies within reach of [0, limit).
+    std::int64_t first = 0;
+    std::int64_t last = steps - 1;
+    const std::int64_t lowEdge = -reach;
+    const std::int64_t highEdge = limit + reach;
+    auto stepOf = [&](std::int64_t coordinate) { return (coordinate - start) * majorSign; };
+    if (majorSign > 0) {
+        first = std::max(first, stepOf(lowEdge));
+        last = std::min(last, stepOf(highEdge));
+    } else {
+        first = std::max(first, stepOf(highEdge));
+        last = std::min(last, stepOf(lowEdge));
+    }
+
+    QRect touched;
+    for (std::int64_t i = first; i <= last; ++i) {
+        const std::int64_t a = start + majorSign * i;
+        const std::int64_t b =
+            (alongX ? y0 : x0) + minorSign * ((2 * i * minorAbs + steps) / (2 * steps));
+        const QRect square = alongX ? PenSquare(a, b) : PenSquare(b, a);
+        if (square.isEmpty()) {
+            continue;
+        }
+        FillClipped(dst, square, Pen.Color);
+        touched |= square;
+    }
+    return touched;
+}
+
+void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
+    const int left = std::min(X1, X2);
+    const int right = std::max(X1, X2);
+    const int top = std::min(Y1, Y2);
+    const int bottom = std::max(Y1, Y2);
+    if (left == right || top == bottom) {
+        return;
+    }
+    const bool outline = Pen.Style != TPenStyle::psClear;
+    QRect touched;
+    if (Brush.Style != TBrushStyle::bsClear) {
+        // Without a pen the figure is one pixel smaller, as the graphics interface does it.
+        QImage& dst = Target();
+        const QRect inside =
+            ClipToImage(dst, left, top, outline ? right : right - 1, outline ? bottom : bottom - 1);
+        if (!inside.isEmpty()) {
+            FillClipped(dst, inside, Brush.Color);
+            touched |= inside;
+        }
+    }
+    if (outline) {
+        const std::int64_t r = std::int64_t(right) - 1;
+        const std::int64_t b = std::int64_t(bottom) - 1;
+        if (r - left < 2 || b - top < 2) {
+            // Too thin for an inside: every pixel belongs to the outline.
+            QImage& dst = Target();
+            const QRect all = ClipToImage(dst, left, top, right, bottom);
+            if (!all.isEmpty()) {
+                FillClipped(dst, all, Pen.Color);
+                touched |= all;
+            }
+        } else {
+            touched |= DrawLine(left, top, int(r), top);
+            touched |= DrawLine(int(r), top, int(r), int(b));
+            touched |= DrawLine(int(r), int(b), left, int(b));
+            touched |= DrawLine(left, int(b), left, top);
+        }
+    }
+    Changed(touched);
+}

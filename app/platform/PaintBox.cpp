@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: MIT
+#include "app/platform/PaintBox.h"
+
+#include "app/platform/Guard.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+std::optional<TMouseButton> ButtonOf(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return TMouseButton::mbLeft;
+    case Qt::RightButton:
+        return TMouseButton::mbRight;
+    case Qt::MiddleButton:
+        return TMouseButton::mbMiddle;
+    default:
+        return std::nullopt;
+    }
+}
+
+TShiftState ShiftOf(const QMouseEvent& event) {
+    TShiftState shift = 0;
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    const Qt::MouseButtons buttons = event.buttons();
+    if (modifiers & Qt::ShiftModifier) {
+        shift |= ssShift;
+    }
+    if (modifiers & Qt::AltModifier) {
+        shift |= ssAlt;
+    }
+    if (modifiers & Qt::ControlModifier) {
+        shift |= ssCtrl;
+    }
+    if (buttons & Qt::LeftButton) {
+        shift |= ssLeft;
+    }
+    if (buttons & Qt::RightButton) {
+        shift |= ssRight;
+    }
+    if (buttons & Qt::MiddleButton) {
+        shift |= ssMiddle;
+    }
+    return shift;
+}
+
+QPoint PixelOf(const QMouseEvent& event) {
+    return QPoint(int(std::floor(event.position().x())), int(std::floor(event.position().y())));
+}
+
+} // namespace
+
+TPaintBox::TPaintBox(QWidget* parent)
+    : QWidget(parent), canvas_([this]() -> QImage& { return surface_; },
+                               [this](const QRect& rect) { SurfaceChanged(rect); }) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    surface_ = QImage(size(), QImage::Format_RGB32);
+    surface_.fill(QColor::fromRgb(Color));
+}
+
+TCanvas& TPaintBox::Canvas() {
+    return canvas_;
+}
+
+void TPaintBox::Repaint() {
+    needsPaint_ = true;
+    if (isVisible()) {
+        repaint();
+    } else {
+        RunOnPaint();
+    }
+}
+
+void TPaintBox::Refresh() {
+    Repaint();
+}
+
+void TPaintBox::RunOnPaint() {
+    needsPaint_ = false;
+    if (!OnPaint) {
+        return;
+    }
+    painting_ = true;
+    Guard(OnPaint);
+    painting_ = false;
+}
+
+void TPaintBox::SurfaceChanged(const QRect& rect) {
+    // Drawings made between paints must show at once, even in a handler that waits
+    // without handling messages.
+    if (!painting_) {
+        repaint(rect);
+    }
+}
+
+void TPaintBox::paintEvent(QPaintEvent* event) {
+    if (needsPaint_) {
+        RunOnPaint();
+    }
+    QPainter painter(this);
+    painter.drawImage(event->rect(), surface_, event->rect());
+}
+
+void TPaintBox::resizeEvent(QResizeEvent* event) {
+    surface_ = QImage(event->size(), QImage::Format_RGB32);
+    surface_.fill(QColor::fromRgb(Color));
+    needsPaint_ = true;
+}
+
+void TPaintBox::mousePressEvent(QMouseEvent* event) {
+    const std::optional<TMouseButton> button = ButtonOf(event->button());
+    if (!button) {
+        return;
+    }
+    const QPoint at = PixelOf(*event);
+    if (*button == TMouseButton::mbLeft) {
+        clickPending_ = rect().contains(at);
+    }
+    if (OnMouseDown) {
+        Guard([&] { OnMouseDown(*button, ShiftOf(*event), at.x(), at.y()); });
+    }
+}
+
+void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
+    const std::optional<TMouseButton> button = ButtonOf(event->button());
+    if (!button) {
+        return;
+    }
+    const QPoint at = PixelOf(*event);
+    // As the toolkit does it: the click of a left press and release inside, before the
+    // release itself.
+    if (*button == TMouseButton::mbLeft) {
+        const bool click = clickPending_ && rect().contains(at);
+        clickPending_ = false;
+        if (click && OnClick) {
+            Guard(OnClick);
+        }
+    }
+    if (OnMouseUp) {
+        Guard([&] { OnMouseUp(*button, ShiftOf(*event), at.x(), at.y()); });
+    }
+}
+
+void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = PixelOf(*event);
+    if (OnMouseMove) {
+        Guard([&] { OnMouseMove(ShiftOf(*event), at.x(), at.y()); });
+    }
+}
+
+#include "moc_PaintBox.cpp"

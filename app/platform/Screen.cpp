@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#include "app/platform/Screen.h"
+
+#include <QBitmap>
+#include <QGuiApplication>
+#include <QScreen>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+class PrimaryWorkArea : public IWorkArea {
+public:
+    TRect Get() override {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen == nullptr) {
+            return {};
+        }
+        const QRect area = screen->availableGeometry();
+        return TRect{area.left(), area.top(), area.left() + area.width(),
+                     area.top() + area.height()};
+    }
+};
+
+std::unique_ptr<IWorkArea>& Provider() {
+    static std::unique_ptr<IWorkArea> provider = std::make_unique<PrimaryWorkArea>();
+    return provider;
+}
+
+} // namespace
+
+TRect WorkArea() {
+    return Provider()->Get();
+}
+
+void SetWorkArea(std::unique_ptr<IWorkArea> workArea) {
+    Provider() = workArea ? std::move(workArea) : std::make_unique<PrimaryWorkArea>();
+}
+
+int ScreenBitsPerPixel() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->depth() : 24;
+}
+
+const QCursor& crVide() {
+    // Made once and never destroyed: a cursor must not outlive the application object,
+    // and static destruction runs after it.
+    static const QCursor* cursor = [] {
+        Q_INIT_RESOURCE(platform);
+        const QBitmap bitmap(QStringLiteral(":/platform/vide.xbm"));
+        const QBitmap mask(QStringLiteral(":/platform/vide_masque.xbm"));
+        return new QCursor(bitmap, mask, 0, 0);
+    }();
+    return *cursor;
+}
+
+int MulDiv(int a, int b, int c) {
+    if (c == 0) {
+        return -1;
+    }
+    const std::int64_t product = std::int64_t(a) * b;
+    const bool negative = (product < 0) != (c < 0);
+    const std::uint64_t magnitude = product < 0 ? std::uint64_t(-product) : std::uint64_t(product);
+    const std::uint64_t divisor = c < 0 ? std::uint64_t(-std::int64_t(c)) : std::uint64_t(c);
+    const std::uint64_t quotient = (magnitude + divisor / 2) / divisor;
+    const std::uint64_t limit = negative ? std::uint64_t(std::numeric_limits<int>::max()) + 1
+                                         : std::numeric_limits<int>::max();
+    if (quotient > limit) {
+        return -1;
+    }
+    return negative ? int(-std::int64_t(quotient)) : int(quotient);
+}

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+#include "app/platform/IniFile.h"
+#include "support/Fakes.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+std::string Read(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return file.readAll().toStdString();
+}
+
+void Write(const QString& path, const std::string& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content.data(), qint64(content.size()));
+}
+
+class IniFileTest : public testing::Test {
+protected:
+    DossierTemp dossier;
+    QString path = dossier.Chemin("game.INI");
+    std::string name = path.toStdString();
+};
+
+TEST_F(IniFileTest, ReadsNamesWithoutCaseAndAnythingButANumberAsTheDefault) {
+    Write(path, "[Jeu]\nTypeJeu=1\n[cases]\ndess=yes\nVide=\nEspaces= 7 \nSigne=-3\n"
+                "Moitie=12abc\nEnorme=99999999999\n[Environ]\nDess=0\nBruitage=2\n");
+    const TIniFile ini(name);
+    EXPECT_EQ(ini.ReadInteger("JEU", "typejeu", 0), 1);
+    EXPECT_TRUE(ini.ReadBool("Cases", "Dess", true));
+    EXPECT_FALSE(ini.ReadBool("Cases", "Dess", false));
+    EXPECT_EQ(ini.ReadInteger("Cases", "Vide", 4), 4);
+    EXPECT_EQ(ini.ReadInteger("Cases", "Espaces", 4), 7);
+    EXPECT_EQ(ini.ReadInteger("Cases", "Signe", 4), -3);
+    EXPECT_EQ(ini.ReadInteger("Cases", "Moitie", 4), 4);
+    EXPECT_EQ(ini.ReadInteger("Cases", "Enorme", 4), 4);
+    EXPECT_EQ(ini.ReadInteger("Cases", "Absente", 4), 4);
+    EXPECT_EQ(ini.ReadInteger("Absente", "Dess", 4), 4);
+    EXPECT_FALSE(ini.ReadBool("Environ", "Dess", true));
+    EXPECT_TRUE(ini.ReadBool("Environ", "Bruitage", false));
+}
+
+TEST_F(IniFileTest, AMissingFileReadsDefaultsAndTheFirstWriteCreatesIt) {
+    {
+        const TIniFile ini(name);
+        EXPECT_EQ(ini.ReadInteger("MaxAnim", "0", 5), 5);
+    }
+    TIniFile ini(name);
+    EXPECT_TRUE(ini.WriteInteger("Jeu", "TypeJeu", 0));
+    EXPECT_TRUE(ini.WriteInteger("MaxAnim", "Savane", 5));
+    EXPECT_TRUE(ini.WriteBool("Cases", "Dess", true));
+    EXPECT_TRUE(ini.WriteBool("Form", "InitMax", false));
+    EXPECT_EQ(Read(path),
+              "[Jeu]\nTypeJeu=0\n[MaxAnim]\nSavane=5\n[Cases]\nDess=1\n[Form]\nInitMax=0\n");
+    EXPECT_EQ(TIniFile(name).ReadInteger("maxanim", "SAVANE", 0), 5);
+}
+
+TEST_F(IniFileTest, UpdatesInPlaceAndAppendsNewKeysAndSections) {
+    Write(path, "[MaxAnim]\n0=3\n1=8\n[Cases]\nDess=1\n");
+    TIniFile ini(name);
+    EXPECT_TRUE(ini.WriteInteger("maxanim", "savane", 4));
+    EXPECT_TRUE(ini.WriteBool("CASES", "dess", false));
+    EXPECT_TRUE(ini.WriteInteger("Image", "Choix", 1));
+    EXPECT_EQ(Read(path), "[MaxAnim]\n0=3\n1=8\nsavane=4\n[Cases]\nDess=0\n[Image]\nChoix=1\n");
+    EXPECT_EQ(ini.ReadInteger("MaxAnim", "0", 5), 3);
+    EXPECT_EQ(ini.ReadInteger("MaxAnim", "Savane", 5), 4);
+}
+
+TEST_F(IniFileTest, AFileThatCannotBeWrittenStaysAsItWas) {
+    const std::string before = "[Jeu]\r\nTypeJeu=1\r\n; a comment\r\n";
+    Write(path, before);
+    QFile::setPermissions(path, QFile::ReadOwner);
+    TIniFile ini(name);
+    EXPECT_FALSE(ini.WriteInteger("Jeu", "TypeJeu", 0));
+    EXPECT_FALSE(ini.WriteBool("Form", "InitMax", true));
+    EXPECT_EQ(Read(path), before);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+TEST_F(IniFileTest, AFolderThatCannotBeWrittenMakesTheWriteFail) {
+    const QString folder = dossier.Chemin();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    TIniFile ini(name);
+    const bool written = ini.WriteInteger("Jeu", "TypeJeu", 0);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+} // namespace

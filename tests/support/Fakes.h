@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: MIT
+// Fakes behind the platform seams. Each installs itself on construction and restores the
+// real implementation on destruction; keep one alive for the span of a test.
+#pragma once
+
+#include "app/platform/Dialogs.h"
+#include "app/platform/Form.h"
+#include "app/platform/Sound.h"
+#include "app/platform/Types.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Records every message box instead of showing it, and answers `answer`.
+class FakeMessages {
+public:
+    struct Message {
+        QString text;
+        TMsgDlgType type;
+        TMsgDlgButtons buttons;
+    };
+
+    FakeMessages();
+    ~FakeMessages();
+    FakeMessages(const FakeMessages&) = delete;
+    FakeMessages& operator=(const FakeMessages&) = delete;
+
+    std::vector<Message> messages;
+    int answer = mrOk;
+};
+
+// Records the windows shown modally instead of running them. Each showing first runs
+// onShow (when set) on the form; the answer is then the form's own ModalResult() if onShow
+// set one, else the next of `answers`, else `defaultAnswer`. The form's ModalResult() is
+// left at the answer.
+class FakeModal {
+public:
+    FakeModal();
+    ~FakeModal();
+    FakeModal(const FakeModal&) = delete;
+    FakeModal& operator=(const FakeModal&) = delete;
+
+    // Class names (e.g. "TBravo") of the forms shown, in order; forms may be gone since.
+    std::vector<QString> shown;
+    std::deque<int> answers;
+    int defaultAnswer = mrCancel;
+    std::function<void(TForm&)> onShow;
+
+    int Count(const QString& className) const;
+};
+
+// Records every sound played, in order.
+class FakeSound {
+public:
+    struct Played {
+        std::string fileName;
+        unsigned flags;
+    };
+
+    FakeSound();
+    ~FakeSound();
+    FakeSound(const FakeSound&) = delete;
+    FakeSound& operator=(const FakeSound&) = delete;
+
+    std::vector<Played> played;
+};
+
+// Makes WorkArea() return `area`.
+class FakeWorkArea {
+public:
+    explicit FakeWorkArea(const TRect& area);
+    ~FakeWorkArea();
+    FakeWorkArea(const FakeWorkArea&) = delete;
+    FakeWorkArea& operator=(const FakeWorkArea&) = delete;
+
+    TRect area;
+};
+
+// A new empty folder made the working folder; the previous one is restored and the folder
+// removed on destruction.
+class DossierTemp {
+public:
+    DossierTemp();
+    ~DossierTemp();
+    DossierTemp(const DossierTemp&) = delete;
+    DossierTemp& operator=(const DossierTemp&) = delete;
+
+    // Absolute path of the folder, and of a name relative to it.
+    QString Chemin() const;
+    QString Chemin(const QString& relative) const;
+
+private:
+    QTemporaryDir dir_;
+    QString previous_;
+};
