@@ -14,7 +14,8 @@ std::string ExtensionFichier(const std::string& nom);
 
 // Fills destination from a ".bmp", ".jpg" or ".jpeg" file checked by its signature and
 // returns it; returns nullptr (destination unchanged) for an empty name, a missing file, or a
-// refused one (with a message). Decoding and read errors are thrown as EPlatformError.
+// refused one (with a message). Decoding and read errors are thrown as EPlatformError. destination
+// must not be null.
 TBitmap* LitBitmap(const std::string& nomFichier, TBitmap* destination);
 
 // JPEG output depth, decided once at start-up from the screen's bits per pixel.

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// A JPEG picture held in memory and decoded by libjpeg with the program's fixed settings.
+#pragma once
+
+#include <QImage>
+#include <cstddef>
+#include <istream>
+#include <vector>
+
+enum class TJPEGPixelFormat { jf24Bit, jf8Bit };
+
+// Largest picture accepted, checked on the header before anything is allocated.
+constexpr int JpegCoteMax = 16384;
+constexpr long long JpegPixelsMax = 100'000'000;
+
+// Text of the error thrown when a stream cannot be read.
+inline constexpr char ErreurLectureFlux[] = "Erreur de lecture du flux";
+
+// libjpeg's fatal errors, and headers announcing a picture above the limits, are thrown as
+// EPlatformError "Erreur JPEG #n" with libjpeg's message code; its warnings are ignored.
+class TJPEGImage {
+public:
+    // Keeps everything from the stream's position to its end (one read), then reads the header.
+    void LoadFromStream(std::istream& flux);
+    void LoadFromMemory(std::vector<unsigned char> donnees);
+
+    int Width() const { return largeur_; }
+    int Height() const { return hauteur_; }
+    bool Grayscale() const { return grise_; }
+    bool ProgressiveEncoding() const { return progressive_; }
+
+    // jf8Bit, and any grey-scale file, decode to Format_Indexed8 with at most 236 colours;
+    // otherwise to Format_RGB32.
+    TJPEGPixelFormat PixelFormat = TJPEGPixelFormat::jf24Bit;
+
+    // Decodes the whole picture at full size, progressive files in one pass. Input that runs
+    // out counts as the end of the picture.
+    QImage Bitmap() const;
+
+private:
+    std::vector<unsigned char> donnees_;
+    int largeur_ = 0;
+    int hauteur_ = 0;
+    bool grise_ = false;
+    bool progressive_ = false;
+};

@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: MIT
+#include "FonctGen/JpegImage.h"
+
+#include "app/platform/Errors.h"
+#include "support/ImagesTest.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+
+#include <jerror.h>
+#include <jpeglib.h>
+
+using namespace ImagesTest;
+
+namespace {
+
+// Offset of the first segment with marker (0xFF marker) before the scan data, or npos.
+std::size_t Segment(const std::vector<unsigned char>& octets, unsigned char marqueur) {
+    std::size_t i = 2;
+    while (i + 4 <= octets.size() && octets[i] == 0xFF) {
+        if (octets[i + 1] == marqueur)
+            return i;
+        if (octets[i + 1] == 0xDA)
+            break;
+        i += 2 + (octets[i + 2] << 8 | octets[i + 3]);
+    }
+    return std::string::npos;
+}
+
+void PoseTaille(std::vector<unsigned char>& octets, int largeur, int hauteur) {
+    const std::size_t sof = Segment(octets, 0xC0);
+    ASSERT_NE(sof, std::string::npos);
+    octets[sof + 5] = static_cast<unsigned char>(hauteur >> 8);
+    octets[sof + 6] = static_cast<unsigned char>(hauteur);
+    octets[sof + 7] = static_cast<unsigned char>(largeur >> 8);
+    octets[sof + 8] = static_cast<unsigned char>(largeur);
+}
+
+std::string Erreur(int code) {
+    return "Erreur JPEG #" + std::to_string(code);
+}
+
+std::string ErreurChargement(std::vector<unsigned char> octets) {
+    try {
+        TJPEGImage jpeg;
+        jpeg.LoadFromMemory(std::move(octets));
+        jpeg.Bitmap();
+    } catch (const EPlatformError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+QImage Decode(std::vector<unsigned char> octets, TJPEGPixelFormat format) {
+    TJPEGImage jpeg;
+    jpeg.PixelFormat = format;
+    jpeg.LoadFromMemory(std::move(octets));
+    return jpeg.Bitmap();
+}
+
+// Each quarter of a picture made by Quartiers() still has its colour.
+void VerifieQuartiers(const QImage& image) {
+    const int w = image.width();
+    const int h = image.height();
+    const auto proche = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) < 48 && std::abs(qGreen(a) - qGreen(b)) < 48 &&
+               std::abs(qBlue(a) - qBlue(b)) < 48;
+    };
+    EXPECT_TRUE(proche(image.pixel(w / 4, h / 4), qRgb(255, 0, 0)));
+    EXPECT_TRUE(proche(image.pixel(3 * w / 4, h / 4), qRgb(0, 255, 0)));
+    EXPECT_TRUE(proche(image.pixel(w / 4, 3 * h / 4), qRgb(0, 0, 255)));
+    EXPECT_TRUE(proche(image.pixel(3 * w / 4, 3 * h / 4), qRgb(255, 255, 255)));
+}
+
+} // namespace
+
+TEST(TJPEGImage, ReadsTheHeaderFromTheStreamPosition) {
+    const auto octets = OctetsJpeg(Quartiers(40, 24), GenreJpeg::Progressif);
+    std::stringstream flux;
+    flux << "xx";
+    flux.write(reinterpret_cast<const char*>(octets.data()), std::streamsize(octets.size()));
+    flux.seekg(2);
+    TJPEGImage jpeg;
+    jpeg.LoadFromStream(flux);
+    EXPECT_EQ(jpeg.Width(), 40);
+    EXPECT_EQ(jpeg.Height(), 24);
+    EXPECT_FALSE(jpeg.Grayscale());
+    EXPECT_TRUE(jpeg.ProgressiveEncoding());
+}
+
+TEST(TJPEGImage, DecodesColourAtFullSizeIn32Bits) {
+    for (const GenreJpeg genre : {GenreJpeg::Base, GenreJpeg::Progressif}) {
+        const QImage image =
+            Decode(OctetsJpeg(Quartiers(37, 21), genre), TJPEGPixelFormat::jf24Bit);
+        EXPECT_EQ(image.format(), QImage::Format_RGB32);
+        EXPECT_EQ(image.size(), QSize(37, 21));
+        VerifieQuartiers(image);
+    }
+}
+
+TEST(TJPEGImage, EightBitsGiveAPaletteOfAtMost236Colours) {
+    const QImage image = Decode(OctetsJpeg(Quartiers(64, 48)), TJPEGPixelFormat::jf8Bit);
+    EXPECT_EQ(image.format(), QImage::Format_Indexed8);
+    EXPECT_GT(image.colorCount(), 0);
+    EXPECT_LE(image.colorCount(), 236);
+    VerifieQuartiers(image);
+}
+
+TEST(TJPEGImage, GreyFilesGiveAGreyPaletteAtAnyDepth) {
+    const auto octets = OctetsJpeg(Quartiers(32, 32), GenreJpeg::Gris);
+    TJPEGImage jpeg;
+    jpeg.LoadFromMemory(octets);
+    EXPECT_TRUE(jpeg.Grayscale());
+    const QImage image = jpeg.Bitmap();
+    EXPECT_EQ(image.format(), QImage::Format_Indexed8);
+    EXPECT_LE(image.colorCount(), 236);
+    for (const QRgb couleur : image.colorTable())
+        EXPECT_TRUE(qRed(couleur) == qGreen(couleur) && qGreen(couleur) == qBlue(couleur));
+    EXPECT_LT(qGray(image.pixel(8, 8)), qGray(image.pixel(24, 24)));
+}
+
+TEST(TJPEGImage, DataCutShortEndsThePicture) {
+    auto octets = OctetsJpeg(Quartiers(64, 64), GenreJpeg::Base);
+    const std::size_t scan = Segment(octets, 0xDA);
+    ASSERT_NE(scan, std::string::npos);
+    octets.resize(scan + (octets.size() - scan) / 2);
+    const QImage image = Decode(octets, TJPEGPixelFormat::jf24Bit);
+    EXPECT_EQ(image.size(), QSize(64, 64));
+    EXPECT_GT(qRed(image.pixel(4, 4)), 200);
+}
+
+TEST(TJPEGImage, SkipsSegmentsLongerThanABlock) {
+    auto octets = OctetsJpeg(Quartiers(16, 16));
+    const unsigned taille = 10000;
+    std::vector<unsigned char> commentaire = {0xFF, 0xFE, taille >> 8, taille & 0xFF};
+    // End-of-image markers inside the comment: reading them would end the file early.
+    for (unsigned i = 2; i < taille; i += 2)
+        commentaire.insert(commentaire.end(), {0xFF, 0xD9});
+    octets.insert(octets.begin() + 2, commentaire.begin(), commentaire.end());
+    VerifieQuartiers(Decode(octets, TJPEGPixelFormat::jf24Bit));
+}
+
+TEST(TJPEGImage, FatalErrorsGiveLibjpegsCode) {
+    EXPECT_EQ(ErreurChargement({}), Erreur(JERR_INPUT_EMPTY));
+    EXPECT_EQ(ErreurChargement({0xFF, 0xD8}), Erreur(JERR_NO_IMAGE));
+
+    auto octets = OctetsJpeg(Quartiers(16, 16));
+    const std::size_t sof = Segment(octets, 0xC0);
+    ASSERT_NE(sof, std::string::npos);
+    octets[sof + 4] = 7; // sample precision
+    EXPECT_EQ(ErreurChargement(octets), Erreur(JERR_BAD_PRECISION));
+}
+
+TEST(TJPEGImage, OversizedHeadersAreRefusedBeforeDecoding) {
+    for (const auto& [largeur, hauteur] : {std::pair{20000, 8}, {8, 16385}, {12000, 12000}}) {
+        auto octets = OctetsJpeg(Quartiers(8, 8));
+        PoseTaille(octets, largeur, hauteur);
+        TJPEGImage jpeg;
+        try {
+            jpeg.LoadFromMemory(octets);
+            ADD_FAILURE() << largeur << " x " << hauteur << " accepted";
+        } catch (const EPlatformError& e) {
+            EXPECT_EQ(e.what(), Erreur(JERR_IMAGE_TOO_BIG));
+        }
+        EXPECT_EQ(jpeg.Width(), 0);
+    }
+}
