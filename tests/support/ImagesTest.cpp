@@ -78,8 +78,15 @@ void EcritJpeg(const std::string& chemin, const QImage& image, GenreJpeg genre) 
 }
 
 void EcritBmp(const std::string& chemin, const QImage& image, bool huitBits) {
-    const QImage source = huitBits ? image.convertToFormat(QImage::Format_Indexed8)
-                                   : image.convertToFormat(QImage::Format_RGB888);
+    QImage source =
+        image.convertToFormat(huitBits ? QImage::Format_Indexed8 : QImage::Format_RGB888);
+    if (huitBits) {
+        // Qt writes 4 bits per pixel for 16 colours or fewer: fill the palette with greys.
+        QList<QRgb> palette = source.colorTable();
+        for (int gris = 0; palette.size() < 256; ++gris)
+            palette.append(qRgb(gris, gris, gris));
+        source.setColorTable(palette);
+    }
     if (!source.save(QString::fromStdString(chemin), "BMP"))
         throw std::runtime_error("cannot write " + chemin);
 }
