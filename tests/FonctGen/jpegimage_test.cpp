@@ -17,19 +17,6 @@ using namespace ImagesTest;
 
 namespace {
 
-// Offset of the first segment with marker (0xFF marker) before the scan data, or npos.
-std::size_t Segment(const std::vector<unsigned char>& octets, unsigned char marqueur) {
-    std::size_t i = 2;
-    while (i + 4 <= octets.size() && octets[i] == 0xFF) {
-        if (octets[i + 1] == marqueur)
-            return i;
-        if (octets[i + 1] == 0xDA)
-            break;
-        i += 2 + (octets[i + 2] << 8 | octets[i + 3]);
-    }
-    return std::string::npos;
-}
-
 void PoseTaille(std::vector<unsigned char>& octets, int largeur, int hauteur) {
     const std::size_t sof = Segment(octets, 0xC0);
     ASSERT_NE(sof, std::string::npos);

@@ -60,6 +60,18 @@ std::vector<unsigned char> OctetsJpeg(const QImage& image, GenreJpeg genre) {
     return octets;
 }
 
+std::size_t Segment(const std::vector<unsigned char>& jpeg, unsigned char marqueur) {
+    std::size_t i = 2;
+    while (i + 4 <= jpeg.size() && jpeg[i] == 0xFF) {
+        if (jpeg[i + 1] == marqueur)
+            return i;
+        if (jpeg[i + 1] == 0xDA)
+            break;
+        i += 2 + (jpeg[i + 2] << 8 | jpeg[i + 3]);
+    }
+    return std::string::npos;
+}
+
 void EcritOctets(const std::string& chemin, const std::vector<unsigned char>& octets) {
     std::ofstream fichier(chemin, std::ios::binary | std::ios::trunc);
     fichier.write(reinterpret_cast<const char*>(octets.data()),

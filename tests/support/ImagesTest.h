@@ -18,6 +18,10 @@ enum class GenreJpeg { Base, Progressif, Gris };
 // The bytes of image compressed by libjpeg at quality 90; Gris keeps one grey component.
 std::vector<unsigned char> OctetsJpeg(const QImage& image, GenreJpeg genre = GenreJpeg::Base);
 
+// Offset of the first segment with the marker 0xFF marqueur before the scan data (0xDA for
+// the scan itself), or std::string::npos.
+std::size_t Segment(const std::vector<unsigned char>& jpeg, unsigned char marqueur);
+
 // Creates or replaces the file chemin with octets.
 void EcritOctets(const std::string& chemin, const std::vector<unsigned char>& octets);
 std::vector<unsigned char> LitOctets(const std::string& chemin);
