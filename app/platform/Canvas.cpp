@@ -68,7 +68,7 @@ AxisMap MapAxis(std::int64_t d0, std::int64_t dn, std::int64_t s0, std::int64_t 
     const std::int64_t lo = std::max<std::int64_t>(d0, 0);
     const std::int64_t hi = std::min<std::int64_t>(d0 + dn, dLimit);
     for (std::int64_t d = lo; d < hi; ++d) {
-        const std::int64_t s = s0 + (d - d0) * sn / dn;
+        const auto s = std::int64_t(s0 + __int128(d - d0) * sn / dn);
         if (s < 0 || s >= sLimit) {
             if (!map.source.empty()) {
                 break; // the mapping is monotonic: nothing further lands inside
@@ -300,8 +300,10 @@ QRect TCanvas::DrawLine(int x0, int y0, int x1, int y1) {
     QRect touched;
     for (std::int64_t i = first; i <= last; ++i) {
         const std::int64_t a = start + majorSign * i;
-        const std::int64_t b =
-            (alongX ? y0 : x0) + minorSign * ((2 * i * minorAbs + steps) / (2 * steps));
+        // The product needs more than 64 bits for lines across the whole coordinate range.
+        const auto offset =
+            std::int64_t((__int128(2) * i * minorAbs + steps) / (__int128(2) * steps));
+        const std::int64_t b = (alongX ? y0 : x0) + minorSign * offset;
         const QRect square = alongX ? PenSquare(a, b) : PenSquare(b, a);
         if (square.isEmpty()) {
             continue;
