@@ -1,6 +1,78 @@
 // SPDX-License-Identifier: MIT
-// Placeholder until the bird's flight lands.
+// The bird's flight where the pointer is: seven frames drawn over the screen and taken off
+// again, without touching Fond.
+#include "app/platform/Application.h"
 #include "app/sdimain.h"
+#include "game/BltBitmap.h"
+#include "game/Catalogue.h"
 
-void TSDIAppForm::AnimeOiseau(int, int) {}
-void TSDIAppForm::Attente(int, bool) {}
+#include <array>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+constexpr int LargeurVol = 100;
+constexpr int HauteurVol = 52;
+constexpr int AttenteImage = 30;
+constexpr int AttenteFin = 20;
+
+// The frame's 100 x 52 area from its top-left corner; what a smaller file lacks is black,
+// hence transparent.
+std::unique_ptr<TBitmap> CadreVol(TBitmap& image) {
+    auto cadre = std::make_unique<TBitmap>();
+    cadre->SetSize(LargeurVol, HauteurVol);
+    EffaceNoir(*cadre);
+    cadre->Canvas().Draw(0, 0, image);
+    return cadre;
+}
+
+} // namespace
+
+void TSDIAppForm::AnimeOiseau(int x, int y) {
+    TBltBitmap sauvegarde;
+    {
+        TBitmap noir;
+        noir.SetSize(LargeurVol, HauteurVol);
+        EffaceNoir(noir);
+        sauvegarde.InitTaille(noir);
+    }
+    const TRect local = Rect(0, 0, LargeurVol, HauteurVol);
+    const TRect ecran = Rect(x, y, x + LargeurVol, y + HauteurVol);
+
+    // Every frame is read before the first is drawn: a missing file draws nothing.
+    std::array<std::unique_ptr<TBitmap>, std::size(OiseauVol)> images;
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        TBitmap fichier;
+        fichier.LoadFromFile(OiseauVol[i]);
+        images[i] = CadreVol(fichier);
+    }
+
+    for (auto& image : images) {
+        sauvegarde.Canvas().CopyMode = TCopyMode::SRCCOPY;
+        sauvegarde.Canvas().CopyRect(local, PB->Canvas(), ecran);
+        DessineTransparent(*image, LargeurVol, HauteurVol, x, y, false);
+        Attente(AttenteImage, true);
+        PB->Canvas().CopyMode = TCopyMode::SRCCOPY;
+        PB->Canvas().CopyRect(ecran, sauvegarde.Canvas(), local);
+    }
+    Attente(AttenteFin, true);
+    EnVol = false;
+}
+
+void TSDIAppForm::Attente(int millisecondes, bool sansMessages) {
+    // A monotonic clock: neither a minute boundary nor a clock change shortens the pause.
+    using Horloge = std::chrono::steady_clock;
+    const Horloge::time_point fin = Horloge::now() + std::chrono::milliseconds(millisecondes);
+    for (;;) {
+        if (!sansMessages) {
+            Application::ProcessMessages();
+        }
+        const Horloge::time_point maintenant = Horloge::now();
+        if (maintenant > fin) {
+            return;
+        }
+        std::this_thread::sleep_for(
+            std::min<Horloge::duration>(fin - maintenant, std::chrono::milliseconds(1)));
+    }
+}

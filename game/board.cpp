@@ -1,7 +1,195 @@
 // SPDX-License-Identifier: MIT
-// Placeholder until the board lands.
+// A new game: the background chosen, the board set up and traced, the background loaded and
+// the window and cells sized to it.
+#include "FonctGen/FonctGen.h"
+#include "app/platform/Screen.h"
 #include "app/sdimain.h"
+#include "game/Catalogue.h"
+#include "game/Graine.h"
 
-void TSDIAppForm::NouveauJeu() {}
-void TSDIAppForm::InitGrille() {}
-bool TSDIAppForm::ChargeFond(const std::string&) { return false; }
+#include <algorithm>
+#include <array>
+#include <cstdarg>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+std::function<std::time_t()> sourceGraine;
+
+constexpr int NbPlacesAnimaux = 12;
+constexpr int MaxPaires = NbLignes * NbColonnes / 2;
+
+// The trace may be missing (espion.log could not be created): then nothing is written.
+__attribute__((format(printf, 2, 3))) void Trace(FILE* espion, const char* format, ...) {
+    if (espion == nullptr) {
+        return;
+    }
+    va_list arguments;
+    va_start(arguments, format);
+    std::vfprintf(espion, format, arguments);
+    va_end(arguments);
+}
+
+void Vide(FILE* espion) {
+    if (espion != nullptr) {
+        std::fflush(espion);
+    }
+}
+
+void Libere(GRILLE& cellule) {
+    cellule.Dessin.clear();
+    cellule.PhotoAnimal.clear();
+    cellule.CriAnimal.clear();
+    cellule.ColonneAutre = -1;
+    cellule.LigneAutre = -1;
+    cellule.Trouve = false;
+    cellule.Dessous.reset();
+}
+
+} // namespace
+
+std::time_t GraineJeu() {
+    return sourceGraine ? sourceGraine() : std::time(nullptr);
+}
+
+void SetSourceGraine(std::function<std::time_t()> source) {
+    sourceGraine = std::move(source);
+}
+
+void TSDIAppForm::NouveauJeu() {
+    if (TypeJeu != 0 && TypeJeu != 1) {
+        MessageErreur(QStringLiteral("Ce jeu n'est pas prévu"), 0);
+        return;
+    }
+    std::srand(static_cast<unsigned>(GraineJeu()));
+    const char* fondChoisi = FondsJeu[TypeJeu][std::rand() % 2];
+    InitGrille();
+    if (ChargeFond(fondChoisi)) {
+        LigneSel = -1;
+        ColonneSel = -1;
+        DessineOiseau(100, 100);
+    } else {
+        MessageErreur(QStringLiteral("Pas d'image"), 0);
+    }
+}
+
+void TSDIAppForm::InitGrille() {
+    for (auto& ligne : Grille) {
+        for (GRILLE& cellule : ligne) {
+            Libere(cellule);
+        }
+    }
+
+    const bool jeuConnu = TypeJeu == 0 || TypeJeu == 1;
+    const int catalogue = jeuConnu ? NbAnimaux[TypeJeu] : 0;
+    const int demandes = jeuConnu ? std::min(MaxAnim[TypeJeu], catalogue) : 0;
+    const int nombre = std::min(demandes, NbPlacesAnimaux);
+
+    // Same seed as the background's within one second: the same board for the same settings.
+    std::srand(static_cast<unsigned>(GraineJeu()));
+    std::array<int, NbPlacesAnimaux> animaux;
+    animaux.fill(-1);
+    for (int i = 0; i < nombre; ++i) {
+        do {
+            const int tire = std::rand() % catalogue;
+            if (std::find(animaux.begin(), animaux.begin() + i, tire) == animaux.begin() + i) {
+                animaux[i] = tire;
+            }
+        } while (animaux[i] == -1);
+    }
+
+    // At most ten pairs on twenty cells: a free cell always remains for every draw.
+    const auto tireCaseLibre = [this](int& ligne, int& colonne) {
+        do {
+            ligne = std::rand() % NbLignes;
+            colonne = std::rand() % NbColonnes;
+        } while (!Grille[ligne][colonne].Dessin.empty());
+    };
+    const int paires = std::min(nombre, MaxPaires);
+    for (int k = 0; k < paires; ++k) {
+        int ligneG = 0;
+        int colonneG = 0;
+        tireCaseLibre(ligneG, colonneG);
+        GRILLE& caseG = Grille[ligneG][colonneG];
+        caseG.Dessin = CheminAnimal(this, animaux[k], 'G');
+        Trace(Espion, "Ligne : %d Colonne : %d %24s\n", ligneG, colonneG, caseG.Dessin.c_str());
+        Vide(Espion);
+
+        int ligneD = 0;
+        int colonneD = 0;
+        tireCaseLibre(ligneD, colonneD);
+        GRILLE& caseD = Grille[ligneD][colonneD];
+        caseD.Dessin = CheminAnimal(this, animaux[k], 'D');
+        caseD.ColonneAutre = colonneG;
+        caseD.LigneAutre = ligneG;
+        caseG.ColonneAutre = colonneD;
+        caseG.LigneAutre = ligneD;
+        caseG.PhotoAnimal = CheminAnimal(this, animaux[k], 'I');
+        caseG.CriAnimal = CheminAnimal(this, animaux[k], 'S');
+        Trace(Espion, "Ligne : %d Colonne : %d %24s  %d %d\n", ligneD, colonneD,
+              caseD.Dessin.c_str(), caseD.LigneAutre, caseD.ColonneAutre);
+        Vide(Espion);
+    }
+
+    Trace(Espion, "Fin d'initialisation");
+    for (int ligne = 0; ligne < NbLignes; ++ligne) {
+        Trace(Espion, "Ligne : %d \n", ligne);
+        for (int colonne = 0; colonne < NbColonnes; ++colonne) {
+            const GRILLE& cellule = Grille[ligne][colonne];
+            Trace(Espion, "Colonne : %d %24s  %d %d  %s\n", colonne, cellule.Dessin.c_str(),
+                  cellule.LigneAutre, cellule.ColonneAutre, cellule.PhotoAnimal.c_str());
+        }
+    }
+    Vide(Espion);
+}
+
+bool TSDIAppForm::ChargeFond(const std::string& nomFichier) {
+    if (nomFichier.size() <= 3) {
+        return false;
+    }
+    const std::string extension = ExtensionFichier(nomFichier);
+    auto brouillon = std::make_unique<TBitmap>();
+    if (extension == "BMP") {
+        Fond = std::make_unique<TBitmap>();
+        brouillon->LoadFromFile(nomFichier);
+        Fond->Assign(*brouillon);
+    } else if (extension == "JPG" || extension == "JPEG") {
+        Fond = std::make_unique<TBitmap>();
+        const TBitmap* image = LitBitmap(nomFichier, brouillon.get());
+        if (image == nullptr) {
+            return false;
+        }
+        Fond->Assign(*image);
+    } else {
+        MessageAvertissement(QStringLiteral("Format de bitmap non reconnu"), 0);
+        return false;
+    }
+
+    int largeur = Fond->Width();
+    int hauteur = Fond->Height();
+    const int largeurEcran = WorkArea().Width();
+    // An unknown work area (no screen) leaves the picture at its own size.
+    if (largeurEcran > 0 && MulDiv(largeur, 4, 3) > largeurEcran) {
+        // Three quarters of the work area wide, proportions kept.
+        const float echelle =
+            0.75f * static_cast<float>(largeurEcran) / static_cast<float>(largeur);
+        const int nouvelleLargeur = static_cast<int>(static_cast<float>(largeur) * echelle);
+        const int nouvelleHauteur = static_cast<int>(static_cast<float>(hauteur) * echelle);
+        TBitmap reduit;
+        reduit.SetSize(nouvelleLargeur, nouvelleHauteur);
+        reduit.Canvas().CopyMode = TCopyMode::SRCCOPY;
+        reduit.Canvas().CopyRect(Rect(0, 0, nouvelleLargeur, nouvelleHauteur), Fond->Canvas(),
+                                 Rect(0, 0, largeur, hauteur));
+        Fond->Assign(reduit);
+        largeur = nouvelleLargeur;
+        hauteur = nouvelleHauteur;
+    }
+    Fond->Dormant();
+    Fond->FreeImage();
+
+    SetClientSize(largeur, hauteur);
+    LargeurCase = largeur / NbColonnes;
+    HauteurCase = (hauteur - HauteurBarreOutils()) / NbLignes;
+    return true;
+}
