@@ -1,0 +1,314 @@
+// SPDX-License-Identifier: MIT
+// Runs the asset generator into temporary folders and checks what the game will read.
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <queue>
+#include <vector>
+
+namespace {
+
+// Written out here, independently of the generator's own table.
+struct AnimalFiles {
+    const char* g;
+    const char* d;
+    const char* photo;
+    const char* cry;
+};
+
+const std::array<AnimalFiles, 22> kAnimals{{
+    {"Savane/Tigre13G.bmp", "Savane/Tigre13D.bmp", "Savane/Tigre1.jpg",
+     "Savane/Tigre_ou_cochon.wav"},
+    {"Savane/Loup11G.bmp", "Savane/Loup11D.bmp", "Savane/Loup1.jpg", "Savane/Loup.wav"},
+    {"Savane/Zebre1g.bmp", "Savane/Zebre1d.bmp", "Savane/Zebres.jpg", "Savane/Zebres.wav"},
+    {"Savane/Singe02g.bmp", "Savane/Singe02d.bmp", "Savane/Singe02.jpg", "Savane/Singe2.wav"},
+    {"Savane/Lezard11G.bmp", "Savane/Lezard11D.bmp", "Savane/Lezard1.jpg", "Savane/Lezard.wav"},
+    {"Savane/Croco01G.bmp", "Savane/Croco01D.bmp", "Savane/Crocodile1.jpg",
+     "Savane/Crocodile2.wav"},
+    {"Savane/Elephant01G.bmp", "Savane/Elephant01D.bmp", "Savane/Elephant1.jpg",
+     "Savane/Elephant.wav"},
+    {"Savane/Lion01G.bmp", "Savane/Lion01D.bmp", "Savane/Lion1.jpg", "Savane/Lion.wav"},
+    {"Savane/Oiseau3G.bmp", "Savane/Oiseau3D.bmp", "Savane/Oiseau1.jpg", "Savane/Oiseau1.wav"},
+    {"Savane/Serpent01G.bmp", "Savane/Serpent01D.bmp", "Savane/Serpent01.jpg",
+     "Savane/Serpent.wav"},
+    {"Savane/Singe03G.bmp", "Savane/Singe03D.bmp", "Savane/Singe03.jpg", "Savane/Singe3.wav"},
+    {"Savane/Girafe01G.bmp", "Savane/Girafe01D.bmp", "Savane/Girafe1.jpg", "Savane/Girafe.wav"},
+    {"Polaire/Manchot02G.bmp", "Polaire/Manchot02D.bmp", "Polaire/Manchot02.jpg",
+     "Polaire/Manchot02.wav"},
+    {"Polaire/Morse01G.bmp", "Polaire/Morse01D.bmp", "Polaire/Morse01.jpg", "Polaire/Morse01.wav"},
+    {"Polaire/Ours02G.bmp", "Polaire/Ours02D.bmp", "Polaire/Ours02.jpg", "Polaire/Ours02.wav"},
+    {"Polaire/Phoque01G.bmp", "Polaire/Phoque01D.bmp", "Polaire/Phoque01.jpg",
+     "Polaire/Phoque01.wav"},
+    {"Polaire/Renard01G.bmp", "Polaire/Renard01D.bmp", "Polaire/Renard1.jpg",
+     "Polaire/Renard1.wav"},
+    {"Polaire/Oie01G.bmp", "Polaire/Oie01D.bmp", "Polaire/Oie01.jpg", "Polaire/Oie01.wav"},
+    {"Polaire/Loup02G.bmp", "Polaire/Loup02D.bmp", "Polaire/Loup2.jpg", "Polaire/Loup2.wav"},
+    {"Polaire/Lapin01G.bmp", "Polaire/Lapin01D.bmp", "Polaire/Lapin01.jpg", "Polaire/Lapin01.wav"},
+    {"Polaire/Elan01G.bmp", "Polaire/Elan01D.bmp", "Polaire/Elan01.jpg", "Polaire/Elan01.wav"},
+    {"Polaire/Renne01G.bmp", "Polaire/Renne01D.bmp", "Polaire/Rennes.jpg", "Polaire/Rennes.wav"},
+}};
+
+const std::array kBackgrounds{"Savane/Zebres01B.jpg", "Savane/Zebres02B.jpg",
+                              "Polaire/Polaire1.jpg", "Polaire/Polaire2.jpg"};
+const std::array kFlightFrames{"Savane/Oiseau02.bmp", "Savane/Oiseau03.bmp", "Savane/Oiseau04.bmp",
+                               "Savane/Oiseau05.bmp", "Savane/Oiseau06.bmp"};
+const char* const kRestingBird = "Savane/Oiseau13N.bmp";
+
+struct Jingle {
+    const char* name;
+    double maxSeconds;
+};
+const std::array<Jingle, 4> kJingles{
+    {{"Debut.wav", 2.0}, {"Trouve.wav", 1.0}, {"Gagne.wav", 3.0}, {"Sortie.wav", 1.5}}};
+constexpr double kMaxCrySeconds = 1.5;
+
+QString runGenerator(const QString& emojiPackage, const QString& folder, int* exitCode) {
+    QProcess generator;
+    generator.start(ASSETGEN_PROGRAM, {emojiPackage, ASSETGEN_FONT, folder});
+    generator.waitForFinished(-1);
+    *exitCode = generator.exitStatus() == QProcess::NormalExit ? generator.exitCode() : -1;
+    return QString::fromLocal8Bit(generator.readAllStandardError());
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::uint32_t le(const QByteArray& bytes, int at, int size) {
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i) {
+        value = (value << 8) | static_cast<std::uint8_t>(bytes[at + i]);
+    }
+    return value;
+}
+
+bool pureBlack(QRgb pixel) {
+    return (pixel & 0x00FFFFFF) == 0;
+}
+
+int lightness(QRgb pixel) {
+    return (qRed(pixel) + qGreen(pixel) + qBlue(pixel)) / 3;
+}
+
+// Pure black pixels that cannot be reached from the border through pure black: holes that
+// would let the background show through the middle of a picture.
+int enclosedBlackPixels(const QImage& image) {
+    const int w = image.width();
+    const int h = image.height();
+    std::vector<bool> seen(static_cast<std::size_t>(w * h), false);
+    std::queue<QPoint> todo;
+    auto visit = [&](int x, int y) {
+        const auto at = static_cast<std::size_t>(y * w + x);
+        if (x >= 0 && y >= 0 && x < w && y < h && !seen[at] && pureBlack(image.pixel(x, y))) {
+            seen[at] = true;
+            todo.push({x, y});
+        }
+    };
+    for (int x = 0; x < w; ++x) {
+        visit(x, 0);
+        visit(x, h - 1);
+    }
+    for (int y = 0; y < h; ++y) {
+        visit(0, y);
+        visit(w - 1, y);
+    }
+    while (!todo.empty()) {
+        const QPoint p = todo.front();
+        todo.pop();
+        visit(p.x() + 1, p.y());
+        visit(p.x() - 1, p.y());
+        visit(p.x(), p.y() + 1);
+        visit(p.x(), p.y() - 1);
+    }
+    int enclosed = 0;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            enclosed += pureBlack(image.pixel(x, y)) && !seen[static_cast<std::size_t>(y * w + x)];
+        }
+    }
+    return enclosed;
+}
+
+// Art pixels touching the transparent black that are dark: a fringe, or black inside the art
+// that was not lifted off pure black.
+int darkEdgePixels(const QImage& image) {
+    int dark = 0;
+    for (int y = 1; y < image.height() - 1; ++y) {
+        for (int x = 1; x < image.width() - 1; ++x) {
+            const QRgb p = image.pixel(x, y);
+            const bool touchesBlack =
+                pureBlack(image.pixel(x + 1, y)) || pureBlack(image.pixel(x - 1, y)) ||
+                pureBlack(image.pixel(x, y + 1)) || pureBlack(image.pixel(x, y - 1));
+            dark += !pureBlack(p) && touchesBlack && lightness(p) < 180;
+        }
+    }
+    return dark;
+}
+
+// The pack the build generated, the one the game runs with.
+class AssetPackTest : public testing::Test {
+protected:
+    static QDir pack() { return QDir(ASSETGEN_PACK_DIR); }
+    static QString path(const char* name) { return pack().filePath(QString::fromLatin1(name)); }
+
+    // A 24-bit Windows bitmap, checked on its header and loaded.
+    static QImage bitmap(const char* name) {
+        const QByteArray bytes = readAll(path(name));
+        EXPECT_TRUE(bytes.startsWith("BM")) << name;
+        EXPECT_GE(bytes.size(), 54) << name;
+        if (bytes.size() >= 54) {
+            EXPECT_EQ(le(bytes, 28, 2), 24u) << name << " bits per pixel";
+            EXPECT_EQ(le(bytes, 30, 4), 0u) << name << " compression";
+        }
+        return QImage(path(name), "BMP");
+    }
+
+    static QImage jpeg(const char* name) {
+        const QByteArray bytes = readAll(path(name));
+        EXPECT_TRUE(bytes.startsWith("\xFF\xD8")) << name;
+        return QImage(path(name), "JPEG");
+    }
+
+    static void expectCorners(const QImage& image, const char* name) {
+        ASSERT_FALSE(image.isNull()) << name;
+        const int r = image.width() - 1;
+        const int b = image.height() - 1;
+        for (const QPoint& corner : {QPoint(0, 0), QPoint(r, 0), QPoint(0, b), QPoint(r, b)}) {
+            EXPECT_TRUE(pureBlack(image.pixel(corner)))
+                << name << " corner " << corner.x() << "," << corner.y();
+        }
+    }
+
+    // A 16-bit mono PCM WAV no longer than `maxSeconds`, audible and without clipped samples.
+    static void expectSound(const char* name, double maxSeconds) {
+        const QByteArray bytes = readAll(path(name));
+        ASSERT_GE(bytes.size(), 44) << name;
+        EXPECT_EQ(bytes.left(4), "RIFF") << name;
+        EXPECT_EQ(bytes.mid(8, 8), "WAVEfmt ") << name;
+        EXPECT_EQ(le(bytes, 20, 2), 1u) << name << " PCM";
+        EXPECT_EQ(le(bytes, 22, 2), 1u) << name << " mono";
+        const std::uint32_t rate = le(bytes, 24, 4);
+        EXPECT_TRUE(rate == 22050 || rate == 44100) << name << " rate " << rate;
+        EXPECT_EQ(le(bytes, 34, 2), 16u) << name << " bits";
+        EXPECT_EQ(bytes.mid(36, 4), "data") << name;
+        const std::uint32_t dataBytes = le(bytes, 40, 4);
+        ASSERT_EQ(dataBytes, static_cast<std::uint32_t>(bytes.size() - 44)) << name;
+        ASSERT_GT(dataBytes, 0u) << name;
+        EXPECT_LE(dataBytes / 2.0 / rate, maxSeconds) << name;
+        int peak = 0;
+        for (std::uint32_t at = 44; at < static_cast<std::uint32_t>(bytes.size()); at += 2) {
+            const auto sample = static_cast<std::int16_t>(le(bytes, static_cast<int>(at), 2));
+            peak = std::max(peak, std::abs(static_cast<int>(sample)));
+        }
+        EXPECT_LT(peak, 32000) << name << " clips";
+        EXPECT_GT(peak, 16000) << name << " is too quiet";
+    }
+};
+
+TEST_F(AssetPackTest, SpritesAreStickersOnTransparentBlackAndTheSecondMirrorsTheFirst) {
+    for (const AnimalFiles& animal : kAnimals) {
+        const QImage g = bitmap(animal.g);
+        const QImage d = bitmap(animal.d);
+        expectCorners(g, animal.g);
+        ASSERT_FALSE(d.isNull()) << animal.d;
+        EXPECT_EQ(d, g.mirrored(true, false)) << animal.d;
+        // Well inside a cell even when the background is reduced for a 1280-pixel screen.
+        EXPECT_GE(std::max(g.width(), g.height()), 100) << animal.g;
+        EXPECT_LE(g.width(), 170) << animal.g;
+        EXPECT_LE(g.height(), 160) << animal.g;
+        EXPECT_EQ(darkEdgePixels(g), 0) << animal.g;
+    }
+}
+
+TEST_F(AssetPackTest, SpritesOfDifferentAnimalsDiffer) {
+    for (std::size_t i = 0; i < kAnimals.size(); ++i) {
+        for (std::size_t j = i + 1; j < kAnimals.size(); ++j) {
+            EXPECT_NE(readAll(path(kAnimals[i].g)), readAll(path(kAnimals[j].g)))
+                << kAnimals[i].g << " " << kAnimals[j].g;
+        }
+    }
+}
+
+TEST_F(AssetPackTest, PhotographsAndBackgroundsAreColourJpegsOfTheirSize) {
+    for (const AnimalFiles& animal : kAnimals) {
+        const QImage photo = jpeg(animal.photo);
+        EXPECT_EQ(photo.size(), QSize(640, 480)) << animal.photo;
+        EXPECT_FALSE(photo.isGrayscale()) << animal.photo;
+    }
+    for (const char* name : kBackgrounds) {
+        const QImage background = jpeg(name);
+        EXPECT_EQ(background.size(), QSize(1024, 768)) << name;
+        EXPECT_FALSE(background.isGrayscale()) << name;
+    }
+}
+
+TEST_F(AssetPackTest, BirdPicturesAreWholeOnTransparentBlack) {
+    const QImage resting = bitmap(kRestingBird);
+    expectCorners(resting, kRestingBird);
+    EXPECT_GE(resting.width(), 30);
+    EXPECT_LE(resting.width(), 80);
+    EXPECT_EQ(enclosedBlackPixels(resting), 0);
+    std::vector<QImage> frames;
+    for (const char* name : kFlightFrames) {
+        const QImage frame = bitmap(name);
+        expectCorners(frame, name);
+        EXPECT_GE(frame.width(), 100) << name;
+        EXPECT_GE(frame.height(), 52) << name;
+        EXPECT_EQ(enclosedBlackPixels(frame), 0) << name;
+        frames.push_back(frame);
+    }
+    for (std::size_t i = 1; i < frames.size(); ++i) {
+        EXPECT_NE(frames[i], frames[i - 1]) << "the wings must move between frames";
+    }
+}
+
+TEST_F(AssetPackTest, SoundsArePcmWithinTheirLength) {
+    for (const AnimalFiles& animal : kAnimals) {
+        expectSound(animal.cry, kMaxCrySeconds);
+    }
+    for (const Jingle& jingle : kJingles) {
+        expectSound(jingle.name, jingle.maxSeconds);
+    }
+}
+
+TEST_F(AssetPackTest, ShipsTheArtLicence) {
+    const QByteArray notice = readAll(path("LICENCES/fluentui-emoji.txt"));
+    EXPECT_TRUE(notice.contains("fluentui-emoji"));
+    EXPECT_TRUE(notice.contains("MIT License"));
+}
+
+TEST_F(AssetPackTest, SameSourcesGiveTheSameBytes) {
+    QTemporaryDir again;
+    int exitCode = 0;
+    const QString errors = runGenerator(ASSETGEN_EMOJI_PACKAGE, again.path(), &exitCode);
+    ASSERT_EQ(exitCode, 0) << errors.toStdString();
+    QStringList names;
+    QDirIterator files(again.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        names << QDir(again.path()).relativeFilePath(files.next());
+    }
+    EXPECT_EQ(names.size(), 4 * 22 + 4 + 6 + 4 + 1);
+    for (const QString& name : names) {
+        EXPECT_EQ(readAll(again.filePath(name)), readAll(pack().filePath(name)))
+            << name.toStdString();
+    }
+}
+
+TEST(AssetGenerator, FailsWithAMessageWhenTheArtIsMissing) {
+    QTemporaryDir empty;
+    int exitCode = 0;
+    const QString errors = runGenerator(empty.filePath("absent"), empty.filePath("out"), &exitCode);
+    EXPECT_NE(exitCode, 0);
+    EXPECT_FALSE(errors.isEmpty());
+}
+
+} // namespace

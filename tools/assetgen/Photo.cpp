@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#include "Photo.h"
+
+#include "Landscape.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+namespace {
+
+constexpr double kGroundY = 392.0;
+
+void groundShadow(QPainter& painter, QPointF centre, double width) {
+    QRadialGradient shade(centre, width / 2);
+    shade.setColorAt(0.0, QColor(40, 30, 20, 90));
+    shade.setColorAt(1.0, QColor(40, 30, 20, 0));
+    painter.save();
+    painter.translate(centre);
+    painter.scale(1.0, 0.12);
+    painter.translate(-centre);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(shade);
+    painter.drawEllipse(centre, width / 2, width / 2);
+    painter.restore();
+}
+
+void banner(QPainter& painter, const QString& caption, const QFont& font, bool polar) {
+    QPainterPath text;
+    text.addText(0, 0, font, caption);
+    const QRectF bounds = text.boundingRect();
+    const QRectF plate(kPhotoWidth / 2.0 - bounds.width() / 2 - 28, 400, bounds.width() + 56, 66);
+    painter.setPen(QPen(polar ? QColor(90, 130, 190) : QColor(170, 110, 50), 3));
+    painter.setBrush(polar ? QColor(245, 250, 255, 235) : QColor(255, 248, 228, 235));
+    painter.drawRoundedRect(plate, 22, 22);
+    const QPointF origin(plate.center().x() - bounds.center().x(),
+                         plate.center().y() - bounds.center().y());
+    painter.translate(origin);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(polar ? QColor(30, 60, 120) : QColor(110, 55, 20));
+    painter.drawPath(text);
+    painter.translate(-origin);
+}
+
+} // namespace
+
+QImage photograph(const QImage& art, Environment environment, int variant, int seed,
+                  const QString& caption, const QFont& font) {
+    QImage out = landscape(environment, variant, QSize(kPhotoWidth, kPhotoHeight),
+                           static_cast<std::uint64_t>(seed));
+    QPainter painter(&out);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    groundShadow(painter, QPointF(kPhotoWidth / 2.0, kGroundY - 8), kPhotoArtSize * 0.8);
+    painter.drawImage(QRectF(kPhotoWidth / 2.0 - kPhotoArtSize / 2.0, kGroundY - kPhotoArtSize,
+                             kPhotoArtSize, kPhotoArtSize),
+                      art);
+    banner(painter, caption, font, environment == Environment::Polar);
+    return out;
+}

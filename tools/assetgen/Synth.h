@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+class Random;
+
+namespace synth {
+
+constexpr int kRate = 22050;
+
+using Signal = std::vector<float>;
+
+// Piecewise-linear function of a position (seconds, or 0..1 of a sound's length).
+class Curve {
+public:
+    Curve(double constant = 0.0) : points_{{0.0, constant}} {}
+    Curve(std::initializer_list<std::pair<double, double>> points) : points_(points) {}
+    double at(double x) const;
+    Curve scaled(double factor) const;
+
+private:
+    std::vector<std::pair<double, double>> points_;
+};
+
+enum class Wave { Sine, Triangle, Saw, Square };
+
+// Oscillator whose frequency follows `pitch` over the normalised time 0..1.
+Signal oscillator(Wave wave, const Curve& pitch, double seconds, double vibratoHz = 0.0,
+                  double vibratoDepth = 0.0);
+Signal noise(double seconds, Random& random);
+// Slowly wandering value in [-1, 1]: roughness for growls, shimmer for hisses.
+Signal wander(double seconds, double rateHz, Random& random);
+
+// Multiplies by `gain` over the normalised time 0..1.
+void shape(Signal& signal, const Curve& gain);
+// Attack, then hold, then release (seconds), scaled to the signal's length.
+Curve envelope(double seconds, double attack, double release);
+void modulate(Signal& signal, const Signal& by, double depth);
+
+void lowpass(Signal& signal, double cutoffHz);
+void highpass(Signal& signal, double cutoffHz);
+void bandpass(Signal& signal, double centreHz, double q);
+void drive(Signal& signal, double amount);
+void decay(Signal& signal, double halfLifeSeconds);
+
+void mixInto(Signal& target, const Signal& source, double atSeconds, double gain = 1.0);
+Signal sum(std::initializer_list<std::pair<const Signal*, double>> parts);
+
+// Peak to `peakDb` dBFS with short fades at both ends so nothing clicks.
+void finish(Signal& signal, double peakDb = -3.0, double fadeMs = 6.0);
+
+} // namespace synth
