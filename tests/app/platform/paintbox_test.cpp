@@ -3,6 +3,7 @@
 #include "support/Fakes.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -17,6 +18,18 @@ struct MouseCall {
     int x;
     int y;
     bool operator==(const MouseCall&) const = default;
+};
+
+// Records the rectangles it is asked to paint.
+class RecordingPaintBox : public TPaintBox {
+public:
+    QList<QRect> painted;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        painted << event->rect();
+        TPaintBox::paintEvent(event);
+    }
 };
 
 class PaintBoxTest : public testing::Test {
@@ -42,7 +55,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
     }
 
-    TPaintBox box;
+    RecordingPaintBox box;
     int paints = 0;
     std::vector<MouseCall> calls;
 };
@@ -71,9 +84,13 @@ TEST_F(PaintBoxTest, ResizeGivesAFreshSurfaceOfTheColourAndAPaint) {
 }
 
 TEST_F(PaintBoxTest, DrawingBetweenPaintsReachesTheScreenAtOnce) {
+    box.painted.clear();
     box.Canvas().Brush.Color = clWhite;
     box.Canvas().FillRect(Rect(2, 2, 5, 5));
-    // Nothing processes events here: the widget must already show it.
+    // Nothing processed events since the drawing: the paint of its rectangle has happened.
+    ASSERT_FALSE(box.painted.isEmpty());
+    EXPECT_TRUE(box.painted.last().contains(QRect(2, 2, 3, 3)));
+    EXPECT_EQ(paints, 1);
     const QImage shown = box.grab().toImage();
     EXPECT_EQ(shown.pixel(3, 3) & 0xFFFFFFu, clWhite);
     EXPECT_EQ(shown.pixel(10, 10) & 0xFFFFFFu, 0x204060u);
