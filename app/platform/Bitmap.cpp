@@ -144,8 +144,8 @@ void TBitmap::LoadFromFile(const std::string& fileName) {
     const QSize size = reader.size();
     if (size.width() > kMaxSide || size.height() > kMaxSide ||
         std::int64_t(size.width()) * size.height() > kMaxPixels) {
-        throw EPlatformError(ReadError(fileName).toStdString() +
-                             QStringLiteral(" : image trop grande").toStdString());
+        throw EPlatformError(
+            (ReadError(fileName) + QStringLiteral(" : image trop grande")).toStdString());
     }
     QImage image = reader.read();
     if (image.isNull()) {
