@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+// Tiny pictures and sounds under the game's fixed file names, written at test time into the
+// current working folder (a DossierTemp of support/Fakes.h); "Savane" and "Polaire" are made
+// when missing. Nothing here is read from the default asset pack.
+//
+//   DossierTemp dossier;            // an empty temporary folder, made current
+//   assets::WriteFixedAssets();     // backgrounds, bird, fixed sounds: enough for NouveauJeu
+//   ...construct the main window...
+//   assets::WriteAnimalAssets(fenetre); // every animal's sprites, photograph and cry
+#pragma once
+
+#include <QImage>
+#include <string>
+
+class TSDIAppForm;
+
+namespace assets {
+
+constexpr int BackgroundWidth = 200; // cells of 40 x 30 below a 30-pixel toolbar
+constexpr int BackgroundHeight = 150;
+constexpr int SpriteWidth = 24;
+constexpr int SpriteHeight = 20;
+constexpr int RestingBirdWidth = 16;
+constexpr int RestingBirdHeight = 12;
+constexpr int FlightFrameWidth = 100;
+constexpr int FlightFrameHeight = 52;
+
+// The four backgrounds as JPEG files of width x height (a colour gradient).
+void WriteBackgrounds(int width = BackgroundWidth, int height = BackgroundHeight);
+// The resting bird and the five flight pictures (BMP, black around a coloured shape).
+void WriteBird();
+// The four fixed sounds.
+void WriteFixedSounds();
+// All three: what the main window's first game needs.
+void WriteFixedAssets();
+// Sprites ('G' and its mirror 'D'), photographs and cries of every animal of both
+// environments, named by CheminAnimal; the window's TypeJeu is left as it was.
+void WriteAnimalAssets(TSDIAppForm& window);
+
+// A width x height BMP: pure black around a shape of SpriteColour(path).
+void WriteSprite(const std::string& path, int width, int height, bool mirrored = false);
+// The colour of the shape in the sprite written for path: never black, never near-black.
+QRgb SpriteColour(const std::string& path);
+// The shape drawn by WriteSprite, a width x height picture (black around it).
+QImage SpriteImage(int width, int height, QRgb colour, bool mirrored = false);
+void WriteJpeg(const std::string& path, int width, int height);
+void WriteBmp(const std::string& path, const QImage& image);
+// A PCM WAV of a few milliseconds.
+void WriteWav(const std::string& path);
+
+} // namespace assets
