@@ -70,9 +70,10 @@ Signal repeat(Voice voice, int count, double spacing, Random& random, double ste
 // A dull hit whose pitch falls: chest beats, thumps.
 Signal thump(double fromHz, double toHz, double seconds, Random& random) {
     Signal body = oscillator(Wave::Sine, {{0.0, fromHz}, {1.0, toHz}}, seconds);
-    Signal click = noise(0.015, random);
-    lowpass(click, 1500.0);
-    mixInto(body, click, 0.0, 0.5);
+    Signal slap = noise(0.03, random);
+    bandpass(slap, 1200.0, 1.0);
+    decay(slap, 0.006);
+    mixInto(body, slap, 0.0, 0.6);
     decay(body, seconds / 4.0);
     return body;
 }
@@ -224,15 +225,15 @@ Signal rawCry(Cry which, Random& random) {
         return repeat(hoo, 7, 0.15, random, 1.07);
     }
     case Cry::Gorilla: {
-        const Voice hoot{.pitch = {{0.0, 170.0}, {1.0, 230.0}},
-                         .seconds = 0.22,
+        const Voice hoot{.pitch = {{0.0, 250.0}, {1.0, 330.0}},
+                         .seconds = 0.2,
                          .attack = 0.04,
-                         .breath = 0.2,
-                         .formants = {{450.0, 3.0}, {900.0, 4.0}}};
+                         .breath = 0.15,
+                         .formants = {{500.0, 3.0}, {1000.0, 4.0}}};
         Signal out = repeat(hoot, 2, 0.26, random, 1.1);
         double at = 0.55;
         for (int beat = 0; beat < 7; ++beat) {
-            mixInto(out, thump(150.0, 70.0, 0.12, random), at, 1.6);
+            mixInto(out, thump(240.0, 90.0, 0.12, random), at, 1.6);
             at += 0.13 - 0.006 * beat;
         }
         return out;
@@ -251,19 +252,19 @@ Signal rawCry(Cry which, Random& random) {
         return out;
     }
     case Cry::Crocodile: {
-        Signal out = sing({.pitch = {{0.0, 55.0}, {0.5, 63.0}, {1.0, 50.0}},
+        Signal out = sing({.pitch = {{0.0, 70.0}, {0.5, 80.0}, {1.0, 62.0}},
                            .seconds = 1.4,
                            .attack = 0.2,
                            .release = 0.45,
                            .breath = 0.4,
                            .rough = 0.9,
-                           .lowpassHz = 600.0,
+                           .lowpassHz = 1100.0,
                            .saturation = 3.0},
                           random);
         Signal hiss = noise(0.5, random);
         highpass(hiss, 2500.0);
         shape(hiss, envelope(0.5, 0.05, 0.3));
-        mixInto(out, hiss, 0.0, 0.25);
+        mixInto(out, hiss, 0.0, 0.1);
         return out;
     }
     case Cry::Elephant:
@@ -298,20 +299,20 @@ Signal rawCry(Cry which, Random& random) {
         return out;
     }
     case Cry::Giraffe: {
-        Signal out = sing({.wave = Wave::Triangle,
-                           .pitch = {{0.0, 150.0}, {0.5, 170.0}, {1.0, 140.0}},
+        Signal out = sing({.wave = Wave::Saw,
+                           .pitch = {{0.0, 210.0}, {0.5, 240.0}, {1.0, 200.0}},
                            .seconds = 1.2,
                            .attack = 0.2,
                            .release = 0.5,
                            .vibratoHz = 4.0,
                            .vibratoDepth = 0.03,
                            .rough = 0.2,
-                           .formants = {{300.0, 1.5}, {700.0, 3.0}}},
+                           .formants = {{350.0, 4.0}, {900.0, 6.0}}},
                           random);
         Signal snort = noise(0.18, random);
         bandpass(snort, 900.0, 1.2);
         shape(snort, envelope(0.18, 0.01, 0.12));
-        mixInto(out, snort, 0.0, 0.6);
+        mixInto(out, snort, 0.0, 0.3);
         return out;
     }
     case Cry::Penguin: {
@@ -379,8 +380,8 @@ Signal rawCry(Cry which, Random& random) {
     }
     case Cry::Rabbit: {
         Signal out = chirps(1700.0, 2500.0, 3, 0.11, random);
-        mixInto(out, thump(110.0, 50.0, 0.14, random), 0.45, 1.4);
-        mixInto(out, thump(110.0, 50.0, 0.14, random), 0.65, 1.4);
+        mixInto(out, thump(200.0, 80.0, 0.14, random), 0.45, 1.4);
+        mixInto(out, thump(200.0, 80.0, 0.14, random), 0.65, 1.4);
         return out;
     }
     case Cry::Moose:
@@ -413,6 +414,7 @@ Signal rawCry(Cry which, Random& random) {
 Signal cry(Cry which) {
     Random random(0xC0FFEEu + static_cast<unsigned>(which));
     Signal out = rawCry(which, random);
+    compress(out, -20.0, 3.0);
     finish(out);
     return out;
 }

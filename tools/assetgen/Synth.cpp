@@ -191,6 +191,27 @@ void decay(Signal& signal, double halfLifeSeconds) {
     }
 }
 
+void compress(Signal& signal, double thresholdDb, double ratio) {
+    float peak = 0.0f;
+    for (float sample : signal) {
+        peak = std::max(peak, std::abs(sample));
+    }
+    if (peak == 0.0f) {
+        return;
+    }
+    const double threshold = peak * std::pow(10.0, thresholdDb / 20.0);
+    const double attack = 1.0 - std::exp(-1.0 / (0.003 * kRate));
+    const double release = 1.0 - std::exp(-1.0 / (0.08 * kRate));
+    double level = 0.0;
+    for (float& sample : signal) {
+        const double magnitude = std::abs(sample);
+        level += (magnitude > level ? attack : release) * (magnitude - level);
+        if (level > threshold) {
+            sample = static_cast<float>(sample * std::pow(level / threshold, 1.0 / ratio - 1.0));
+        }
+    }
+}
+
 void mixInto(Signal& target, const Signal& source, double atSeconds, double gain) {
     const std::size_t offset = samplesFor(atSeconds);
     if (target.size() < offset + source.size()) {
