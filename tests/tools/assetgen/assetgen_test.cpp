@@ -10,7 +10,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <queue>
 #include <vector>
 
@@ -249,6 +248,9 @@ TEST_F(AssetPackTest, PhotographsAndBackgroundsAreColourJpegsOfTheirSize) {
         EXPECT_EQ(background.size(), QSize(1024, 768)) << name;
         EXPECT_FALSE(background.isGrayscale()) << name;
     }
+    // A new game picks one of two backgrounds: they must not be the same picture.
+    EXPECT_NE(readAll(path(kBackgrounds[0])), readAll(path(kBackgrounds[1])));
+    EXPECT_NE(readAll(path(kBackgrounds[2])), readAll(path(kBackgrounds[3])));
 }
 
 TEST_F(AssetPackTest, BirdPicturesAreWholeOnTransparentBlack) {
