@@ -114,11 +114,11 @@ QImage restingBird() {
 }
 
 QImage flightFrame(int number) {
-    const double angle = 50.0 - (6 - number) * 22.0;
+    const double angle = 48.0 - (6 - number) * 21.0;
     QImage art = canvas(kFlightWidth, kFlightHeight);
     QPainter painter(&art);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(kFlightWidth / 2.0, 27);
+    painter.translate(kFlightWidth / 2.0, 29);
     for (double side : {-1.0, 1.0}) {
         painter.save();
         painter.translate(side * 11, 1);

@@ -7,9 +7,27 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
+
 namespace {
 
-constexpr double kGroundY = 392.0;
+constexpr double kGroundY = 390.0;
+constexpr double kMaxAnimalWidth = 420.0;
+constexpr double kMaxAnimalHeight = 330.0;
+
+// The part of the art that is not fully transparent.
+QRect opaqueBounds(const QImage& art) {
+    QRect bounds;
+    for (int y = 0; y < art.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(art.constScanLine(y));
+        for (int x = 0; x < art.width(); ++x) {
+            if (qAlpha(line[x]) > 0) {
+                bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return bounds;
+}
 
 void groundShadow(QPainter& painter, QPointF centre, double width) {
     QRadialGradient shade(centre, width / 2);
@@ -51,10 +69,15 @@ QImage photograph(const QImage& art, Environment environment, int variant, int s
     QPainter painter(&out);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    groundShadow(painter, QPointF(kPhotoWidth / 2.0, kGroundY - 8), kPhotoArtSize * 0.8);
-    painter.drawImage(QRectF(kPhotoWidth / 2.0 - kPhotoArtSize / 2.0, kGroundY - kPhotoArtSize,
-                             kPhotoArtSize, kPhotoArtSize),
-                      art);
+    // The animal stands on the ground, as large as the space above the banner allows.
+    const QRect bounds = opaqueBounds(art);
+    const double scale =
+        std::min(kMaxAnimalWidth / bounds.width(), kMaxAnimalHeight / bounds.height());
+    const QSizeF shown = QSizeF(bounds.size()) * scale;
+    groundShadow(painter, QPointF(kPhotoWidth / 2.0, kGroundY - 4), shown.width() * 0.9);
+    painter.drawImage(
+        QRectF(QPointF(kPhotoWidth / 2.0 - shown.width() / 2, kGroundY - shown.height()), shown),
+        art, bounds);
     banner(painter, caption, font, environment == Environment::Polar);
     return out;
 }

@@ -10,7 +10,7 @@
 constexpr int kPhotoWidth = 640;
 constexpr int kPhotoHeight = 480;
 // Size the animal art is rendered at for a photograph.
-constexpr int kPhotoArtSize = 330;
+constexpr int kPhotoArtSize = 400;
 
 // The animal large in its landscape (`variant`, `seed` as for landscape()), its French name on a
 // banner below it.
