@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+#include "app/Emplacements.h"
+
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <tuple>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Root writes through permission bits: a folder made read-only by chmod is writable to it, so
+// the portable way to make a place unwritable is a plain file where a folder is expected.
+class Emplacements : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(temp_.isValid());
+        racine_ = temp_.path().toStdString();
+        for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_STATE_HOME"})
+            sauves_.emplace_back(variable, qgetenv(variable), qEnvironmentVariableIsSet(variable));
+        qputenv("HOME", QByteArray::fromStdString((racine_ / "maison").string()));
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((racine_ / "config").string()));
+        qputenv("XDG_STATE_HOME", QByteArray::fromStdString((racine_ / "etat").string()));
+    }
+    void TearDown() override {
+        for (const auto& [variable, valeur, present] : sauves_)
+            present ? qputenv(variable, valeur) : qunsetenv(variable);
+    }
+
+    fs::path Dossier(const char* nom) const {
+        fs::create_directories(racine_ / nom);
+        return racine_ / nom;
+    }
+    fs::path FichierAuLieuDeDossier(const char* nom) const {
+        std::ofstream(racine_ / nom) << "pas un dossier";
+        return racine_ / nom;
+    }
+    static bool EstRoot() { return ::geteuid() == 0; }
+
+    fs::path racine_;
+
+private:
+    QTemporaryDir temp_;
+    std::vector<std::tuple<const char*, QByteArray, bool>> sauves_;
+};
+
+bool PeutEcrire(const std::string& fichier) {
+    return static_cast<bool>(std::ofstream(fichier) << "[Jeu]\n");
+}
+
+TEST_F(Emplacements, SettingsStayBesideAProgramWhoseFolderIsWritable) {
+    const std::string fichier = (Dossier("bin") / "kornibelle.INI").string();
+    EXPECT_EQ(CheminParametres(fichier), fichier);
+    std::ofstream(fichier) << "[Jeu]\n";
+    EXPECT_EQ(CheminParametres(fichier), fichier);
+}
+
+TEST_F(Emplacements, SettingsGoToTheUserConfigFolderWhenTheProgramFolderCannotBeWritten) {
+    const fs::path fichier = FichierAuLieuDeDossier("bin") / "kornibelle.INI";
+    const std::string chemin = CheminParametres(fichier.string());
+    EXPECT_EQ(chemin, (racine_ / "config" / "kornibelle" / "kornibelle.INI").string());
+    EXPECT_TRUE(PeutEcrire(chemin));
+    EXPECT_EQ(CheminParametres(fichier.string()), chemin);
+}
+
+TEST_F(Emplacements, ConfigFolderDefaultsToDotConfigWhenUnsetOrRelative) {
+    const std::string fichier = (FichierAuLieuDeDossier("bin") / "kornibelle.INI").string();
+    const std::string attendu = (racine_ / "maison/.config/kornibelle/kornibelle.INI").string();
+    qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(CheminParametres(fichier), attendu);
+    qputenv("XDG_CONFIG_HOME", "config-relative");
+    EXPECT_EQ(CheminParametres(fichier), attendu);
+    EXPECT_TRUE(PeutEcrire(attendu));
+}
+
+TEST_F(Emplacements, ReadOnlyProgramFolderOrSettingsFileSendsSettingsToTheUserFolder) {
+    if (EstRoot())
+        GTEST_SKIP() << "permission bits do not bind root";
+    const fs::path bin = Dossier("bin");
+    const std::string fichier = (bin / "kornibelle.INI").string();
+    const std::string personnel = (racine_ / "config/kornibelle/kornibelle.INI").string();
+    std::ofstream(fichier) << "[Jeu]\n";
+    fs::permissions(fichier, fs::perms::owner_read);
+    EXPECT_EQ(CheminParametres(fichier), personnel);
+    fs::remove(fichier);
+    fs::permissions(bin, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(CheminParametres(fichier), personnel);
+    fs::permissions(bin, fs::perms::owner_all);
+}
+
+TEST_F(Emplacements, TraceStaysInAWritableWorkingFolder) {
+    const fs::path travail = Dossier("travail");
+    EXPECT_EQ(CheminTrace(travail.string()), (travail / "espion.log").string());
+}
+
+TEST_F(Emplacements, TraceGoesToTheUserStateFolderWhenTheWorkingFolderCannotBeWritten) {
+    const std::string travail = FichierAuLieuDeDossier("travail").string();
+    const std::string chemin = CheminTrace(travail);
+    EXPECT_EQ(chemin, (racine_ / "etat/kornibelle/espion.log").string());
+    EXPECT_TRUE(PeutEcrire(chemin));
+
+    qunsetenv("XDG_STATE_HOME");
+    EXPECT_EQ(CheminTrace(travail),
+              (racine_ / "maison/.local/state/kornibelle/espion.log").string());
+}
+
+TEST_F(Emplacements, AUserFolderThatCannotBeMadeIsLeftToTheWriteToReport) {
+    const std::string fichier = (FichierAuLieuDeDossier("bin") / "kornibelle.INI").string();
+    qputenv("XDG_CONFIG_HOME",
+            QByteArray::fromStdString(FichierAuLieuDeDossier("config").string()));
+    const std::string chemin = CheminParametres(fichier);
+    EXPECT_EQ(chemin, (racine_ / "config/kornibelle/kornibelle.INI").string());
+    EXPECT_FALSE(PeutEcrire(chemin));
+}
+
+} // namespace
