@@ -414,7 +414,8 @@ Signal rawCry(Cry which, Random& random) {
 Signal cry(Cry which) {
     Random random(0xC0FFEEu + static_cast<unsigned>(which));
     Signal out = rawCry(which, random);
-    compress(out, -20.0, 3.0);
+    highpass(out, 35.0); // saturated voices lean to one side: keep the speaker centred
+    levelOut(out, -8.0);
     finish(out);
     return out;
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace synth {
 
@@ -191,25 +192,28 @@ void decay(Signal& signal, double halfLifeSeconds) {
     }
 }
 
-void compress(Signal& signal, double thresholdDb, double ratio) {
-    float peak = 0.0f;
-    for (float sample : signal) {
-        peak = std::max(peak, std::abs(sample));
-    }
-    if (peak == 0.0f) {
-        return;
-    }
-    const double threshold = peak * std::pow(10.0, thresholdDb / 20.0);
-    const double attack = 1.0 - std::exp(-1.0 / (0.003 * kRate));
-    const double release = 1.0 - std::exp(-1.0 / (0.08 * kRate));
-    double level = 0.0;
-    for (float& sample : signal) {
-        const double magnitude = std::abs(sample);
-        level += (magnitude > level ? attack : release) * (magnitude - level);
-        if (level > threshold) {
-            sample = static_cast<float>(sample * std::pow(level / threshold, 1.0 / ratio - 1.0));
+double loudestDb(const Signal& signal) {
+    const std::size_t window = samplesFor(0.05);
+    double loudest = 0.0;
+    for (std::size_t start = 0; start + window <= signal.size(); start += window / 2) {
+        double energy = 0.0;
+        for (std::size_t i = start; i < start + window; ++i) {
+            energy += static_cast<double>(signal[i]) * signal[i];
         }
+        loudest = std::max(loudest, energy / static_cast<double>(window));
     }
+    return loudest > 0.0 ? 10.0 * std::log10(loudest) : -200.0;
+}
+
+void levelOut(Signal& signal, double targetDb) {
+    Signal trial = signal;
+    finish(trial, 0.0, 0.0);
+    for (double amount = 1.0; loudestDb(trial) < targetDb && amount < 8.0; amount *= 1.25) {
+        trial = signal;
+        finish(trial, 0.0, 0.0);
+        drive(trial, amount);
+    }
+    signal = std::move(trial);
 }
 
 void mixInto(Signal& target, const Signal& source, double atSeconds, double gain) {

@@ -45,9 +45,12 @@ void highpass(Signal& signal, double cutoffHz);
 void bandpass(Signal& signal, double centreHz, double q);
 void drive(Signal& signal, double amount);
 void decay(Signal& signal, double halfLifeSeconds);
-// Evens out loud and soft parts above `thresholdDb` (relative to the peak), so that cries with
-// sharp peaks do not sound quieter than steady ones once peaks are matched.
-void compress(Signal& signal, double thresholdDb, double ratio);
+// Level in dB (relative to full scale) of the loudest 50 ms.
+double loudestDb(const Signal& signal);
+// Peaks to full scale, then saturates spiky sounds (noisy growls, beats) just enough for their
+// loudest 50 ms to reach `targetDb`, so they do not sound quieter than steady ones once peaks
+// are matched.
+void levelOut(Signal& signal, double targetDb);
 
 void mixInto(Signal& target, const Signal& source, double atSeconds, double gain = 1.0);
 Signal sum(std::initializer_list<std::pair<const Signal*, double>> parts);
