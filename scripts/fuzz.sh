@@ -1,0 +1,23 @@
+#!/bin/sh
+# SPDX-License-Identifier: MIT
+# Builds the fuzz targets with clang in build-fuzz/ and runs each for the given number of
+# seconds (60 by default). Findings are written to build-fuzz/trouvailles/<target>/.
+set -eu
+duree=${1:-60}
+racine=$(cd "$(dirname "$0")/.." && pwd)
+build="$racine/build-fuzz"
+
+CC=clang CXX=clang++ cmake -S "$racine" -B "$build" -G Ninja -DKORNIBELLE_FUZZ=ON \
+    -DKORNIBELLE_TESTS=OFF -DKORNIBELLE_ASSETS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j2 --target fuzz_litbitmap fuzz_inifile fuzz_graines
+
+"$build/bin/fuzz_graines" "$build/graines"
+statut=0
+for cible in litbitmap inifile; do
+    mkdir -p "$build/corpus/$cible" "$build/trouvailles/$cible"
+    echo "== fuzz_$cible, ${duree} s"
+    "$build/bin/fuzz_$cible" "$build/corpus/$cible" "$build/graines/$cible" \
+        -max_total_time="$duree" -timeout=30 -rss_limit_mb=3072 -max_len=65536 \
+        -artifact_prefix="$build/trouvailles/$cible/" -print_final_stats=1 || statut=1
+done
+exit $statut
