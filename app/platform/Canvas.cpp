@@ -56,35 +56,52 @@ void ApplyRow(TCopyMode mode, std::uint32_t* dst, const std::uint32_t* src, int 
 
 // Maps the destination span [d0, d0 + dn) onto the source span [s0, s0 + sn) by nearest
 // neighbour and keeps the destination indexes that land inside both [0, dLimit) and
-// [0, sLimit). Returns the first kept destination index and the source index of each one.
+// [0, sLimit): count of them from first, mapped to consecutive sources from sourceFirst, or,
+// when stretching, to stretched[i].
 struct AxisMap {
     int first = 0;
-    std::vector<int> source;
+    int count = 0;
+    int sourceFirst = 0;
+    std::vector<int> stretched;
+
+    int Source(int i) const { return stretched.empty() ? sourceFirst + i : stretched[i]; }
+    // Sources one after the other, as a plain copy reads them.
+    bool Consecutive() const {
+        return stretched.empty() || stretched.back() - stretched.front() + 1 == count;
+    }
 };
 
 AxisMap MapAxis(std::int64_t d0, std::int64_t dn, std::int64_t s0, std::int64_t sn, int dLimit,
                 int sLimit) {
     AxisMap map;
+    if (dn == sn) {
+        // One to one, the common case: no per-pixel table.
+        const std::int64_t lo = std::max<std::int64_t>({d0, 0, d0 - s0});
+        const std::int64_t hi = std::min<std::int64_t>({d0 + dn, dLimit, d0 - s0 + sLimit});
+        if (lo < hi) {
+            map.first = int(lo);
+            map.count = int(hi - lo);
+            map.sourceFirst = int(s0 + (lo - d0));
+        }
+        return map;
+    }
     const std::int64_t lo = std::max<std::int64_t>(d0, 0);
     const std::int64_t hi = std::min<std::int64_t>(d0 + dn, dLimit);
     for (std::int64_t d = lo; d < hi; ++d) {
         const auto s = std::int64_t(s0 + __int128(d - d0) * sn / dn);
         if (s < 0 || s >= sLimit) {
-            if (!map.source.empty()) {
+            if (!map.stretched.empty()) {
                 break; // the mapping is monotonic: nothing further lands inside
             }
             continue;
         }
-        if (map.source.empty()) {
+        if (map.stretched.empty()) {
             map.first = int(d);
         }
-        map.source.push_back(int(s));
+        map.stretched.push_back(int(s));
     }
+    map.count = int(map.stretched.size());
     return map;
-}
-
-bool IsIdentity(const std::vector<int>& source) {
-    return source.back() - source.front() + 1 == int(source.size());
 }
 
 QRect ClipToImage(const QImage& image, std::int64_t left, std::int64_t top, std::int64_t right,
@@ -101,8 +118,10 @@ QRect ClipToImage(const QImage& image, std::int64_t left, std::int64_t top, std:
 
 void FillClipped(QImage& image, const QRect& rect, TColor color) {
     const std::uint32_t value = color | kOpaque;
+    uchar* const pixels = image.bits(); // detaches once, not at every row
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y)) + rect.left();
+        auto* row =
+            reinterpret_cast<std::uint32_t*>(pixels + y * image.bytesPerLine()) + rect.left();
         std::fill(row, row + rect.width(), value);
     }
 }
@@ -120,10 +139,10 @@ QRect Blit(QImage& dst, const TRect& dest, const QImage& src, const TRect& sourc
     }
     const AxisMap cols = MapAxis(dest.Left, dw, source.Left, sw, dst.width(), src.width());
     const AxisMap rows = MapAxis(dest.Top, dh, source.Top, sh, dst.height(), src.height());
-    if (cols.source.empty() || rows.source.empty()) {
+    if (cols.count == 0 || rows.count == 0) {
         return {};
     }
-    const QRect touched(cols.first, rows.first, int(cols.source.size()), int(rows.source.size()));
+    const QRect touched(cols.first, rows.first, cols.count, rows.count);
     if (mode == TCopyMode::BLACKNESS) {
         FillClipped(dst, touched, clBlack);
         return touched;
@@ -131,10 +150,10 @@ QRect Blit(QImage& dst, const TRect& dest, const QImage& src, const TRect& sourc
 
     // Work on a 32-bit view of the source part; a private copy when the source is in another
     // format or shares its pixels with the destination (a canvas copied onto itself).
-    const QRect part(cols.source.front(), rows.source.front(),
-                     cols.source.back() - cols.source.front() + 1,
-                     rows.source.back() - rows.source.front() + 1);
-    dst.bits(); // detach first, so that sharing below means the very same pixels
+    const int sourceLeft = cols.Source(0);
+    const QRect part(sourceLeft, rows.Source(0), cols.Source(cols.count - 1) - sourceLeft + 1,
+                     rows.Source(rows.count - 1) - rows.Source(0) + 1);
+    uchar* const dstPixels = dst.bits(); // detach first: sharing below means the same pixels
     QImage copy;
     const QImage* view = &src;
     QPoint origin(0, 0);
@@ -144,18 +163,19 @@ QRect Blit(QImage& dst, const TRect& dest, const QImage& src, const TRect& sourc
         origin = part.topLeft();
     }
 
-    const bool straight = !replace && IsIdentity(cols.source);
-    std::vector<std::uint32_t> gathered(straight ? 0 : cols.source.size());
+    const bool straight = !replace && cols.Consecutive();
+    std::vector<std::uint32_t> gathered(straight ? 0 : std::size_t(cols.count));
     const int count = touched.width();
     for (int i = 0; i < touched.height(); ++i) {
         const auto* srow = reinterpret_cast<const std::uint32_t*>(
-            view->constScanLine(rows.source[i] - origin.y()));
+            view->constScanLine(rows.Source(i) - origin.y()));
         auto* drow =
-            reinterpret_cast<std::uint32_t*>(dst.scanLine(touched.top() + i)) + touched.left();
-        const std::uint32_t* line = srow + (cols.source.front() - origin.x());
+            reinterpret_cast<std::uint32_t*>(dstPixels + (touched.top() + i) * dst.bytesPerLine()) +
+            touched.left();
+        const std::uint32_t* line = srow + (sourceLeft - origin.x());
         if (!straight) {
             for (int x = 0; x < count; ++x) {
-                std::uint32_t pixel = srow[cols.source[x] - origin.x()];
+                std::uint32_t pixel = srow[cols.Source(x) - origin.x()];
                 if (replace && (pixel & 0xFFFFFFu) == replace->first) {
                     pixel = replace->second;
                 }
@@ -295,6 +315,22 @@ QRect TCanvas::DrawLine(int x0, int y0, int x1, int y1) {
     } else {
         first = std::max(first, stepOf(highEdge));
         last = std::min(last, stepOf(lowEdge));
+    }
+
+    if (minorAbs == 0 && first <= last) {
+        // Straight along an axis: the pen's squares make one rectangle.
+        const std::int64_t a0 = start + majorSign * first;
+        const std::int64_t a1 = start + majorSign * last;
+        const std::int64_t b = alongX ? y0 : x0;
+        const std::int64_t lo = std::min(a0, a1) - (reach - 1) / 2;
+        const std::int64_t hi = std::max(a0, a1) - (reach - 1) / 2 + reach;
+        const std::int64_t side = b - (reach - 1) / 2;
+        const QRect band = alongX ? ClipToImage(dst, lo, side, hi, side + reach)
+                                  : ClipToImage(dst, side, lo, side + reach, hi);
+        if (!band.isEmpty()) {
+            FillClipped(dst, band, Pen.Color);
+        }
+        return band;
     }
 
     QRect touched;

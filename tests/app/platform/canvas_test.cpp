@@ -199,6 +199,27 @@ TEST(Canvas, LongLinesAreClippedNotWalked) {
     EXPECT_EQ(Row(canvas, 0), (std::vector<TColor>{0, 0, 0}));
 }
 
+TEST(Canvas, WidePensCoverTheirSquareAtEveryPointOfStraightLines) {
+    TBitmap bitmap;
+    TCanvas& canvas = bitmap.Canvas();
+    canvas.Pen.Color = clWhite;
+    canvas.Pen.Width = 3;
+    // Points (1, 0) to (4, 0), then (6, 5) up to (6, 2): squares of 3 around each, clipped.
+    Fill(bitmap, 8, 7, clBlack);
+    canvas.MoveTo(1, 0);
+    canvas.LineTo(5, 0);
+    canvas.MoveTo(6, 5);
+    canvas.LineTo(6, 1);
+    for (int y = 0; y < 7; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            const bool horizontal = x <= 5 && y <= 1;
+            const bool vertical = x >= 5 && y >= 1 && y <= 6;
+            EXPECT_EQ(canvas.Pixel(x, y), horizontal || vertical ? clWhite : clBlack)
+                << x << "," << y;
+        }
+    }
+}
+
 TEST(Canvas, RectangleLeavesOutRightAndBottomEdges) {
     TBitmap bitmap;
     Fill(bitmap, 6, 6, clBlack);
