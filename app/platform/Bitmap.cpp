@@ -7,8 +7,22 @@
 #include <QString>
 #include <algorithm>
 #include <cstdint>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
+
+#ifdef __GLIBC__
+// Bitmaps of the window's size are made and released at every paint. By default the C library
+// hands such blocks back to the system when they are released and maps them again at the next
+// paint, a page fault every 4 KiB; kept in the heap, the next bitmap reuses them at once.
+[[maybe_unused]] const bool memoireGardee = [] {
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 128 << 20);
+    return true;
+}();
+#endif
 
 // A hostile file must not make us allocate gigabytes.
 constexpr int kMaxSide = 16384;
