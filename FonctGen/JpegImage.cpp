@@ -4,6 +4,7 @@
 #include "app/platform/Errors.h"
 
 #include <QList>
+#include <QSysInfo>
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
@@ -142,15 +143,13 @@ void PrepareImage(jpeg_decompress_struct& cinfo, QImage& image) {
         PosePalette(cinfo, image);
 }
 
-// Spreads the RGB triplets at the start of ligne over its 32-bit pixels, from the right so
-// that no triplet is overwritten before it is read.
-void EtendRgb(unsigned char* ligne, int largeur) {
-    auto* pixels = reinterpret_cast<QRgb*>(ligne);
-    for (int x = largeur - 1; x >= 0; --x) {
-        const unsigned char* rgb = ligne + 3 * x;
-        pixels[x] = qRgb(rgb[0], rgb[1], rgb[2]);
-    }
-}
+// Colour output straight in the layout of QImage::Format_RGB32 (0xFFRRGGBB in native byte
+// order), alpha set to 0xFF by libjpeg: no pass over the pixels after decoding.
+#ifndef JCS_ALPHA_EXTENSIONS
+#error "libjpeg-turbo's extended colour spaces are needed"
+#endif
+constexpr J_COLOR_SPACE SortieRgb32 =
+    QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB;
 
 void Decode(Decompression& d, const std::vector<unsigned char>& donnees, TJPEGPixelFormat format,
             QImage& image) {
@@ -162,8 +161,10 @@ void Decode(Decompression& d, const std::vector<unsigned char>& donnees, TJPEGPi
     cinfo.dct_method = JDCT_FLOAT;
     cinfo.do_block_smoothing = TRUE;
     cinfo.buffered_image = FALSE;
-    cinfo.out_color_space = grise ? JCS_GRAYSCALE : JCS_RGB;
-    cinfo.quantize_colors = format == TJPEGPixelFormat::jf8Bit || grise ? TRUE : FALSE;
+    const bool quantifie = format == TJPEGPixelFormat::jf8Bit || grise;
+    // The quantiser works on three components.
+    cinfo.out_color_space = grise ? JCS_GRAYSCALE : quantifie ? JCS_RGB : SortieRgb32;
+    cinfo.quantize_colors = quantifie ? TRUE : FALSE;
     cinfo.desired_number_of_colors = CouleursMax;
     jpeg_start_decompress(&cinfo);
 
@@ -171,8 +172,6 @@ void Decode(Decompression& d, const std::vector<unsigned char>& donnees, TJPEGPi
     while (cinfo.output_scanline < cinfo.output_height) {
         JSAMPROW ligne = image.scanLine(static_cast<int>(cinfo.output_scanline));
         jpeg_read_scanlines(&cinfo, &ligne, 1);
-        if (!cinfo.quantize_colors)
-            EtendRgb(ligne, static_cast<int>(cinfo.output_width));
     }
     jpeg_finish_decompress(&cinfo);
 }

@@ -62,6 +62,32 @@ void VerifieQuartiers(const QImage& image) {
     EXPECT_TRUE(proche(image.pixel(3 * w / 4, 3 * h / 4), qRgb(255, 255, 255)));
 }
 
+// libjpeg's own RGB output with the decoder's settings, as 0xFFRRGGBB pixels.
+std::vector<QRgb> DecodeRgb(const std::vector<unsigned char>& octets) {
+    jpeg_decompress_struct cinfo{};
+    jpeg_error_mgr erreurs{};
+    cinfo.err = jpeg_std_error(&erreurs);
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, octets.data(), static_cast<unsigned long>(octets.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.dct_method = JDCT_FLOAT;
+    cinfo.do_block_smoothing = TRUE;
+    cinfo.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&cinfo);
+    std::vector<unsigned char> ligne(std::size_t(cinfo.output_width) * 3);
+    std::vector<QRgb> pixels;
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW rangee = ligne.data();
+        jpeg_read_scanlines(&cinfo, &rangee, 1);
+        for (std::size_t x = 0; x < cinfo.output_width; ++x) {
+            pixels.push_back(qRgb(ligne[3 * x], ligne[3 * x + 1], ligne[3 * x + 2]));
+        }
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return pixels;
+}
+
 } // namespace
 
 TEST(TJPEGImage, ReadsTheHeaderFromTheStreamPosition) {
@@ -85,6 +111,25 @@ TEST(TJPEGImage, DecodesColourAtFullSizeIn32Bits) {
         EXPECT_EQ(image.format(), QImage::Format_RGB32);
         EXPECT_EQ(image.size(), QSize(37, 21));
         VerifieQuartiers(image);
+    }
+}
+
+TEST(TJPEGImage, ColourPixelsAreLibjpegsOwnAndOpaque) {
+    QImage source = Quartiers(45, 30);
+    for (int x = 0; x < source.width(); ++x) {
+        source.setPixel(x, x % source.height(), qRgb(x * 5, 255 - x * 3, (x * 37) % 256));
+    }
+    for (const GenreJpeg genre : {GenreJpeg::Base, GenreJpeg::Progressif}) {
+        const auto octets = OctetsJpeg(source, genre);
+        const QImage image = Decode(octets, TJPEGPixelFormat::jf24Bit);
+        const std::vector<QRgb> attendus = DecodeRgb(octets);
+        ASSERT_EQ(attendus.size(), std::size_t(image.width() * image.height()));
+        for (int y = 0; y < image.height(); ++y) {
+            const auto* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                ASSERT_EQ(ligne[x], attendus[std::size_t(y * image.width() + x)]) << x << "," << y;
+            }
+        }
     }
 }
 
