@@ -119,6 +119,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void PrepareComposants();
+    void PrepareGlyphes();
+    void ConnecteEvenements();
+    QFileDialog* CreeDialogueFichier(bool enregistrement);
+    int HauteurMenu(int largeur) const;
+    void FermeEspion();
+
     std::unique_ptr<Ui::SDIAppForm> ui;
 };
 

@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+// fileName with its extension (from the last dot of its last component) replaced by
+// extension; a name without an extension gets extension appended.
+std::string ChangeFileExt(const std::string& fileName, const std::string& extension);
+
+// Seam: the program file the settings file is named after (the program's own file by
+// default). An empty name restores the default.
+void SetProgrammeParametres(const std::string& fichierProgramme);

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#include "app/platform/Application.h"
+#include "app/platform/Sound.h"
+#include "app/sdimain.h"
+#include "game/Catalogue.h"
+#include "windows/About.h"
+#include "windows/UOptions.h"
+
+#include <QFileDialog>
+
+void TSDIAppForm::SavaneClick() {
+    TypeJeu = 0;
+    LanceNouveauJeu();
+}
+
+void TSDIAppForm::PolaireClick() {
+    TypeJeu = 1;
+    LanceNouveauJeu();
+}
+
+// The dialog has already written its settings when it answers Yes.
+void TSDIAppForm::mOptionsClick() {
+    if (Options->ShowModal() == mrYes)
+        LanceNouveauJeu();
+}
+
+void TSDIAppForm::LanceNouveauJeu() {
+    NouveauJeu();
+    PB->Repaint();
+    PB->Refresh();
+    Application::ProcessMessages();
+}
+
+// The game has no documents: the file commands stop at their dialogs.
+void TSDIAppForm::FileNew1Execute() {}
+
+void TSDIAppForm::FileOpen1Execute() {
+    OpenDialog->exec();
+}
+
+void TSDIAppForm::FileSave1Execute() {
+    SaveDialog->exec();
+}
+
+void TSDIAppForm::FileExit1Execute() {
+    close();
+}
+
+void TSDIAppForm::HelpAbout1Execute() {
+    AboutBox->ShowModal();
+}
+
+void TSDIAppForm::FormClose() {
+    if (Bruitage)
+        sndPlaySoundA(SonSortie, SND_SYNC);
+    EcritParametres();
+    FermeEspion();
+    for (auto& ligne : Grille)
+        for (GRILLE& cellule : ligne)
+            cellule.Dessous.reset();
+    Fond.reset();
+}

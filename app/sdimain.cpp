@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: MIT
+#include "app/sdimain.h"
+
+#include "app/ImageList.h"
+#include "app/platform/Guard.h"
+#include "app/platform/Screen.h"
+#include "app/platform/Sound.h"
+#include "game/Catalogue.h"
+#include "ui_sdimain.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QShowEvent>
+#include <QTimer>
+
+namespace {
+
+// A close box and a system menu, but no minimise or maximise box.
+constexpr Qt::WindowFlags BoutonsFenetre = Qt::Window | Qt::CustomizeWindowHint |
+                                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                           Qt::WindowCloseButtonHint;
+
+} // namespace
+
+TSDIAppForm::TSDIAppForm(QWidget* parent)
+    : QMainWindow(parent, BoutonsFenetre), ui(std::make_unique<Ui::SDIAppForm>()) {
+    ui->setupUi(this);
+    PrepareComposants();
+    ConnecteEvenements();
+    Espion = std::fopen("espion.log", "wt");
+    move(0, 0);
+    PB->setCursor(crVide());
+    LitParametres();
+    if (Bruitage)
+        sndPlaySoundA(SonDebut, SND_ASYNC);
+    // A background that cannot be decoded is reported; the window still opens.
+    Guard([this] { NouveauJeu(); });
+}
+
+TSDIAppForm::~TSDIAppForm() {
+    FermeEspion();
+}
+
+void TSDIAppForm::PrepareComposants() {
+    PB = ui->PB;
+    ToolBar1 = ui->ToolBar1;
+    Savane = ui->Savane;
+    Polaire = ui->Polaire;
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(2000);
+    Timer1->setSingleShot(true);
+
+    OpenDialog = CreeDialogueFichier(false);
+    SaveDialog = CreeDialogueFichier(true);
+
+    ui->ToolButton9->setDefaultAction(ui->FileNew1);
+    ui->ToolButton1->setDefaultAction(ui->FileOpen1);
+    ui->ToolButton2->setDefaultAction(ui->FileSave1);
+    ui->ToolButton4->setDefaultAction(ui->EditCut1);
+    ui->ToolButton5->setDefaultAction(ui->EditCopy1);
+    ui->ToolButton6->setDefaultAction(ui->EditPaste1);
+    PrepareGlyphes();
+
+    for (QMenu* menu : {ui->File1, ui->Edit1, ui->Jeu1, ui->Help1})
+        menu->menuAction()->setStatusTip(menu->statusTip());
+    ui->Edit1->menuAction()->setVisible(false);
+
+    ui->StatusBar->addWidget(ui->Panneau1);
+    ui->StatusBar->addWidget(ui->Panneau2);
+    ui->StatusBar->addWidget(ui->Panneau3);
+
+    // Shortcuts must reach their actions although the toolbar buttons are hidden.
+    addActions(findChildren<QAction*>(Qt::FindDirectChildrenOnly));
+}
+
+// Each action names its picture of ImageList1 in its "glyphe" property.
+void TSDIAppForm::PrepareGlyphes() {
+    const std::vector<QPixmap> glyphes = ImageList1(*style());
+    for (QAction* action : findChildren<QAction*>(Qt::FindDirectChildrenOnly)) {
+        bool valide = false;
+        const int index = action->property("glyphe").toInt(&valide);
+        if (valide && index >= 0 && index < int(glyphes.size()))
+            action->setIcon(QIcon(glyphes[std::size_t(index)]));
+    }
+}
+
+QFileDialog* TSDIAppForm::CreeDialogueFichier(bool enregistrement) {
+    auto* dialogue = new QFileDialog(this, QString(), QString(), "Tous les fichiers (*.*)");
+    // The toolkit's own dialog, so that it speaks French like the rest of the program.
+    dialogue->setOption(QFileDialog::DontUseNativeDialog);
+    dialogue->setAcceptMode(enregistrement ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    return dialogue;
+}
+
+void TSDIAppForm::ConnecteEvenements() {
+    PB->OnPaint = [this] { PBPaint(); };
+    PB->OnMouseDown = [this](TMouseButton bouton, TShiftState shift, int X, int Y) {
+        PBMouseDown(bouton, shift, X, Y);
+    };
+    PB->OnMouseUp = [this](TMouseButton bouton, TShiftState shift, int X, int Y) {
+        PBMouseUp(bouton, shift, X, Y);
+    };
+    PB->OnMouseMove = [this](TShiftState shift, int X, int Y) { PBMouseMove(shift, X, Y); };
+    connect(Timer1, &QTimer::timeout, this, Guarded(this, &TSDIAppForm::Timer1Timer));
+
+    connect(Savane, &QPushButton::clicked, this, Guarded(this, &TSDIAppForm::SavaneClick));
+    connect(Polaire, &QPushButton::clicked, this, Guarded(this, &TSDIAppForm::PolaireClick));
+    connect(ui->mOptions, &QAction::triggered, this, Guarded(this, &TSDIAppForm::mOptionsClick));
+    connect(ui->FileNew1, &QAction::triggered, this, Guarded(this, &TSDIAppForm::FileNew1Execute));
+    connect(ui->FileOpen1, &QAction::triggered, this,
+            Guarded(this, &TSDIAppForm::FileOpen1Execute));
+    connect(ui->FileSave1, &QAction::triggered, this,
+            Guarded(this, &TSDIAppForm::FileSave1Execute));
+    connect(ui->FileSaveAs1, &QAction::triggered, this,
+            Guarded(this, &TSDIAppForm::FileSave1Execute));
+    connect(ui->FileExit1, &QAction::triggered, this,
+            Guarded(this, &TSDIAppForm::FileExit1Execute));
+    connect(ui->HelpAbout1, &QAction::triggered, this,
+            Guarded(this, &TSDIAppForm::HelpAbout1Execute));
+}
+
+// Mirrors how the window's layout sizes its menu bar, so that the client size can be set
+// before the window is first shown.
+int TSDIAppForm::HauteurMenu(int largeur) const {
+    const QWidget* menu = menuWidget();
+    if (!menu || menu->isHidden() || menu->isWindow())
+        return 0;
+    int hauteur = menu->heightForWidth(qMax(largeur, menu->minimumWidth()));
+    if (hauteur < 0)
+        hauteur = menu->sizeHint().height();
+    return qBound(menu->minimumSizeHint().height(), hauteur, menu->maximumHeight());
+}
+
+int TSDIAppForm::ClientWidth() const {
+    return width();
+}
+
+int TSDIAppForm::ClientHeight() const {
+    return height() - HauteurMenu(width());
+}
+
+void TSDIAppForm::SetClientSize(int width, int height) {
+    resize(width, height + HauteurMenu(width));
+}
+
+int TSDIAppForm::HauteurBarreOutils() const {
+    return ToolBar1->height();
+}
+
+void TSDIAppForm::FormShow() {
+    PBPaint();
+}
+
+void TSDIAppForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        Guard([this] { FormShow(); });
+}
+
+// Closing is never refused.
+void TSDIAppForm::closeEvent(QCloseEvent* event) {
+    Guard([this] { FormClose(); });
+    event->accept();
+}
+
+void TSDIAppForm::FermeEspion() {
+    if (Espion) {
+        std::fclose(Espion);
+        Espion = nullptr;
+    }
+}

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#include "app/Parametres.h"
+#include "app/platform/Application.h"
+#include "app/platform/IniFile.h"
+#include "app/sdimain.h"
+
+namespace {
+
+std::string& ProgrammeParametres() {
+    static std::string programme;
+    return programme;
+}
+
+} // namespace
+
+std::string ChangeFileExt(const std::string& fileName, const std::string& extension) {
+    const std::size_t point = fileName.find_last_of(".\\/:");
+    if (point == std::string::npos || fileName[point] != '.')
+        return fileName + extension;
+    return fileName.substr(0, point) + extension;
+}
+
+void SetProgrammeParametres(const std::string& fichierProgramme) {
+    ProgrammeParametres() = fichierProgramme;
+}
+
+std::string TSDIAppForm::FichierParametres() const {
+    const std::string& programme = ProgrammeParametres();
+    return ChangeFileExt(programme.empty() ? Application::ExeName() : programme, ".INI");
+}
+
+// The counts are read back from the keys that closing writes; the keys "0" and "1" of older
+// files are still honoured when those are missing.
+void TSDIAppForm::LitParametres() {
+    const TIniFile ini(FichierParametres());
+    TypeJeu = ini.ReadInteger("Jeu", "TypeJeu", 0);
+    MaxAnim[0] = ini.ReadInteger("MaxAnim", "Savane", ini.ReadInteger("MaxAnim", "0", 5));
+    MaxAnim[1] = ini.ReadInteger("MaxAnim", "Polaire", ini.ReadInteger("MaxAnim", "1", 5));
+    DessCases = ini.ReadBool("Cases", "Dess", true);
+    DessEnviron = ini.ReadBool("Environ", "Dess", true);
+    Bruitage = ini.ReadBool("Environ", "Bruitage", true);
+    ChoixImage = ini.ReadInteger("Image", "Choix", 0);
+    if (ini.ReadBool("Form", "InitMax", false))
+        setWindowState(windowState() | Qt::WindowMaximized);
+    else
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+}
+
+// A file that cannot be written changes nothing on disk and does not stop the caller.
+void TSDIAppForm::EcritParametres() {
+    TIniFile ini(FichierParametres());
+    ini.WriteInteger("Jeu", "TypeJeu", TypeJeu);
+    ini.WriteInteger("MaxAnim", "Savane", MaxAnim[0]);
+    ini.WriteInteger("MaxAnim", "Polaire", MaxAnim[1]);
+    ini.WriteBool("Cases", "Dess", DessCases);
+    ini.WriteBool("Environ", "Dess", DessEnviron);
+    ini.WriteBool("Environ", "Bruitage", Bruitage);
+    ini.WriteBool("Form", "InitMax", isMaximized());
+    ini.WriteInteger("Image", "Choix", ChoixImage);
+}

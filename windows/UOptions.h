@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+// The options dialog: edits the main window's settings, answers Yes when they were written.
+#pragma once
+
+#include "app/platform/Form.h"
+
+#include <memory>
+
+namespace Ui {
+class Options;
+}
+
+class TOptions : public TForm {
+    Q_OBJECT
+public:
+    explicit TOptions(QWidget* parent = nullptr);
+    ~TOptions() override;
+
+    // Writes the controls into the main window's settings and answers Yes.
+    void OKClick();
+    // Answers Cancel and writes nothing.
+    void AnnulerClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Remplit();
+    int EnvironnementChoisi() const;
+    void ComboBox1Change();
+    void ComboBox2Change();
+    void UpDown1Change();
+
+    std::unique_ptr<Ui::Options> ui;
+};
