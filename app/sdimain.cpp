@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QLayout>
 #include <QMenuBar>
 #include <QShowEvent>
 #include <QTimer>
@@ -55,6 +56,8 @@ void TSDIAppForm::PrepareComposants() {
     OpenDialog = CreeDialogueFichier(false);
     SaveDialog = CreeDialogueFichier(true);
 
+    // The toolbar's controls keep their designed places: no margins around them.
+    ToolBar1->layout()->setContentsMargins(0, 0, 0, 0);
     ui->ToolButton9->setDefaultAction(ui->FileNew1);
     ui->ToolButton1->setDefaultAction(ui->FileOpen1);
     ui->ToolButton2->setDefaultAction(ui->FileSave1);

@@ -6,7 +6,6 @@
 #include "app/sdimain.h"
 #include "ui_UOptions.h"
 
-#include <QKeyEvent>
 #include <QShowEvent>
 
 namespace {
@@ -50,14 +49,6 @@ void TOptions::showEvent(QShowEvent* event) {
     TForm::showEvent(event);
     if (!event->spontaneous())
         Remplit();
-}
-
-// Only OK, Annuler and the close box end the dialog: Escape is not a way out.
-void TOptions::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape)
-        event->ignore();
-    else
-        TForm::keyPressEvent(event);
 }
 
 void TOptions::Remplit() {

@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: MIT
+#include "app/Fenetres.h"
+#include "app/sdimain.h"
+#include "support/Coquille.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+class CommandsTest : public CoquilleTest {
+protected:
+    CommandsTest() {
+        fenetre.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+        const std::function<void()> peinture = fenetre.PB->OnPaint;
+        fenetre.PB->OnPaint = [this, peinture] {
+            ++peintures;
+            peinture();
+        };
+    }
+    void Declenche(const char* action) { fenetre.findChild<QAction*>(action)->trigger(); }
+
+    FakeModal modal;
+    TFenetres fenetres;
+    TSDIAppForm& fenetre = *SDIAppForm;
+    int peintures = 0;
+};
+
+TEST_F(CommandsTest, EnvironmentButtonsSwitchAndRepaint) {
+    QTest::mouseClick(fenetre.Polaire, Qt::LeftButton);
+    EXPECT_EQ(fenetre.TypeJeu, 1);
+    EXPECT_GE(peintures, 2);
+
+    peintures = 0;
+    QTest::mouseClick(fenetre.Savane, Qt::LeftButton);
+    EXPECT_EQ(fenetre.TypeJeu, 0);
+    EXPECT_GE(peintures, 2);
+
+    peintures = 0;
+    QTest::mouseClick(fenetre.Savane, Qt::LeftButton);
+    EXPECT_EQ(fenetre.TypeJeu, 0);
+    EXPECT_GE(peintures, 2);
+}
+
+TEST_F(CommandsTest, OptionsStartAGameOnlyWhenAnsweredYes) {
+    modal.answers = {mrCancel, mrYes};
+    Declenche("mOptions");
+    EXPECT_EQ(peintures, 0);
+    Declenche("mOptions");
+    EXPECT_GE(peintures, 2);
+    EXPECT_EQ(modal.Count("TOptions"), 2);
+}
+
+TEST_F(CommandsTest, AboutShowsTheAboutBox) {
+    Declenche("HelpAbout1");
+    EXPECT_EQ(modal.shown, std::vector<QString>({"TAboutBox"}));
+}
+
+TEST_F(CommandsTest, FileCommandsOnlyShowTheirDialogs) {
+    QStringList montres;
+    const auto ferme = [&](QFileDialog* dialogue) {
+        QuandVisible(*dialogue, [&montres, dialogue] {
+            montres << dialogue->windowTitle();
+            EXPECT_EQ(dialogue->nameFilters(), QStringList({"Tous les fichiers (*.*)"}));
+            dialogue->selectFile("partie.txt");
+            static_cast<QDialog*>(dialogue)->accept();
+        });
+    };
+    Declenche("FileNew1");
+    ferme(fenetre.OpenDialog);
+    Declenche("FileOpen1");
+    ferme(fenetre.SaveDialog);
+    Declenche("FileSave1");
+    ferme(fenetre.SaveDialog);
+    Declenche("FileSaveAs1");
+    EXPECT_EQ(montres.size(), 3);
+    EXPECT_EQ(fenetre.OpenDialog->acceptMode(), QFileDialog::AcceptOpen);
+    EXPECT_EQ(fenetre.SaveDialog->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_FALSE(QFileInfo::exists("partie.txt"));
+    EXPECT_TRUE(modal.shown.empty());
+    EXPECT_EQ(peintures, 0);
+    EXPECT_TRUE(fenetre.isVisible());
+}
+
+// Records whether the settings file was already written when the leaving sound played.
+class EcouteSortie : public ISoundPlayer {
+public:
+    EcouteSortie(QString ini, std::vector<std::string>& joues, bool& iniAvantSon)
+        : ini_(std::move(ini)), joues_(joues), iniAvantSon_(iniAvantSon) {}
+    void Play(const std::string& fileName, unsigned flags) override {
+        joues_.push_back(fileName + (flags == SND_SYNC ? " sync" : " async"));
+        iniAvantSon_ = QFileInfo::exists(ini_);
+    }
+
+private:
+    QString ini_;
+    std::vector<std::string>& joues_;
+    bool& iniAvantSon_;
+};
+
+TEST_F(CommandsTest, QuitterPlaysTheLeavingSoundThenWritesTheSettings) {
+    std::vector<std::string> joues;
+    bool iniAvantSon = true;
+    SetSoundPlayer(std::make_unique<EcouteSortie>(FichierIni(), joues, iniAvantSon));
+    Declenche("FileExit1");
+    SetSoundPlayer(nullptr);
+    EXPECT_EQ(joues, std::vector<std::string>({"./Sortie.wav sync"}));
+    EXPECT_FALSE(iniAvantSon);
+    EXPECT_FALSE(fenetre.isVisible());
+    EXPECT_FALSE(LitIni().empty());
+}
+
+TEST_F(CommandsTest, ClosingWithoutSoundsIsSilent) {
+    fenetre.Bruitage = false;
+    sons.played.clear();
+    fenetre.close();
+    EXPECT_TRUE(sons.played.empty());
+    EXPECT_NE(LitIni().find("Bruitage=0"), std::string::npos);
+}
+
+TEST_F(CommandsTest, ClosingReleasesThePicturesAndTheTrace) {
+    for (auto& ligne : fenetre.Grille)
+        for (GRILLE& cellule : ligne)
+            cellule.Dessous = std::make_unique<TBitmap>();
+    fenetre.Fond = std::make_unique<TBitmap>();
+    fenetre.close();
+    for (auto& ligne : fenetre.Grille)
+        for (GRILLE& cellule : ligne)
+            EXPECT_EQ(cellule.Dessous, nullptr);
+    EXPECT_EQ(fenetre.Fond, nullptr);
+    EXPECT_EQ(fenetre.Espion, nullptr);
+}
+
+} // namespace

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#include "FonctGen/UMessConf.h"
+#include "app/Fenetres.h"
+#include "app/sdimain.h"
+#include "support/Coquille.h"
+#include "windows/About.h"
+#include "windows/Gagne.h"
+#include "windows/UEnviron.h"
+#include "windows/UOptions.h"
+
+#include <QComboBox>
+
+namespace {
+
+using WindowSetTest = CoquilleTest;
+
+TEST_F(WindowSetTest, CreatesTheSixWindowsHiddenAfterTheSettingsWereRead) {
+    EcritIni("[Jeu]\nTypeJeu=1\n");
+    {
+        TFenetres fenetres;
+        const std::vector<QWidget*> secondaires = {AboutBox, MessConf, Bravo, Options, Environ};
+        ASSERT_NE(SDIAppForm, nullptr);
+        for (QWidget* fenetre : secondaires) {
+            ASSERT_NE(fenetre, nullptr);
+            EXPECT_FALSE(fenetre->isVisible());
+            // Only the main window keeps the program running.
+            EXPECT_FALSE(fenetre->testAttribute(Qt::WA_QuitOnClose));
+        }
+        EXPECT_TRUE(SDIAppForm->testAttribute(Qt::WA_QuitOnClose));
+        EXPECT_EQ(Options->findChild<QComboBox*>("ComboBox1")->currentText(), "Polaire");
+    }
+    EXPECT_EQ(SDIAppForm, nullptr);
+    EXPECT_EQ(AboutBox, nullptr);
+    EXPECT_EQ(MessConf, nullptr);
+    EXPECT_EQ(Bravo, nullptr);
+    EXPECT_EQ(Options, nullptr);
+    EXPECT_EQ(Environ, nullptr);
+}
+
+} // namespace

@@ -1,0 +1,259 @@
+// SPDX-License-Identifier: MIT
+#include "app/Parametres.h"
+#include "app/platform/Application.h"
+#include "app/sdimain.h"
+#include "support/Coquille.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <memory>
+
+namespace {
+
+// Shortcuts go to the active window, which a closed dialog may still be for a moment.
+void Active(QWidget& fenetre) {
+    fenetre.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &fenetre; }));
+}
+
+class MainWindowTest : public CoquilleTest {
+protected:
+    TSDIAppForm& Ouvre() {
+        form = std::make_unique<TSDIAppForm>();
+        return *form;
+    }
+    TSDIAppForm& OuvreEtMontre() {
+        Ouvre().show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        return *form;
+    }
+    QAction* Action(const char* nom) const { return form->findChild<QAction*>(nom); }
+    bool DebutJoue() const {
+        for (const FakeSound::Played& son : sons.played)
+            if (son.fileName == "./Debut.wav" && son.flags == SND_ASYNC)
+                return true;
+        return false;
+    }
+
+    std::unique_ptr<TSDIAppForm> form;
+};
+
+TEST_F(MainWindowTest, OpensTitledAtTheTopLeftCornerWithACloseBoxOnly) {
+    TSDIAppForm& fenetre = OuvreEtMontre();
+    EXPECT_EQ(fenetre.windowTitle(), "Kornibelle");
+    EXPECT_EQ(fenetre.pos(), QPoint(0, 0));
+    const Qt::WindowFlags drapeaux = fenetre.windowFlags();
+    EXPECT_TRUE(drapeaux & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(drapeaux & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(drapeaux & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(fenetre.centralWidget(), fenetre.PB);
+    EXPECT_EQ(fenetre.PB->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_FALSE(fenetre.Timer1->isActive());
+    EXPECT_EQ(fenetre.Timer1->interval(), 2000);
+}
+
+TEST_F(MainWindowTest, ToolbarShowsOnlyTheSeparatorAndTheTwoEnvironmentButtons) {
+    TSDIAppForm& fenetre = OuvreEtMontre();
+    EXPECT_EQ(fenetre.HauteurBarreOutils(), 30);
+    EXPECT_FALSE(fenetre.ToolBar1->isMovable());
+    EXPECT_EQ(fenetre.PB->mapTo(&fenetre, QPoint(0, 0)).y(),
+              fenetre.ToolBar1->mapTo(&fenetre, QPoint(0, 0)).y() + 30);
+
+    for (const char* cache :
+         {"ToolButton9", "ToolButton1", "ToolButton2", "ToolButton4", "ToolButton5", "ToolButton6"})
+        EXPECT_FALSE(fenetre.findChild<QWidget*>(cache)->isVisible()) << cache;
+    for (const char* montre : {"ToolButton3", "Savane", "Polaire"})
+        EXPECT_TRUE(fenetre.findChild<QWidget*>(montre)->isVisible()) << montre;
+
+    const auto place = [&](QWidget* enfant) {
+        return QRect(enfant->mapTo(fenetre.ToolBar1, QPoint(0, 0)), enfant->size());
+    };
+    EXPECT_EQ(place(fenetre.Savane), QRect(157, 2, 75, 23));
+    EXPECT_EQ(place(fenetre.Polaire), QRect(232, 2, 75, 23));
+    EXPECT_EQ(place(fenetre.findChild<QWidget*>("ToolButton3")).left(), 77);
+    EXPECT_EQ(fenetre.findChild<QWidget*>("ToolButton3")->width(), 8);
+    EXPECT_EQ(fenetre.Savane->text(), "Savane");
+    EXPECT_EQ(fenetre.Polaire->text(), "Polaire");
+    EXPECT_EQ(fenetre.findChild<QToolButton*>("ToolButton1")->defaultAction(), Action("FileOpen1"));
+
+    QStatusBar* barre = fenetre.findChild<QStatusBar*>("StatusBar");
+    EXPECT_FALSE(barre->isVisible());
+    EXPECT_EQ(fenetre.findChild<QLabel*>("Panneau2")->text(), "Zone 2");
+    EXPECT_EQ(fenetre.findChild<QLabel*>("Panneau3")->maximumWidth(), 50);
+}
+
+TEST_F(MainWindowTest, MenusActionsAndHints) {
+    TSDIAppForm& fenetre = Ouvre();
+    QStringList barre;
+    for (QAction* entree : fenetre.menuBar()->actions())
+        if (entree->isVisible())
+            barre << entree->text();
+    EXPECT_EQ(barre, QStringList({"&Fichier", "Jeu", "Options", "&Aide"}));
+    EXPECT_EQ(fenetre.findChild<QMenu*>("File1")->menuAction()->statusTip(),
+              "Commandes liées aux fichiers");
+
+    QStringList fichier;
+    for (QAction* entree : fenetre.findChild<QMenu*>("File1")->actions())
+        fichier << (entree->isSeparator() ? "-" : entree->text());
+    EXPECT_EQ(fichier, QStringList({"&Nouveau", "&Ouvrir", "&Enregistrer", "Enregistrer &sous...",
+                                    "-", "&Quitter"}));
+    QStringList jeu;
+    for (QAction* entree : fenetre.findChild<QMenu*>("Jeu1")->actions())
+        jeu << entree->text();
+    EXPECT_EQ(jeu, QStringList({"Savanne", "Polaire"}));
+
+    QAction* ouvrir = Action("FileOpen1");
+    EXPECT_EQ(ouvrir->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(ouvrir->toolTip(), "Ouvrir");
+    EXPECT_EQ(ouvrir->statusTip(), "Ouvrir un fichier");
+    EXPECT_EQ(ouvrir->property("category").toString(), "Fichier");
+    EXPECT_FALSE(ouvrir->icon().isNull());
+    EXPECT_EQ(Action("EditPaste1")->shortcut(), QKeySequence("Ctrl+V"));
+    EXPECT_EQ(Action("EditPaste1")->statusTip(), "Insérer le contenu du Presse-papiers");
+    EXPECT_TRUE(Action("FileSaveAs1")->icon().isNull());
+    EXPECT_EQ(Action("HelpAbout1")->property("category").toString(), "Aide");
+}
+
+TEST_F(MainWindowTest, ShortcutsReachTheirActionsThoughTheirButtonsAreHidden) {
+    TSDIAppForm& fenetre = OuvreEtMontre();
+    Active(fenetre);
+    QSignalSpy nouveau(Action("FileNew1"), &QAction::triggered);
+    QTest::keyClick(&fenetre, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(nouveau.count(), 1);
+
+    bool ouvert = false;
+    QuandVisible(*fenetre.OpenDialog, [&] {
+        ouvert = true;
+        fenetre.OpenDialog->reject();
+    });
+    QTest::keyClick(&fenetre, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_TRUE(ouvert);
+
+    bool enregistre = false;
+    Active(fenetre);
+    QuandVisible(*fenetre.SaveDialog, [&] {
+        enregistre = true;
+        fenetre.SaveDialog->reject();
+    });
+    QTest::keyClick(&fenetre, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(enregistre);
+}
+
+TEST_F(MainWindowTest, TheGameMenuEntriesDoNothing) {
+    TSDIAppForm& fenetre = Ouvre();
+    fenetre.TypeJeu = 1;
+    Action("Savane1")->trigger();
+    EXPECT_EQ(fenetre.TypeJeu, 1);
+    fenetre.TypeJeu = 0;
+    Action("Polaire1")->trigger();
+    EXPECT_EQ(fenetre.TypeJeu, 0);
+}
+
+TEST_F(MainWindowTest, TheClientAreaIsEverythingBelowTheMenuBar) {
+    TSDIAppForm& fenetre = Ouvre();
+    fenetre.SetClientSize(640, 510);
+    EXPECT_EQ(fenetre.ClientWidth(), 640);
+    EXPECT_EQ(fenetre.ClientHeight(), 510);
+    fenetre.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+    EXPECT_EQ(fenetre.PB->width(), 640);
+    EXPECT_EQ(fenetre.PB->height(), 480);
+    EXPECT_EQ(fenetre.height(), 510 + fenetre.menuBar()->height());
+}
+
+TEST_F(MainWindowTest, DefaultSettingsWithoutASettingsFile) {
+    TSDIAppForm& fenetre = Ouvre();
+    EXPECT_EQ(fenetre.TypeJeu, 0);
+    EXPECT_EQ(fenetre.MaxAnim[0], 5);
+    EXPECT_EQ(fenetre.MaxAnim[1], 5);
+    EXPECT_TRUE(fenetre.DessCases);
+    EXPECT_TRUE(fenetre.DessEnviron);
+    EXPECT_TRUE(fenetre.Bruitage);
+    EXPECT_EQ(fenetre.ChoixImage, 0);
+    EXPECT_FALSE(fenetre.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(fenetre.NbAnimaux[0], 12);
+    EXPECT_EQ(fenetre.NbAnimaux[1], 10);
+    EXPECT_TRUE(DebutJoue());
+}
+
+TEST_F(MainWindowTest, ReadsEveryStoredSetting) {
+    EcritIni("[Jeu]\nTypeJeu=1\n[MaxAnim]\nSavane=3\nPolaire=8\n[Cases]\nDess=0\n"
+             "[Environ]\nDess=0\nBruitage=0\n[Form]\nInitMax=1\n[Image]\nChoix=1\n");
+    TSDIAppForm& fenetre = Ouvre();
+    EXPECT_EQ(fenetre.TypeJeu, 1);
+    EXPECT_EQ(fenetre.MaxAnim[0], 3);
+    EXPECT_EQ(fenetre.MaxAnim[1], 8);
+    EXPECT_FALSE(fenetre.DessCases);
+    EXPECT_FALSE(fenetre.DessEnviron);
+    EXPECT_FALSE(fenetre.Bruitage);
+    EXPECT_EQ(fenetre.ChoixImage, 1);
+    EXPECT_TRUE(fenetre.windowState() & Qt::WindowMaximized);
+    EXPECT_FALSE(DebutJoue());
+}
+
+TEST_F(MainWindowTest, CountsFallBackOnTheNumberedKeysThenOnFive) {
+    EcritIni("[maxanim]\n0=3\n1=8\nSAVANE=4\n[Cases]\nDess=yes\n");
+    TSDIAppForm& fenetre = Ouvre();
+    EXPECT_EQ(fenetre.MaxAnim[0], 4);
+    EXPECT_EQ(fenetre.MaxAnim[1], 8);
+    EXPECT_TRUE(fenetre.DessCases);
+
+    EcritIni("[MaxAnim]\n1=2\n");
+    TSDIAppForm& autre = Ouvre();
+    EXPECT_EQ(autre.MaxAnim[0], 5);
+    EXPECT_EQ(autre.MaxAnim[1], 2);
+}
+
+TEST_F(MainWindowTest, TheTraceIsCreatedEmptiedAndClosed) {
+    {
+        QFile ancienne("espion.log");
+        ASSERT_TRUE(ancienne.open(QIODevice::WriteOnly));
+        ancienne.write("trace de la partie d'hier\n");
+    }
+    TSDIAppForm& fenetre = Ouvre();
+    ASSERT_NE(fenetre.Espion, nullptr);
+    QFile trace("espion.log");
+    ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(trace.readAll().startsWith("trace de la partie d'hier"));
+    fenetre.close();
+    EXPECT_EQ(fenetre.Espion, nullptr);
+}
+
+TEST_F(MainWindowTest, AWindowWithoutTraceStillOpensAndCloses) {
+    ASSERT_TRUE(QDir().mkdir("espion.log"));
+    TSDIAppForm& fenetre = OuvreEtMontre();
+    EXPECT_EQ(fenetre.Espion, nullptr);
+    EXPECT_TRUE(fenetre.close());
+    EXPECT_FALSE(LitIni().empty());
+}
+
+TEST(SettingsFileName, ReplacesOrAppendsTheExtension) {
+    EXPECT_EQ(ChangeFileExt("/opt/jeux/kornibelle.bin", ".INI"), "/opt/jeux/kornibelle.INI");
+    EXPECT_EQ(ChangeFileExt("/opt/jeux.d/kornibelle", ".INI"), "/opt/jeux.d/kornibelle.INI");
+    EXPECT_EQ(ChangeFileExt("D:\\Apps\\game.exe", ".INI"), "D:\\Apps\\game.INI");
+    EXPECT_EQ(ChangeFileExt("kornibelle", ".INI"), "kornibelle.INI");
+}
+
+TEST(SettingsFileName, LiesBesideTheProgram) {
+    SetProgrammeParametres({});
+    FakeMessages messages;
+    FakeSound sons;
+    DossierTemp dossier;
+    TSDIAppForm fenetre;
+    EXPECT_EQ(fenetre.FichierParametres(), ChangeFileExt(Application::ExeName(), ".INI"));
+}
+
+} // namespace
