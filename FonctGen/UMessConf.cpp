@@ -58,6 +58,12 @@ void TMessConf::FormShortCut(int key) {
     }
 }
 
+// Every showing starts on Button1, which Enter then presses.
+void TMessConf::showEvent(QShowEvent* event) {
+    TForm::showEvent(event);
+    Button1->setFocus();
+}
+
 bool TMessConf::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();

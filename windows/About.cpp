@@ -21,7 +21,9 @@ void TAboutBox::showEvent(QShowEvent* event) {
     TForm::showEvent(event);
     if (event->spontaneous())
         return;
-    move(screen()->geometry().center() - rect().center());
+    QRect cadre = frameGeometry();
+    cadre.moveCenter(screen()->geometry().center());
+    move(cadre.topLeft());
     ui->OKButton->setFocus();
 }
 
