@@ -7,6 +7,7 @@
 // extension; a name without an extension gets extension appended.
 std::string ChangeFileExt(const std::string& fileName, const std::string& extension);
 
-// Seam: the program file the settings file is named after (the program's own file by
+// Seam: the program file the settings file is named after, and beside which it is kept when
+// that folder can be written (the program's own file by
 // default). An empty name restores the default.
 void SetProgrammeParametres(const std::string& fichierProgramme);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/sdimain.h"
 
+#include "app/Emplacements.h"
 #include "app/ImageList.h"
 #include "app/platform/Guard.h"
 #include "app/platform/Screen.h"
@@ -29,7 +30,7 @@ TSDIAppForm::TSDIAppForm(QWidget* parent)
     ui->setupUi(this);
     PrepareComposants();
     ConnecteEvenements();
-    Espion = std::fopen("espion.log", "wt");
+    Espion = std::fopen(CheminTrace().c_str(), "wt");
     move(0, 0);
     PB->setCursor(crVide());
     LitParametres();

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "app/Emplacements.h"
 #include "app/Parametres.h"
 #include "app/platform/Application.h"
 #include "app/platform/IniFile.h"
@@ -26,7 +27,8 @@ void SetProgrammeParametres(const std::string& fichierProgramme) {
 
 std::string TSDIAppForm::FichierParametres() const {
     const std::string& programme = ProgrammeParametres();
-    return ChangeFileExt(programme.empty() ? Application::ExeName() : programme, ".INI");
+    return CheminParametres(
+        ChangeFileExt(programme.empty() ? Application::ExeName() : programme, ".INI"));
 }
 
 // The counts are read back from the keys that closing writes; the keys "0" and "1" of older

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "app/Emplacements.h"
 #include "app/Parametres.h"
 #include "app/platform/Application.h"
 #include "app/sdimain.h"
@@ -253,7 +254,8 @@ TEST(SettingsFileName, LiesBesideTheProgram) {
     FakeSound sons;
     DossierTemp dossier;
     TSDIAppForm fenetre;
-    EXPECT_EQ(fenetre.FichierParametres(), ChangeFileExt(Application::ExeName(), ".INI"));
+    EXPECT_EQ(fenetre.FichierParametres(),
+              CheminParametres(ChangeFileExt(Application::ExeName(), ".INI")));
 }
 
 } // namespace

@@ -9,10 +9,14 @@
 
 CoquilleTest::CoquilleTest() {
     SetProgrammeParametres(dossier.Chemin("kornibelle").toStdString());
+    qputenv("XDG_CONFIG_HOME", dossier.Chemin("config").toLocal8Bit());
+    qputenv("XDG_STATE_HOME", dossier.Chemin("etat").toLocal8Bit());
 }
 
 CoquilleTest::~CoquilleTest() {
     SetProgrammeParametres({});
+    qputenv("XDG_CONFIG_HOME", configUtilisateur);
+    qputenv("XDG_STATE_HOME", etatUtilisateur);
 }
 
 QString CoquilleTest::FichierIni() const {

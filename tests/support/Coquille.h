@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Fixture for tests of the application shell: a temporary working folder that also holds the
-// settings file, message boxes and sounds recorded, a 1280 x 1024 work area.
+// settings file and the per-user folders, message boxes and sounds recorded, a 1280 x 1024
+// work area.
 #pragma once
 
 #include "support/Fakes.h"
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <gtest/gtest.h>
@@ -23,6 +25,8 @@ protected:
     std::string LitIni() const;
 
     DossierTemp dossier;
+    QByteArray configUtilisateur = qgetenv("XDG_CONFIG_HOME");
+    QByteArray etatUtilisateur = qgetenv("XDG_STATE_HOME");
     FakeMessages messages;
     FakeSound sons;
     FakeWorkArea workArea{Rect(0, 0, 1280, 1024)};
