@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "game/Catalogue.h"
 
+#include "app/sdimain.h"
+#include "support/Coquille.h"
+
 #include <gtest/gtest.h>
 
 TEST(CheminCatalogue, GivesEachLetterOfAnAnimal) {
@@ -35,4 +38,17 @@ TEST(CheminCatalogue, AnythingElseGivesTheEmptyText) {
     EXPECT_EQ(CheminCatalogue(1, -1, 'G'), "");
     EXPECT_EQ(CheminCatalogue(2, 0, 'G'), "");
     EXPECT_EQ(CheminCatalogue(-1, 0, 'G'), "");
+}
+
+using CheminAnimalTest = CoquilleTest;
+
+TEST_F(CheminAnimalTest, LooksUpTheWindowsEnvironment) {
+    TSDIAppForm fenetre;
+    fenetre.TypeJeu = 1;
+    EXPECT_EQ(CheminAnimal(&fenetre, 9, 'I'), "./Polaire/Rennes.jpg");
+    EXPECT_EQ(CheminAnimal(&fenetre, 10, 'I'), "");
+    fenetre.TypeJeu = 0;
+    EXPECT_EQ(CheminAnimal(&fenetre, 10, 'I'), "./Savane/Singe03.jpg");
+    fenetre.TypeJeu = 2;
+    EXPECT_EQ(CheminAnimal(&fenetre, 0, 'G'), "");
 }
