@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -153,6 +154,21 @@ TEST_F(MainWindowTest, ShortcutsReachTheirActionsThoughTheirButtonsAreHidden) {
     EXPECT_TRUE(enregistre);
 }
 
+// The toolbar is part of the board's geometry: no menu offers to hide it.
+TEST_F(MainWindowTest, NoContextMenuOffersToHideTheToolbar) {
+    TSDIAppForm& fenetre = OuvreEtMontre();
+    for (QWidget* cible :
+         {static_cast<QWidget*>(fenetre.menuBar()), static_cast<QWidget*>(fenetre.ToolBar1)}) {
+        const QPoint point(cible->width() - 5, cible->height() / 2);
+        QContextMenuEvent clic(QContextMenuEvent::Mouse, point, cible->mapToGlobal(point));
+        QApplication::sendEvent(cible, &clic);
+        QWidget* menu = QApplication::activePopupWidget();
+        EXPECT_EQ(menu, nullptr);
+        if (menu)
+            menu->close();
+    }
+}
+
 TEST_F(MainWindowTest, TheGameMenuEntriesDoNothing) {
     TSDIAppForm& fenetre = Ouvre();
     fenetre.TypeJeu = 1;
@@ -165,6 +181,7 @@ TEST_F(MainWindowTest, TheGameMenuEntriesDoNothing) {
 
 TEST_F(MainWindowTest, TheClientAreaIsEverythingBelowTheMenuBar) {
     TSDIAppForm& fenetre = Ouvre();
+    EXPECT_EQ(fenetre.HauteurBarreOutils(), 30);
     fenetre.SetClientSize(640, 510);
     EXPECT_EQ(fenetre.ClientWidth(), 640);
     EXPECT_EQ(fenetre.ClientHeight(), 510);
