@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The options dialog: edits the main window's settings, answers Yes when they were written.
+// Precondition: the main window SDIAppForm exists (it is created first, see TFenetres).
 #pragma once
 
 #include "app/platform/Form.h"

@@ -9,6 +9,8 @@
 #include "windows/UOptions.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QTimer>
 
 namespace {
 
@@ -35,6 +37,18 @@ TEST_F(WindowSetTest, CreatesTheSixWindowsHiddenAfterTheSettingsWereRead) {
     EXPECT_EQ(Bravo, nullptr);
     EXPECT_EQ(Options, nullptr);
     EXPECT_EQ(Environ, nullptr);
+}
+
+TEST_F(WindowSetTest, ClosingTheMainWindowEndsTheProgramWhileTheViewerIsOpen) {
+    TFenetres fenetres;
+    FakeModal modal;
+    SDIAppForm->show();
+    Environ->Show();
+    ASSERT_TRUE(Environ->isVisible());
+    QTimer::singleShot(0, SDIAppForm, [] { SDIAppForm->close(); });
+    // Only reached when the program fails to end by itself.
+    QTimer::singleShot(60000, SDIAppForm, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
 }
 
 } // namespace
