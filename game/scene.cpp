@@ -2,6 +2,7 @@
 // The game surface: the scene composed off screen, the transparent drawing of pictures and
 // the resting bird.
 #include "game/Scene.h"
+#include "app/platform/Errors.h"
 #include "app/sdimain.h"
 #include "game/BltBitmap.h"
 #include "game/Catalogue.h"
@@ -37,7 +38,12 @@ void TSDIAppForm::DessineScene(int largeur, int hauteur, TCanvas& canvas) {
         scene.Canvas().Draw(0, 0, calque);
         if (!EnVol) {
             // Drawn on the screen, then covered by the scene: only a later move shows the bird.
-            DessineOiseau(-1, -1);
+            // A bird that cannot be read must not keep the scene from showing; the next mouse
+            // move reports it.
+            try {
+                DessineOiseau(-1, -1);
+            } catch (const EPlatformError&) {
+            }
         }
     }
     if (DessCases) {

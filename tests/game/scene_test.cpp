@@ -4,6 +4,8 @@
 #include "game/Scene.h"
 #include "support/GameWindow.h"
 
+#include <QFile>
+
 namespace {
 
 // A background with every kind of colour, pure black and pure white included.
@@ -143,6 +145,14 @@ TEST_F(SceneTest, ARepaintTakesTheRestingBirdAway) {
     Form().PBPaint();
     Form().DessineOiseau(20, 10);
     EXPECT_NE(Screen(), FondImage().copy(0, 0, Screen().width(), Screen().height()));
+    Form().PBPaint();
+    EXPECT_EQ(Screen(), FondImage().copy(0, 0, Screen().width(), Screen().height()));
+}
+
+TEST_F(SceneTest, AnUnreadableRestingBirdDoesNotKeepTheSceneFromShowing) {
+    Form().DessCases = false;
+    ASSERT_TRUE(QFile::remove(QString::fromUtf8(OiseauRepos)));
+    Form().PB->Canvas().Surface().fill(Qt::red);
     Form().PBPaint();
     EXPECT_EQ(Screen(), FondImage().copy(0, 0, Screen().width(), Screen().height()));
 }
