@@ -6,14 +6,14 @@
 
 GameWindowTest::GameWindowTest() {
     assets::WriteFixedAssets();
-    form_ = std::make_unique<TSDIAppForm>();
-    assets::WriteAnimalAssets(*form_);
-    form_->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+    fenetres_ = std::make_unique<TFenetres>();
+    assets::WriteAnimalAssets(Form());
+    Form().show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&Form()));
 }
 
 GameWindowTest::~GameWindowTest() {
-    form_.reset();
+    fenetres_.reset();
 }
 
 std::vector<QString> GameWindowTest::Messages() const {
@@ -25,7 +25,7 @@ std::vector<QString> GameWindowTest::Messages() const {
 }
 
 QImage GameWindowTest::Screen() {
-    return form_->PB->Canvas().Surface().copy();
+    return Form().PB->Canvas().Surface().copy();
 }
 
 std::string GameWindowTest::Trace() const {

@@ -1,27 +1,28 @@
 // SPDX-License-Identifier: MIT
-// Fixture for tests of the main window: a temporary working folder holding the tiny assets of
-// support/Assets.h (every animal's files included), the fakes of support/Fakes.h (message
-// boxes and modal windows recorded, sounds recorded, a 1280 x 1024 work area), and the main
-// window constructed and shown offscreen, its first game set up.
+// Fixture for tests of the game: the shell's fixture (temporary working folder with the
+// settings file, message boxes, sounds and work area faked) with the tiny assets of
+// support/Assets.h written into it, every animal's files included, modal windows answered by
+// a FakeModal, and the program's six windows created, the main window shown offscreen with
+// its first game set up.
 #pragma once
 
+#include "app/Fenetres.h"
 #include "app/sdimain.h"
 #include "support/Assets.h"
-#include "support/Fakes.h"
+#include "support/Coquille.h"
 
 #include <QImage>
 #include <QString>
-#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
 
-class GameWindowTest : public ::testing::Test {
+class GameWindowTest : public CoquilleTest {
 protected:
     GameWindowTest();
     ~GameWindowTest() override;
 
-    TSDIAppForm& Form() { return *form_; }
+    TSDIAppForm& Form() { return *SDIAppForm; }
     // Texts of the message boxes shown so far, oldest first.
     std::vector<QString> Messages() const;
     // A copy of what the paint box shows.
@@ -29,15 +30,10 @@ protected:
     // The whole trace file as written so far.
     std::string Trace() const;
 
-    // Declared in the order they are made; destroyed in reverse, the window first.
-    DossierTemp dossier;
-    FakeMessages messages;
     FakeModal modal;
-    FakeSound sounds;
-    FakeWorkArea workArea{Rect(0, 0, 1280, 1024)};
 
 private:
-    std::unique_ptr<TSDIAppForm> form_;
+    std::unique_ptr<TFenetres> fenetres_;
 };
 
 // The colour bits of a pixel, as TCanvas compares them.
