@@ -1,4 +1,72 @@
 // SPDX-License-Identifier: MIT
 #include "windows/Gagne.h"
 
-TBravo::TBravo(QWidget* parent) : TForm(parent) {}
+#include "app/platform/Guard.h"
+#include "app/platform/Types.h"
+#include "ui_Gagne.h"
+
+#include <QBitmap>
+#include <QFont>
+#include <QIcon>
+#include <QPixmap>
+
+namespace {
+
+const QColor BleuCiel(166, 202, 240);
+
+// The glyph's background, the colour of its lower-left pixel, is made transparent.
+QIcon GlypheTransparent(const QString& ressource) {
+    const QImage image(ressource);
+    QPixmap glyphe = QPixmap::fromImage(image);
+    glyphe.setMask(glyphe.createMaskFromColor(image.pixelColor(0, image.height() - 1)));
+    return QIcon(glyphe);
+}
+
+// The congratulation's face when installed, otherwise the nearest heavy, wide sans serif.
+QFont PoliceGagne() {
+    QFont police;
+    police.setFamilies({"Swis721 BlkEx BT", "DejaVu Sans", "Verdana"});
+    police.setStyleHint(QFont::SansSerif);
+    police.setPixelSize(64);
+    police.setItalic(true);
+    police.setWeight(QFont::Black);
+    police.setStretch(QFont::Expanded);
+    return police;
+}
+
+} // namespace
+
+TBravo::TBravo(QWidget* parent) : TForm(parent), ui(std::make_unique<Ui::Bravo>()) {
+    // Resources compiled into a static library are registered only when asked for.
+    Q_INIT_RESOURCE(Gagne);
+    ui->setupUi(this);
+    bJeu = ui->bJeu;
+    bSortie = ui->bSortie;
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setFixedSize(size());
+    move(375, 185);
+
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, BleuCiel);
+    palette.setColor(QPalette::Button, BleuCiel);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setCursor(Qt::PointingHandCursor);
+
+    ui->Label1->setFont(PoliceGagne());
+    bJeu->setIcon(GlypheTransparent(":/Gagne/Rejouer.bmp"));
+    bSortie->setIcon(GlypheTransparent(":/Gagne/Sortie.bmp"));
+
+    connect(bJeu, &QToolButton::clicked, this, Guarded(this, &TBravo::bJeuClick));
+    connect(bSortie, &QToolButton::clicked, this, Guarded(this, &TBravo::bSortieClick));
+}
+
+TBravo::~TBravo() = default;
+
+void TBravo::bJeuClick() {
+    SetModalResult(mrYes);
+}
+
+void TBravo::bSortieClick() {
+    SetModalResult(mrNo);
+}

@@ -1,11 +1,30 @@
 // SPDX-License-Identifier: MIT
-// Placeholder until the won window lands.
+// The won window: asks whether to play again (mrYes) or leave (mrNo); mrCancel when it is
+// closed any other way. Its buttons take no keyboard focus and it has no default button, so
+// Enter and Escape do nothing. It reads and writes nothing of the main window.
 #pragma once
 
 #include "app/platform/Form.h"
+
+#include <memory>
+
+class QToolButton;
+namespace Ui {
+class Bravo;
+}
 
 class TBravo : public TForm {
     Q_OBJECT
 public:
     explicit TBravo(QWidget* parent = nullptr);
+    ~TBravo() override;
+
+    QToolButton* bJeu = nullptr;
+    QToolButton* bSortie = nullptr;
+
+    void bJeuClick();
+    void bSortieClick();
+
+private:
+    std::unique_ptr<Ui::Bravo> ui;
 };

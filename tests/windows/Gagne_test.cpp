@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+#include "windows/Gagne.h"
+
+#include "app/platform/Types.h"
+
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QtEndian>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs the window modally for real; during its loop, act() runs and then the window is
+// ended with -1 if act() did not end it.
+int ShowModalAndDo(TBravo& bravo, const std::function<void()>& act) {
+    QTimer::singleShot(0, &bravo, [&] {
+        act();
+        if (bravo.isVisible())
+            bravo.done(-1);
+    });
+    return bravo.ShowModal();
+}
+
+quint32 Champ32(const QByteArray& data, int offset) {
+    return qFromLittleEndian<quint32>(data.constData() + offset);
+}
+
+quint16 Champ16(const QByteArray& data, int offset) {
+    return qFromLittleEndian<quint16>(data.constData() + offset);
+}
+
+} // namespace
+
+TEST(Bravo, OnlyTheTwoButtonsOrAClosingEndIt) {
+    TBravo bravo;
+    EXPECT_EQ(ShowModalAndDo(bravo, [&] { QTest::mouseClick(bravo.bJeu, Qt::LeftButton); }), mrYes);
+    EXPECT_EQ(ShowModalAndDo(bravo, [&] { QTest::mouseClick(bravo.bSortie, Qt::LeftButton); }),
+              mrNo);
+    EXPECT_EQ(ShowModalAndDo(bravo, [&] { bravo.close(); }), mrCancel);
+
+    bool resteOuverte = false;
+    const int reponse = ShowModalAndDo(bravo, [&] {
+        QTest::mouseClick(&bravo, Qt::LeftButton, {}, QPoint(200, 40));  // on "Gagné"
+        QTest::mouseClick(&bravo, Qt::LeftButton, {}, QPoint(180, 150)); // on the background
+        for (const auto touche : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab})
+            QTest::keyClick(&bravo, touche);
+        resteOuverte = bravo.isVisible();
+        QTest::keyClick(&bravo, Qt::Key_Space);
+        resteOuverte = resteOuverte && bravo.isVisible();
+    });
+    EXPECT_TRUE(resteOuverte);
+    EXPECT_EQ(reponse, -1);
+    EXPECT_FALSE(bravo.bJeu->hasFocus());
+    EXPECT_FALSE(bravo.bSortie->hasFocus());
+}
+
+TEST(Bravo, BorderlessSkyBlueWindowWithHandCursor) {
+    TBravo bravo;
+    EXPECT_TRUE(bravo.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(bravo.size(), QSize(374, 196));
+    EXPECT_EQ(bravo.grab().toImage().pixel(4, 4) & 0xFFFFFFu, RGB(166, 202, 240));
+    EXPECT_EQ(bravo.cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(bravo.bJeu->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(bravo.bJeu->geometry(), QRect(32, 112, 64, 64));
+    EXPECT_EQ(bravo.bSortie->geometry(), QRect(272, 112, 64, 64));
+}
+
+TEST(Bravo, GlyphsAre64x64TrueColourBitmapsWithTheirBackgroundTransparent) {
+    TBravo bravo;
+    const struct {
+        const char* ressource;
+        QToolButton* bouton;
+        QRgb fond;
+    } glyphes[] = {{":/Gagne/Rejouer.bmp", bravo.bJeu, qRgb(255, 255, 255)},
+                   {":/Gagne/Sortie.bmp", bravo.bSortie, qRgb(212, 208, 200)}};
+    for (const auto& glyphe : glyphes) {
+        SCOPED_TRACE(glyphe.ressource);
+        QFile fichier(glyphe.ressource);
+        ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
+        const QByteArray data = fichier.readAll();
+        ASSERT_EQ(data.size(), 12342);
+        EXPECT_TRUE(data.startsWith("BM"));
+        EXPECT_EQ(Champ32(data, 10), 54u);                             // pixels follow the headers
+        EXPECT_EQ(Champ32(data, 18), 64u);                             // width
+        EXPECT_EQ(Champ32(data, 22), 64u);                             // height > 0: bottom-up
+        EXPECT_EQ(Champ16(data, 28), 24);                              // bits per pixel
+        EXPECT_EQ(Champ32(data, 30), 0u);                              // uncompressed
+        EXPECT_EQ(QImage(glyphe.ressource).pixel(0, 63), glyphe.fond); // lower left
+
+        const QImage icone = glyphe.bouton->icon().pixmap(64, 64).toImage();
+        EXPECT_EQ(qAlpha(icone.pixel(0, 63)), 0);
+        EXPECT_EQ(qAlpha(icone.pixel(32, 32)), 255);
+    }
+}
