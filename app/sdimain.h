@@ -141,3 +141,7 @@ extern TMessConf* MessConf;
 extern TBravo* Bravo;
 extern TOptions* Options;
 extern TEnviron* Environ;
+
+// The cell under the pointer at the previous mouse move; -1, -1 before the first.
+extern int LigneSouris;
+extern int ColonneSouris;

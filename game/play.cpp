@@ -1,11 +1,254 @@
 // SPDX-License-Identifier: MIT
-// Placeholder until play lands.
+// Play: a press reveals a cell or completes a pair, a release may arm the timed hide, and
+// entering a cell hides its sprite. Sprites are drawn into Fond as well as onto the screen;
+// the background they cover is kept in the cell's Dessous until they are hidden or found.
+#include "app/platform/Sound.h"
 #include "app/sdimain.h"
+#include "game/Catalogue.h"
+#include "windows/Gagne.h"
+#include "windows/UEnviron.h"
 
-void TSDIAppForm::PBMouseDown(TMouseButton, TShiftState, int, int) {}
-void TSDIAppForm::PBMouseUp(TMouseButton, TShiftState, int, int) {}
-void TSDIAppForm::PBMouseMove(TShiftState, int, int) {}
-void TSDIAppForm::Timer1Timer() {}
-void TSDIAppForm::CacheCase(int, int) {}
-void TSDIAppForm::MontrePhoto(int, int) {}
-void TSDIAppForm::JoueCri(int, int) {}
+#include <QTimer>
+
+int LigneSouris = -1;
+int ColonneSouris = -1;
+
+namespace {
+
+struct Case {
+    int Ligne = -1;
+    int Colonne = -1;
+    friend bool operator==(const Case&, const Case&) = default;
+};
+
+bool DansGrille(Case c) {
+    return c.Ligne >= 0 && c.Ligne < NbLignes && c.Colonne >= 0 && c.Colonne < NbColonnes;
+}
+
+// With a button held the pointer may leave the paint box: such points give cells outside
+// the board, which callers ignore.
+Case CaseSous(const TPaintBox& pb, int X, int Y) {
+    if (pb.Width() <= 0 || pb.Height() <= 0)
+        return {};
+    return {Y * NbLignes / pb.Height(), X * NbColonnes / pb.Width()};
+}
+
+QPoint Centre(const TSDIAppForm& f, Case c) {
+    return {c.Colonne * f.LargeurCase + f.LargeurCase / 2,
+            c.Ligne * f.HauteurCase + f.HauteurCase / 2};
+}
+
+// Top-left corner of a sprite of the given size centred on a cell.
+QPoint CoinSprite(const TSDIAppForm& f, Case c, int largeur, int hauteur) {
+    const QPoint centre = Centre(f, c);
+    return {centre.x() - largeur / 2, centre.y() - hauteur / 2};
+}
+
+// Draws the freshly loaded sprite for good: on the screen and into Fond.
+void DessineSprite(TSDIAppForm& f, TBitmap& sprite, Case c) {
+    const QPoint coin = CoinSprite(f, c, sprite.Width(), sprite.Height());
+    f.DessineTransparent(sprite, sprite.Width(), sprite.Height(), coin.x(), coin.y(), true);
+}
+
+// The cell itself, or its partner when the cell lacks the field (the 'D' cell of a pair).
+const GRILLE& CelluleAvec(const TSDIAppForm& f, int ligne, int colonne,
+                          std::string GRILLE::*champ) {
+    const GRILLE& cellule = f.Grille[ligne][colonne];
+    const Case autre{cellule.LigneAutre, cellule.ColonneAutre};
+    if (!(cellule.*champ).empty() || !DansGrille(autre))
+        return cellule;
+    return f.Grille[autre.Ligne][autre.Colonne];
+}
+
+bool ToutTrouve(const TSDIAppForm& f) {
+    for (const auto& ligne : f.Grille)
+        for (const GRILLE& cellule : ligne)
+            if (!cellule.Dessin.empty() && !cellule.Trouve)
+                return false;
+    return true;
+}
+
+void Revele(TSDIAppForm& f, Case c) {
+    GRILLE& cellule = f.Grille[c.Ligne][c.Colonne];
+    if (f.DessEnviron)
+        f.MontrePhoto(c.Ligne, c.Colonne);
+    f.CacheCase(cellule.LigneAutre, cellule.ColonneAutre);
+    // A sprite still shown is taken off first: saving under it would save the sprite itself.
+    f.CacheCase(c.Ligne, c.Colonne);
+    cellule.Dessous = std::make_unique<TBitmap>();
+
+    auto sprite = std::make_unique<TBitmap>();
+    sprite->LoadFromFile(cellule.Dessin);
+    const int largeur = sprite->Width();
+    const int hauteur = sprite->Height();
+    cellule.Dessous->SetSize(largeur, hauteur);
+    const QPoint coin = CoinSprite(f, c, largeur, hauteur);
+    cellule.XCentre = Centre(f, c).x();
+    cellule.YCentre = Centre(f, c).y();
+    cellule.Largeur = largeur;
+    cellule.Hauteur = hauteur;
+
+    f.EffaceOiseau();
+    if (f.Fond) {
+        TCanvas& dessous = cellule.Dessous->Canvas();
+        dessous.CopyMode = TCopyMode::SRCCOPY;
+        dessous.CopyRect(Rect(0, 0, largeur, hauteur), f.Fond->Canvas(),
+                         Rect(coin.x(), coin.y(), coin.x() + largeur, coin.y() + hauteur));
+    }
+    f.DessineTransparent(*sprite, largeur, hauteur, coin.x(), coin.y(), true);
+    sprite.reset();
+    if (f.Bruitage)
+        f.JoueCri(c.Ligne, c.Colonne);
+}
+
+void Gagne(TSDIAppForm& f) {
+    if (f.Bruitage)
+        sndPlaySoundA(SonGagne, SND_SYNC);
+    const QRect principal = f.frameGeometry();
+    const QRect bravo = Bravo->frameGeometry();
+    const int haut = principal.top() + principal.height() / 2 - bravo.height() / 2;
+    const int gauche = principal.left() + principal.width() / 2 - bravo.width() / 2;
+    Bravo->move(gauche, haut);
+    if (Bravo->ShowModal() == mrYes)
+        f.LanceNouveauJeu();
+    else
+        f.close();
+}
+
+// c: the pressed cell; p: the earlier selection, c's partner.
+void PaireTrouvee(TSDIAppForm& f, Case c, Case p) {
+    GRILLE& cellule = f.Grille[c.Ligne][c.Colonne];
+    GRILLE& autre = f.Grille[p.Ligne][p.Colonne];
+    auto sprite = std::make_unique<TBitmap>();
+    sprite->LoadFromFile(cellule.Dessin);
+    f.EffaceOiseau();
+    DessineSprite(f, *sprite, c);
+    cellule.Trouve = true;
+    if (!autre.Dessous) {
+        sprite->LoadFromFile(autre.Dessin);
+        DessineSprite(f, *sprite, p);
+    }
+    autre.Trouve = true;
+    sprite.reset();
+
+    if (f.Bruitage)
+        sndPlaySoundA(SonTrouve, SND_ASYNC);
+    f.LigneSel = -1;
+    f.ColonneSel = -1;
+    cellule.Dessous.reset();
+    autre.Dessous.reset();
+    if (ToutTrouve(f))
+        Gagne(f);
+}
+
+} // namespace
+
+void TSDIAppForm::PBMouseDown(TMouseButton, TShiftState, int X, int Y) {
+    const Case clic = CaseSous(*PB, X, Y);
+    if (!DansGrille(clic))
+        return;
+    const Case precedente{LigneSel, ColonneSel};
+    if (clic == precedente)
+        return;
+    LigneSel = clic.Ligne;
+    ColonneSel = clic.Colonne;
+
+    const GRILLE& cellule = Grille[clic.Ligne][clic.Colonne];
+    if (DansGrille(precedente) && !cellule.Trouve) {
+        const GRILLE& autre = Grille[precedente.Ligne][precedente.Colonne];
+        if (autre.LigneAutre == clic.Ligne && autre.ColonneAutre == clic.Colonne) {
+            PaireTrouvee(*this, clic, precedente);
+            return;
+        }
+    }
+    if (cellule.Trouve || cellule.Dessin.empty())
+        return;
+    Revele(*this, clic);
+}
+
+void TSDIAppForm::PBMouseUp(TMouseButton, TShiftState, int X, int Y) {
+    if (ChoixImage != 1)
+        return;
+    const Case relache = CaseSous(*PB, X, Y);
+    if (!DansGrille(relache) || relache != Case{LigneSel, ColonneSel})
+        return;
+    if (Grille[relache.Ligne][relache.Colonne].LigneAutre == -1)
+        return;
+    if (Timer1->isActive()) {
+        Timer1->stop();
+        CacheCase(LigneImage, ColonneImage);
+    }
+    LigneImage = relache.Ligne;
+    ColonneImage = relache.Colonne;
+    Timer1->start();
+}
+
+void TSDIAppForm::PBMouseMove(TShiftState, int X, int Y) {
+    const Case survol = CaseSous(*PB, X, Y);
+    if (survol != Case{LigneSouris, ColonneSouris} && DansGrille(survol))
+        CacheCase(survol.Ligne, survol.Colonne);
+    LigneSouris = survol.Ligne;
+    ColonneSouris = survol.Colonne;
+
+    if (!EnVol)
+        EffaceOiseau();
+    EnVol = true;
+    AnimeOiseau(X - 50, Y - 25);
+    XOiseau = X - LargeurOiseau / 2;
+    YOiseau = Y - HauteurOiseau / 2;
+    DessineOiseau(XOiseau, YOiseau);
+}
+
+void TSDIAppForm::Timer1Timer() {
+    CacheCase(LigneImage, ColonneImage);
+    Timer1->stop();
+}
+
+void TSDIAppForm::CacheCase(int ligne, int colonne) {
+    if (!DansGrille({ligne, colonne}))
+        return;
+    GRILLE& cellule = Grille[ligne][colonne];
+    if (!cellule.Dessous)
+        return;
+    // An empty Dessous (the sprite could not be read) covers nothing.
+    if (!cellule.Dessous->Empty()) {
+        const int gauche = cellule.XCentre - cellule.Largeur / 2;
+        const int haut = cellule.YCentre - cellule.Hauteur / 2;
+        const TRect piece = Rect(gauche, haut, gauche + cellule.Largeur, haut + cellule.Hauteur);
+        const TRect source = Rect(0, 0, cellule.Largeur, cellule.Hauteur);
+        if (Fond) {
+            Fond->Canvas().CopyMode = TCopyMode::SRCCOPY;
+            Fond->Canvas().CopyRect(piece, cellule.Dessous->Canvas(), source);
+        }
+        PB->Canvas().CopyMode = TCopyMode::SRCCOPY;
+        PB->Canvas().CopyRect(piece, cellule.Dessous->Canvas(), source);
+    }
+    cellule.Dessous.reset();
+
+    if (DessCases) {
+        TCanvas& canvas = PB->Canvas();
+        canvas.Brush.Style = TBrushStyle::bsClear;
+        canvas.Pen.Color = clWhite;
+        canvas.Pen.Style = TPenStyle::psSolid;
+        canvas.Pen.Width = 1;
+        canvas.Rectangle(colonne * LargeurCase, ligne * HauteurCase,
+                         (colonne + 1) * LargeurCase + 1, (ligne + 1) * HauteurCase + 1);
+    }
+}
+
+void TSDIAppForm::MontrePhoto(int ligne, int colonne) {
+    if (Environ->Visible())
+        Environ->Hide();
+    const GRILLE& cellule = CelluleAvec(*this, ligne, colonne, &GRILLE::PhotoAnimal);
+    if (cellule.PhotoAnimal.empty())
+        return;
+    Environ->FichierImage = cellule.PhotoAnimal;
+    Environ->FichierSon = cellule.CriAnimal;
+    Environ->Show();
+}
+
+void TSDIAppForm::JoueCri(int ligne, int colonne) {
+    const GRILLE& cellule = CelluleAvec(*this, ligne, colonne, &GRILLE::CriAnimal);
+    if (!cellule.CriAnimal.empty())
+        sndPlaySoundA(cellule.CriAnimal, SND_ASYNC);
+}
