@@ -1,0 +1,404 @@
+// SPDX-License-Identifier: MIT
+#include "app/platform/PaintBox.h"
+#include "app/sdimain.h"
+#include "game/Catalogue.h"
+#include "support/GameWindow.h"
+#include "windows/Gagne.h"
+#include "windows/UEnviron.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Cellule {
+    int Ligne;
+    int Colonne;
+};
+
+// Two pairs on an otherwise free board: A (its 'G' picture) with A2, B with B2.
+constexpr Cellule A{1, 1}, A2{2, 3}, B{1, 3}, B2{3, 0}, Libre{0, 2};
+
+class Play : public GameWindowTest {
+protected:
+    Play() {
+        // A background wider than the window's least width, so that the window takes its size.
+        assets::WriteBackgrounds(400, 330);
+        Form().LanceNouveauJeu();
+        LigneSouris = ColonneSouris = -1;
+        Form().DessCases = false;
+        Form().DessEnviron = false;
+        Form().ChoixImage = 0;
+        Form().Bruitage = true;
+        for (auto& ligne : Form().Grille)
+            for (GRILLE& cellule : ligne) {
+                cellule = GRILLE();
+                cellule.LigneAutre = cellule.ColonneAutre = -1;
+            }
+        Paire(0, A, A2);
+        Paire(1, B, B2);
+        Form().LigneSel = Form().ColonneSel = -1;
+        Form().PB->Repaint();
+        fond_ = Form().Fond->Image().copy();
+        sons.played.clear();
+    }
+    void SetUp() override {
+        ASSERT_EQ(Form().PB->Width(), Form().Fond->Width());
+        ASSERT_EQ(Form().LargeurCase, 80);
+        ASSERT_EQ(Form().HauteurCase, 75);
+    }
+
+    void Paire(int animal, Cellule g, Cellule d) {
+        GRILLE& cg = Case(g);
+        GRILLE& cd = Case(d);
+        cg.Dessin = CheminAnimal(&Form(), animal, 'G');
+        cg.PhotoAnimal = CheminAnimal(&Form(), animal, 'I');
+        cg.CriAnimal = CheminAnimal(&Form(), animal, 'S');
+        cd.Dessin = CheminAnimal(&Form(), animal, 'D');
+        cg.LigneAutre = d.Ligne;
+        cg.ColonneAutre = d.Colonne;
+        cd.LigneAutre = g.Ligne;
+        cd.ColonneAutre = g.Colonne;
+    }
+
+    GRILLE& Case(Cellule c) { return Form().Grille[c.Ligne][c.Colonne]; }
+    bool Montree(Cellule c) { return Case(c).Dessous != nullptr; }
+    bool Selection(Cellule c) {
+        return Form().LigneSel == c.Ligne && Form().ColonneSel == c.Colonne;
+    }
+    // The pointer finds cells from the paint box's size, sprites are placed from the cell
+    // size of the background; they differ when the window is wider than the background.
+    QPoint Centre(Cellule c) {
+        const int l = Form().PB->Width(), h = Form().PB->Height();
+        return {c.Colonne * l / 5 + l / 10, c.Ligne * h / 4 + h / 8};
+    }
+    QPoint CentreDessin(Cellule c) {
+        const int l = Form().LargeurCase, h = Form().HauteurCase;
+        return {c.Colonne * l + l / 2, c.Ligne * h + h / 2};
+    }
+
+    void Presse(Cellule c, Qt::MouseButton bouton = Qt::LeftButton) {
+        QTest::mousePress(Form().PB, bouton, {}, Centre(c));
+    }
+    void Relache(Cellule c) { QTest::mouseRelease(Form().PB, Qt::LeftButton, {}, Centre(c)); }
+    void Clique(Cellule c) {
+        Presse(c);
+        Relache(c);
+    }
+    void Bouge(QPoint point, Qt::MouseButtons boutons = Qt::NoButton) {
+        QMouseEvent mouvement(QEvent::MouseMove, point, Form().PB->mapToGlobal(point), Qt::NoButton,
+                              boutons, Qt::NoModifier);
+        QApplication::sendEvent(Form().PB, &mouvement);
+    }
+    void TrouveTout() {
+        Clique(A);
+        Clique(A2);
+        Clique(B);
+        Clique(B2);
+    }
+
+    std::vector<std::string> Sons() const {
+        std::vector<std::string> noms;
+        for (const auto& son : sons.played)
+            noms.push_back(son.fileName);
+        return noms;
+    }
+    // Boards set up so far, as the trace tells.
+    size_t Plateaux() const {
+        const std::string trace = Trace();
+        size_t nombre = 0;
+        for (size_t at = trace.find("Fin d'initialisation"); at != std::string::npos;
+             at = trace.find("Fin d'initialisation", at + 1))
+            ++nombre;
+        return nombre;
+    }
+    std::string Cri(int animal) { return CheminAnimal(&Form(), animal, 'S'); }
+
+    // The cell's sprite drawn over the background, black transparent, in image.
+    bool SpriteDessine(const QImage& image, Cellule c) {
+        const QImage sprite = assets::SpriteImage(assets::SpriteWidth, assets::SpriteHeight,
+                                                  assets::SpriteColour(Case(c).Dessin),
+                                                  Case(c).Dessin.ends_with("D.bmp"));
+        const QPoint coin = CentreDessin(c) - QPoint(sprite.width() / 2, sprite.height() / 2);
+        for (int y = 0; y < sprite.height(); ++y)
+            for (int x = 0; x < sprite.width(); ++x) {
+                const QRgb attendu = sprite.pixel(x, y) == qRgb(0, 0, 0)
+                                         ? fond_.pixel(coin + QPoint(x, y))
+                                         : sprite.pixel(x, y);
+                if (Rgb(image, coin.x() + x, coin.y() + y) != (attendu & 0xFFFFFFu))
+                    return false;
+            }
+        return true;
+    }
+    // The background alone over the cell (its outline left out).
+    bool FondSeul(const QImage& image, Cellule c) {
+        const int l = Form().LargeurCase, h = Form().HauteurCase;
+        for (int y = c.Ligne * h + 1; y < (c.Ligne + 1) * h; ++y)
+            for (int x = c.Colonne * l + 1; x < (c.Colonne + 1) * l; ++x)
+                if (Rgb(image, x, y) != (fond_.pixel(x, y) & 0xFFFFFFu))
+                    return false;
+        return true;
+    }
+    QImage Fond() { return Form().Fond->Image(); }
+
+private:
+    QImage fond_;
+};
+
+} // namespace
+
+TEST_F(Play, RevealDrawsTheSpriteCentredOnScreenAndInFondAndHidingTakesItOut) {
+    Presse(A);
+    EXPECT_TRUE(Selection(A));
+    EXPECT_TRUE(Montree(A));
+    EXPECT_TRUE(SpriteDessine(Screen(), A));
+    EXPECT_TRUE(SpriteDessine(Fond(), A));
+    EXPECT_EQ(Sons(), std::vector{Cri(0)});
+    EXPECT_EQ(sons.played[0].flags, SND_ASYNC);
+
+    // The 'D' picture, revealed after another press, plays its partner's cry and hides it.
+    Presse(Libre);
+    Presse(A2);
+    EXPECT_TRUE(SpriteDessine(Fond(), A2));
+    EXPECT_FALSE(Montree(A));
+    EXPECT_TRUE(FondSeul(Screen(), A));
+    EXPECT_TRUE(FondSeul(Fond(), A));
+    EXPECT_EQ(Sons(), (std::vector{Cri(0), Cri(0)}));
+
+    // Revealed again after another press, then hidden: nothing of the sprite stays behind.
+    Presse(B);
+    Presse(A2);
+    EXPECT_TRUE(Montree(A2));
+    Form().CacheCase(A2.Ligne, A2.Colonne);
+    EXPECT_TRUE(FondSeul(Fond(), A2));
+    EXPECT_TRUE(FondSeul(Screen(), A2));
+}
+
+TEST_F(Play, HidingRedrawsTheCellFrameInWhiteOnTheScreenOnly) {
+    Form().DessCases = true;
+    Form().ChoixImage = 1;
+    Form().PB->Repaint();
+    Clique(B);
+    Form().Timer1Timer();
+    EXPECT_FALSE(Montree(B));
+    EXPECT_FALSE(Form().Timer1->isActive());
+    EXPECT_TRUE(FondSeul(Fond(), B));
+    EXPECT_TRUE(FondSeul(Screen(), B));
+    const QImage ecran = Screen();
+    const int l = Form().LargeurCase, h = Form().HauteurCase;
+    for (int x = B.Colonne * l; x <= (B.Colonne + 1) * l; ++x)
+        for (int y : {B.Ligne * h, (B.Ligne + 1) * h})
+            EXPECT_EQ(Rgb(ecran, x, y), clWhite) << x << "," << y;
+    for (int y = B.Ligne * h; y <= (B.Ligne + 1) * h; ++y)
+        for (int x : {B.Colonne * l, (B.Colonne + 1) * l})
+            EXPECT_EQ(Rgb(ecran, x, y), clWhite) << x << "," << y;
+}
+
+TEST_F(Play, APressOnTheSelectionDoesNothingUntilAnotherCellIsPressed) {
+    Presse(A);
+    Presse(A, Qt::RightButton);
+    EXPECT_EQ(Sons().size(), 1u);
+    Form().CacheCase(A.Ligne, A.Colonne);
+    Presse(A);
+    EXPECT_FALSE(Montree(A));
+    Presse(B);
+    Presse(A);
+    EXPECT_TRUE(Montree(A));
+    EXPECT_EQ(Sons(), (std::vector{Cri(0), Cri(1), Cri(0)}));
+}
+
+TEST_F(Play, APairNeedsTwoConsecutivePressesWithAnyButton) {
+    Presse(A);
+    Presse(B);
+    Presse(A2); // not right after A: no pair, A2 shown and A hidden
+    EXPECT_FALSE(Case(A2).Trouve);
+    EXPECT_TRUE(Montree(A2));
+    EXPECT_FALSE(Montree(A));
+
+    Presse(A, Qt::RightButton);
+    EXPECT_TRUE(Case(A).Trouve);
+    EXPECT_TRUE(Case(A2).Trouve);
+    EXPECT_FALSE(Montree(A));
+    EXPECT_FALSE(Montree(A2));
+    EXPECT_TRUE(Selection({-1, -1}));
+    EXPECT_TRUE(SpriteDessine(Fond(), A));
+    EXPECT_TRUE(SpriteDessine(Fond(), A2));
+    EXPECT_EQ(Sons().back(), SonTrouve);
+    EXPECT_EQ(sons.played.back().flags, SND_ASYNC);
+
+    Presse(B, Qt::MiddleButton);
+    Presse(B2, Qt::MiddleButton);
+    EXPECT_TRUE(Case(B2).Trouve);
+}
+
+TEST_F(Play, APairIsMadeAlsoWhenTheFirstSpriteWasHiddenByThePointerComingBack) {
+    Presse(A);
+    Bouge(Centre(B));
+    EXPECT_TRUE(Montree(A)); // leaving the cell leaves its sprite
+    Bouge(Centre(A));
+    EXPECT_FALSE(Montree(A));
+    EXPECT_TRUE(FondSeul(Fond(), A));
+    Bouge(Centre(A) + QPoint(3, 2)); // within the cell: hides nothing
+    Presse(A2);
+    EXPECT_TRUE(Case(A).Trouve);
+    EXPECT_TRUE(SpriteDessine(Fond(), A));
+    EXPECT_TRUE(SpriteDessine(Fond(), A2));
+}
+
+TEST_F(Play, FreeAndFoundCellsOnlyTakeTheSelection) {
+    Presse(A);
+    const QImage avant = Fond().copy();
+    Presse(Libre);
+    EXPECT_TRUE(Selection(Libre));
+    EXPECT_EQ(Fond(), avant);
+    Presse(A2); // the selection was the free cell: no pair
+    EXPECT_FALSE(Case(A2).Trouve);
+
+    Presse(B);
+    Presse(B2);
+    const auto sonsAvant = Sons();
+    Presse(B);
+    EXPECT_TRUE(Selection(B));
+    Presse(B2); // both found: no second pair
+    EXPECT_EQ(Sons(), sonsAvant);
+    EXPECT_FALSE(Montree(B2));
+}
+
+TEST_F(Play, WhenThePictureDisappearsAReleaseOverTheSelectionArmsTheTimer) {
+    Form().ChoixImage = 1;
+    Presse(A);
+    EXPECT_FALSE(Form().Timer1->isActive()); // the sprite stays while the button is held
+    Relache(A);
+    EXPECT_TRUE(Form().Timer1->isActive());
+    EXPECT_EQ(Form().Timer1->interval(), 2000);
+    Form().Timer1Timer();
+    EXPECT_FALSE(Montree(A));
+
+    // A second release over another selection hides the pending cell at once.
+    Clique(B);
+    Clique(A2);
+    EXPECT_FALSE(Montree(B));
+    EXPECT_TRUE(Montree(A2));
+    EXPECT_EQ(Form().LigneImage, A2.Ligne);
+    EXPECT_EQ(Form().ColonneImage, A2.Colonne);
+    Form().Timer1Timer();
+
+    // Released over another cell or over a free one: nothing is armed.
+    Presse(B);
+    Relache(A);
+    Clique(Libre);
+    EXPECT_FALSE(Form().Timer1->isActive());
+    EXPECT_TRUE(Montree(B));
+
+    // A found cell arms it like any other; the pending cell goes at once.
+    Presse(B);
+    Clique(B2);
+    ASSERT_TRUE(Case(B).Trouve);
+    Clique(A);
+    Clique(B);
+    EXPECT_FALSE(Montree(A));
+    EXPECT_TRUE(Form().Timer1->isActive());
+    Form().Timer1Timer();
+
+    for (int choix : {0, 2}) {
+        Form().ChoixImage = choix;
+        Clique(A2);
+        EXPECT_FALSE(Form().Timer1->isActive());
+        EXPECT_TRUE(Montree(A2));
+        Presse(Libre);
+    }
+}
+
+TEST_F(Play, PositionsOutsideTheBoardIndexNothing) {
+    Form().ChoixImage = 1;
+    const int l = Form().PB->Width(), h = Form().PB->Height();
+    // Row -1 and column -1, with no selection (-1, -1) either.
+    QTest::mouseRelease(Form().PB, Qt::LeftButton, {}, QPoint(-l / 4, -h / 3));
+    EXPECT_FALSE(Form().Timer1->isActive());
+    Presse(A);
+    Bouge(Centre(B));
+    for (const QPoint dehors : {QPoint(-l, 10), QPoint(l, 10), QPoint(10, h), QPoint(10, -h)}) {
+        QTest::mousePress(Form().PB, Qt::LeftButton, {}, dehors);
+        Bouge(dehors, Qt::LeftButton);
+        QTest::mouseRelease(Form().PB, Qt::LeftButton, {}, dehors);
+    }
+    EXPECT_TRUE(Selection(A));
+    EXPECT_TRUE(Montree(A));
+    EXPECT_FALSE(Form().Timer1->isActive());
+    EXPECT_EQ(Sons().size(), 1u);
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(Play, ThePhotographIsShownAtEachRevealNotAtThePair) {
+    Form().DessEnviron = true;
+    Presse(A2);
+    EXPECT_TRUE(Environ->isVisible());
+    EXPECT_EQ(Environ->FichierImage, Case(A).PhotoAnimal);
+    EXPECT_EQ(Environ->FichierSon, Case(A).CriAnimal);
+    Presse(B);
+    EXPECT_EQ(Environ->FichierImage, Case(B).PhotoAnimal);
+    Environ->Hide();
+    Presse(B2);
+    EXPECT_FALSE(Environ->isVisible());
+}
+
+TEST_F(Play, WithoutFondOrWithAnUnreadableSpritePlayGoesOn) {
+    QFile::remove(QString::fromStdString(Case(B).Dessin));
+    Presse(B);
+    ASSERT_EQ(Messages().size(), 1u); // shown by the handler guard
+    EXPECT_TRUE(Selection(B));
+    EXPECT_TRUE(Sons().empty());
+    Form().CacheCase(B.Ligne, B.Colonne);
+    EXPECT_TRUE(FondSeul(Fond(), B));
+
+    Form().Fond.reset();
+    Presse(A);
+    Form().CacheCase(A.Ligne, A.Colonne);
+    Presse(A2);
+    EXPECT_TRUE(Case(A).Trouve);
+    EXPECT_EQ(Messages().size(), 1u);
+}
+
+TEST_F(Play, WinningWithFewerThanTenPairsPlaysTheWinningSoundThenAsks) {
+    modal.answers = {mrYes};
+    const size_t plateaux = Plateaux();
+    TrouveTout();
+    ASSERT_EQ(modal.Count("TBravo"), 1);
+    EXPECT_EQ(Sons().back(), SonGagne);
+    EXPECT_EQ(sons.played.back().flags, SND_SYNC);
+    EXPECT_EQ(Sons()[Sons().size() - 2], SonTrouve);
+    const QRect principal = Form().frameGeometry();
+    EXPECT_EQ(Bravo->pos(), principal.topLeft() + QPoint(principal.width() / 2 - 374 / 2,
+                                                         principal.height() / 2 - 196 / 2));
+    // Yes: a new game, traced, with nothing found.
+    EXPECT_TRUE(Form().isVisible());
+    EXPECT_EQ(Plateaux(), plateaux + 1);
+    EXPECT_TRUE(Selection({-1, -1}));
+    for (const auto& ligne : Form().Grille)
+        for (const GRILLE& cellule : ligne)
+            EXPECT_FALSE(cellule.Trouve);
+}
+
+TEST_F(Play, WithoutSoundsNothingPlaysAtAll) {
+    Form().Bruitage = false;
+    modal.answers = {mrYes};
+    TrouveTout();
+    EXPECT_TRUE(Sons().empty());
+    EXPECT_EQ(modal.Count("TBravo"), 1);
+}
+
+TEST_F(Play, LeavingTheWonWindowClosesTheMainWindow) {
+    modal.answers = {mrNo};
+    TrouveTout();
+    EXPECT_FALSE(Form().isVisible());
+}
+
+TEST_F(Play, ClosingTheWonWindowClosesTheMainWindow) {
+    modal.answers = {mrCancel};
+    TrouveTout();
+    EXPECT_FALSE(Form().isVisible());
+}
