@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+// Picture loading: LitBitmap against libjpeg alone, and a new game on a large background.
+#include "FonctGen/FonctGen.h"
+#include "app/platform/Bitmap.h"
+#include "bench/Banc.h"
+#include "bench/Mesure.h"
+#include "game/Catalogue.h"
+#include "support/ImagesTest.h"
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace {
+
+constexpr int LargeurFond = 1600;
+constexpr int HauteurFond = 1200;
+
+// libjpeg alone, with LitBitmap's settings: from memory, full size, floating-point inverse
+// DCT, block smoothing, RGB output into a buffer of the picture's size.
+void DecodeDirect(const std::vector<unsigned char>& octets) {
+    jpeg_decompress_struct cinfo{};
+    jpeg_error_mgr erreurs{};
+    cinfo.err = jpeg_std_error(&erreurs);
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, octets.data(), static_cast<unsigned long>(octets.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.dct_method = JDCT_FLOAT;
+    cinfo.do_block_smoothing = TRUE;
+    cinfo.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&cinfo);
+    const std::size_t pas = std::size_t(cinfo.output_width) * 3;
+    const std::unique_ptr<unsigned char[]> pixels(new unsigned char[pas * cinfo.output_height]);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW ligne = pixels.get() + pas * cinfo.output_scanline;
+        jpeg_read_scanlines(&cinfo, &ligne, 1);
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    benchmark::DoNotOptimize(pixels.get());
+}
+
+void BM_LitBitmap(benchmark::State& state) {
+    Partie& partie = PartieCourante();
+    partie.EcritFonds(LargeurFond, HauteurFond);
+    const std::string fichier = FondsJeu[0][0];
+    const std::vector<unsigned char> octets = ImagesTest::LitOctets(fichier);
+    mesure::Compare(
+        state,
+        [&] {
+            TBitmap destination;
+            if (LitBitmap(fichier, &destination) == nullptr) {
+                state.SkipWithError("LitBitmap refuse le fond");
+            }
+        },
+        [&] { DecodeDirect(octets); }, "libjpeg alone on the same bytes", 1.10);
+}
+BENCHMARK(BM_LitBitmap)->UseManualTime();
+
+// A new game on a 1600 x 1200 background with a 1280-pixel work area: decoded, reduced to
+// 960 x 720, the board set up and traced.
+void BM_NouveauJeu(benchmark::State& state) {
+    Partie& partie = PartieCourante();
+    partie.EcritFonds(LargeurFond, HauteurFond);
+    partie.ecran.area = Rect(0, 0, 1280, 1024);
+    const std::vector<unsigned char> octets = ImagesTest::LitOctets(FondsJeu[0][0]);
+    TSDIAppForm& fenetre = partie.Fenetre();
+    mesure::Compare(
+        state, [&] { fenetre.NouveauJeu(); }, [&] { DecodeDirect(octets); },
+        "libjpeg alone on the background's bytes");
+    if (fenetre.Fond->Width() != 960) {
+        state.SkipWithError("le fond n'a pas été réduit");
+    }
+    partie.ecran.area = Rect(0, 0, EcranLarge, 1024);
+}
+BENCHMARK(BM_NouveauJeu)->UseManualTime();
+
+} // namespace
