@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 
 namespace mesure {
 
@@ -11,6 +12,17 @@ double Duree(const Etape& etape) {
     const auto debut = std::chrono::steady_clock::now();
     etape();
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
+}
+
+double DureeProcesseur(const Etape& etape) {
+    const auto maintenant = [] {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+    };
+    const double debut = maintenant();
+    etape();
+    return maintenant() - debut;
 }
 
 double Mediane(std::vector<double> valeurs) {
@@ -23,19 +35,22 @@ double Mediane(std::vector<double> valeurs) {
 }
 
 void Compare(benchmark::State& state, const Etape& sujet, const Etape& reference,
-             const std::string& libelleReference, double cible, const Etape& preparation) {
+             const std::string& libelleReference, double cible, const Etape& preparation,
+             double (*mesure)(const Etape&)) {
     std::vector<double> sujets;
     std::vector<double> references;
     for (auto _ : state) {
         if (preparation) {
             preparation();
         }
-        const double temps = Duree(sujet);
+        const double temps = mesure(sujet);
         state.SetIterationTime(temps);
         sujets.push_back(temps);
-        references.push_back(Duree(reference));
+        references.push_back(mesure(reference));
     }
-    Rapporte(state, sujets, references, libelleReference, cible);
+    Rapporte(state, sujets, references,
+             libelleReference + (mesure == DureeProcesseur ? " (CPU time)" : " (wall time)"),
+             cible);
 }
 
 void Rapporte(benchmark::State& state, const std::vector<double>& sujets,
@@ -79,7 +94,7 @@ void Resume::Finalize() {
             std::snprintf(cible, sizeof cible, "%s%.2f",
                           ligne.ratio <= ligne.cible ? "ok<=" : "NO>", ligne.cible);
         }
-        std::fprintf(sortie, "%-40s %12.3f %12.3f %9.2f %8s  %s\n", ligne.nom.c_str(),
+        std::fprintf(sortie, "%-40s %12.3f %12.3f %9.2f %10s  %s\n", ligne.nom.c_str(),
                      ligne.sujetMs, ligne.referenceMs, ligne.ratio, cible, ligne.reference.c_str());
     }
     std::fflush(sortie);

@@ -13,14 +13,19 @@ namespace mesure {
 
 using Etape = std::function<void()>;
 
-// Seconds taken by etape.
+// Seconds taken by etape on the wall clock: for what waits or runs in other processes.
 double Duree(const Etape& etape);
+// Seconds of this thread's processor time taken by etape: what the work itself costs, however
+// busy the machine is with other programs.
+double DureeProcesseur(const Etape& etape);
 double Mediane(std::vector<double> valeurs);
 
-// At each iteration: preparation (untimed), sujet, then reference, each timed. The iteration
-// time is the subject's (use UseManualTime()). libelleReference names the reference.
+// At each iteration: preparation (untimed), sujet, then reference, each timed with mesure (the
+// processor time by default). The iteration time is the subject's (use UseManualTime()).
+// libelleReference names the reference.
 void Compare(benchmark::State& state, const Etape& sujet, const Etape& reference,
-             const std::string& libelleReference, double cible = 0, const Etape& preparation = {});
+             const std::string& libelleReference, double cible = 0, const Etape& preparation = {},
+             double (*mesure)(const Etape&) = DureeProcesseur);
 
 // Reports medians of figures already measured against references already measured (or fixed).
 void Rapporte(benchmark::State& state, const std::vector<double>& sujets,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Ends the event loop once a widget has been painted for the first time: start-up drivers
-// measure the time until the first paint of their window, the way a user sees it.
+// Start-up drivers end once a widget has been painted for the first time, printing the moment
+// of that paint on the system's monotonic clock (nanoseconds) so that the launching process
+// measures launch to first paint, without the program's closing.
 #pragma once
 
 #include <QObject>
@@ -9,7 +10,8 @@ class QWidget;
 
 class PremierePeinture : public QObject {
 public:
-    // Watches widget; the application quits after its first paint event has been handled.
+    // Watches widget; once its first paint event has been handled, prints the moment and ends
+    // the process at once.
     explicit PremierePeinture(QWidget& widget);
 
 protected:

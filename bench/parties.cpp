@@ -13,22 +13,21 @@
 
 namespace {
 
-// One pair pressed: its first cell still to be found, then its partner. False when every
-// occupied cell is found.
-bool PressePaire(TSDIAppForm& fenetre) {
+// Presses the two cells of the first pair still to be found. False when there is none, or when
+// the presses did not find it (neither marked found nor won).
+bool PressePaire(TSDIAppForm& fenetre, const Silence& silence) {
     for (int ligne = 0; ligne < NbLignes; ++ligne) {
         for (int colonne = 0; colonne < NbColonnes; ++colonne) {
             const GRILLE& cellule = fenetre.Grille[ligne][colonne];
             if (cellule.Dessin.empty() || cellule.Trouve) {
                 continue;
             }
-            const int ligneAutre = cellule.LigneAutre;
-            const int colonneAutre = cellule.ColonneAutre;
-            for (const QPoint point : {CentreCase(fenetre, ligne, colonne),
-                                       CentreCase(fenetre, ligneAutre, colonneAutre)}) {
-                fenetre.PBMouseDown(TMouseButton::mbLeft, 0, point.x(), point.y());
-            }
-            return true;
+            const int victoires = silence.fenetresModales;
+            const QPoint premiere = CentreCase(fenetre, ligne, colonne);
+            const QPoint seconde = CentreCase(fenetre, cellule.LigneAutre, cellule.ColonneAutre);
+            fenetre.PBMouseDown(TMouseButton::mbLeft, 0, premiere.x(), premiere.y());
+            fenetre.PBMouseDown(TMouseButton::mbLeft, 0, seconde.x(), seconde.y());
+            return cellule.Trouve || silence.fenetresModales > victoires;
         }
     }
     return false;
@@ -64,8 +63,8 @@ int main(int argc, char* argv[]) {
     TSDIAppForm& fenetre = partie.Fenetre();
     // Each win answered "play again" starts the next game inside the last press.
     while (partie.silence.fenetresModales < parties) {
-        if (!PressePaire(fenetre)) {
-            std::fprintf(stderr, "plateau sans paire à trouver\n");
+        if (!PressePaire(fenetre, partie.silence)) {
+            std::fprintf(stderr, "aucune paire trouvée : la partie ne se joue pas\n");
             return 1;
         }
         QCoreApplication::processEvents();

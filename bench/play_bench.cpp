@@ -62,7 +62,7 @@ void BM_Revelation(benchmark::State& state) {
     std::vector<double> revelations;
     for (auto _ : state) {
         const QPoint point = CentreCase(fenetre, a.ligne, a.colonne);
-        const double temps = mesure::Duree(
+        const double temps = mesure::DureeProcesseur(
             [&] { fenetre.PBMouseDown(TMouseButton::mbLeft, 0, point.x(), point.y()); });
         state.SetIterationTime(temps);
         revelations.push_back(temps);
@@ -73,7 +73,7 @@ void BM_Revelation(benchmark::State& state) {
     }
     fenetre.DessEnviron = dessEnviron;
     mesure::Rapporte(state, revelations, std::vector<double>(revelations.size(), Image60Hz),
-                     "one frame at 60 Hz");
+                     "one frame at 60 Hz (CPU time)");
 }
 BENCHMARK(BM_Revelation)->Arg(0)->Arg(1)->UseManualTime();
 

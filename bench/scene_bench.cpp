@@ -105,7 +105,7 @@ void BM_VolOiseau(benchmark::State& state) {
         dessins.push_back(dessin);
     }
     mesure::Rapporte(state, dessins, std::vector<double>(dessins.size(), 0.230),
-                     "the 230 ms of pauses", 1);
+                     "the 230 ms of pauses (wall time)", 1);
 }
 BENCHMARK(BM_VolOiseau)->Iterations(15)->UseManualTime();
 
