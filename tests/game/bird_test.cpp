@@ -42,6 +42,31 @@ TEST_F(BirdTest, AFlightLeavesTheScreenAndFondAsTheyWere) {
     }
 }
 
+TEST_F(BirdTest, AfterEachMoveTheBirdSitsCentredOnThePointerAlone) {
+    Form().DessCases = false;
+    Form().PBPaint();
+    const QImage propre = Screen();
+    const QImage oiseau = assets::SpriteImage(assets::RestingBirdWidth, assets::RestingBirdHeight,
+                                              assets::SpriteColour(OiseauRepos));
+    for (const QPoint pointeur : {QPoint(61, 47), QPoint(150, 90), QPoint(3, 2)}) {
+        Form().PBMouseMove(0, pointeur.x(), pointeur.y());
+        const int gauche = pointeur.x() - assets::RestingBirdWidth / 2;
+        const int haut = pointeur.y() - assets::RestingBirdHeight / 2;
+        EXPECT_EQ(Form().XOiseau, gauche);
+        EXPECT_EQ(Form().YOiseau, haut);
+        // Only this bird is on the screen: the earlier one was taken away.
+        QImage attendu = propre;
+        for (int y = 0; y < oiseau.height(); ++y) {
+            for (int x = 0; x < oiseau.width(); ++x) {
+                if (Rgb(oiseau, x, y) != clBlack && attendu.valid(gauche + x, haut + y)) {
+                    attendu.setPixel(gauche + x, haut + y, oiseau.pixel(x, y));
+                }
+            }
+        }
+        EXPECT_EQ(Screen(), attendu) << pointeur.x() << "," << pointeur.y();
+    }
+}
+
 TEST_F(BirdTest, AFrameSmallerThanTheFlightAreaIsEnough) {
     assets::WriteSprite(OiseauVol[2], 30, 20);
     const QImage ecran = Screen();

@@ -16,8 +16,10 @@ class TSDIAppForm;
 
 namespace assets {
 
-constexpr int BackgroundWidth = 200; // cells of 40 x 30 below a 30-pixel toolbar
-constexpr int BackgroundHeight = 150;
+// Wider than the main window's least width, so that the window takes the background's size
+// and the screen shows Fond unscaled; cells of 80 x 75 below the 30-pixel toolbar.
+constexpr int BackgroundWidth = 400;
+constexpr int BackgroundHeight = 330;
 constexpr int SpriteWidth = 24;
 constexpr int SpriteHeight = 20;
 constexpr int RestingBirdWidth = 16;
