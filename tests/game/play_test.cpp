@@ -26,9 +26,6 @@ constexpr Cellule A{1, 1}, A2{2, 3}, B{1, 3}, B2{3, 0}, Libre{0, 2};
 class Play : public GameWindowTest {
 protected:
     Play() {
-        // A background wider than the window's least width, so that the window takes its size.
-        assets::WriteBackgrounds(400, 330);
-        Form().LanceNouveauJeu();
         LigneSouris = ColonneSouris = -1;
         Form().DessCases = false;
         Form().DessEnviron = false;
