@@ -118,6 +118,14 @@ TEST_F(Viewer, PicturesItCannotShow) {
     EXPECT_EQ(environ.geometry(), place);
     environ.PBPaint();
     EXPECT_TRUE(Uni(environ.PB->Canvas().Surface(), qRgb(0, 0, 0)));
+
+    // An unreadable bitmap file: its error is shown, the window stays as it was.
+    Montre("photo.jpg");
+    Montre("absente.bmp");
+    EXPECT_EQ(Messages().size(), 1u);
+    EXPECT_TRUE(environ.isVisible());
+    EXPECT_TRUE(environ.ImageVue->Empty());
+    EXPECT_EQ(environ.geometry(), place);
 }
 
 TEST_F(Viewer, ClickPlaysTheCryToItsEndOnlyWithSoundsOn) {
