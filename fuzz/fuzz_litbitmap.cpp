@@ -7,6 +7,8 @@
 #include "app/platform/Bitmap.h"
 #include "app/platform/Errors.h"
 
+#include <cstdlib>
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     if (taille == 0)
         return 0;
@@ -14,10 +16,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     InitFormatJpeg(donnees[0] & 2 ? 8 : 32);
     EcritEntree(nom, donnees + 1, taille - 1);
     TBitmap destination;
+    const TBitmap* resultat = nullptr;
     try {
-        LitBitmap(nom, &destination);
+        resultat = LitBitmap(nom, &destination);
     } catch (const EPlatformError&) {
         // Unreadable pictures are reported to the user; that is the expected way out.
     }
+    // A refusal or an error leaves the destination as it was.
+    if (resultat == nullptr && !destination.Empty())
+        std::abort();
+    if (resultat != nullptr && resultat != &destination)
+        std::abort();
     return 0;
 }
