@@ -10,7 +10,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
     libjpeg62-turbo-dev libsdl2-dev libsimpleini-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool x11-utils fonts-dejavu-core
+    xvfb xauth xdotool x11-utils fonts-dejavu-core imagemagick python3
     desktop-file-utils appstream
 )
 # A Node.js installed by other means (for instance with npm bundled) is kept as it is.
