@@ -713,6 +713,62 @@ def case_missing_bird(binary, folder):
         game.stop()
 
 
+def case_terminate(binary, folder):
+    """Once sounds have played, the program still ends at once on SIGTERM, as a session's
+    end asks it to."""
+    game = Game(binary, folder)
+    try:
+        game.start()
+        board = game.boards(1)[0]
+        g, _ = pairs_of(board)[0]
+        game.press(*g)
+        game.wait_screen("the sprite shown", lambda s: sprite_shown(
+            game, s, *g, sprite_colour(board[g[0]][g[1]][0]), SAVANNA_COLOUR))
+        game.process.terminate()
+        status = game.wait_exit(10)
+        check(status == -15, f"exit status {status} on SIGTERM:\n" + game.output())
+    finally:
+        game.stop()
+
+
+def case_child_at_the_keyboard(binary, folder):
+    """A child pressing anywhere, double-clicking, dragging and hitting keys: the program
+    stays, and once the dialogs that opened are closed it closes normally."""
+    import random
+    chance = random.Random(20261207)
+    game = Game(binary, folder)
+    try:
+        game.start()
+        x0, y0, width, height = game.box
+        keys = ["space", "Return", "Escape", "a", "z", "Tab", "Up", "Down", "BackSpace", "F1",
+                "ctrl+n", "alt+j", "Delete", "1", "Left"]
+        for _ in range(60):
+            x = x0 + chance.randrange(width)
+            y = y0 + chance.randrange(height)
+            action = chance.randrange(5)
+            game.move(x, y)
+            if action == 0:
+                game.xdotool("click", "--repeat", 2, "--delay", 30, chance.choice((1, 3)))
+            elif action == 1:
+                game.xdotool("mousedown", 1)
+                game.move(x0 + chance.randrange(width), y0 + chance.randrange(height))
+                game.xdotool("mouseup", 1)
+            elif action == 2:
+                game.xdotool("key", "--window", game.window, chance.choice(keys))
+            else:
+                game.xdotool("click", 1)
+            game.check_running()
+            # A won board is answered "play again", as a child would.
+            for window in game.windows("^Bravo$"):
+                answer_won(game, play_again=True)
+        for _ in range(3):
+            game.key("Escape")
+        game.close_request()
+        game.expect_clean_exit()
+    finally:
+        game.stop()
+
+
 def garbage_settings():
     noise = bytes((i * 7919 + 13) % 256 for i in range(4096))
     return (noise + b"\n[Jeu]\nTypeJeu=\x00\x01\n" + b"x" * 1_000_000 + b"\n[Cases\nDess=\xff\xfe\n"
