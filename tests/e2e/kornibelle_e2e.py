@@ -713,6 +713,37 @@ def case_missing_bird(binary, folder):
         game.stop()
 
 
+def case_extreme_settings(binary, folder):
+    """Settings at the ends of their ranges: an unknown environment is reported, then the
+    polar button starts a full board of ten animals, which is won."""
+    content = (b"[Jeu]\nTypeJeu=-2147483648\n[MaxAnim]\n0=-5\n1=2147483647\n"
+               b"[Cases]\nDess=-1\n[Environ]\nDess=0\nBruitage=0\n[Image]\nChoix=7\n")
+    game = Game(binary, folder, settings=content)
+    try:
+        game.start(measure=False)
+        game.dismiss("Erreur")
+        window = game.find_window("^Kornibelle$", size_at_least=(200, 100))
+        x, y, _, _ = game.geometry(window)
+        check(read_boards(game.trace) == [], "an unknown environment set up a board")
+        game.window = window
+        # The toolbar lies below the menu bar, whose height is not known before a board is:
+        # tried downwards from the menu bar until the polar button answers.
+        for menu in range(10, 40):
+            game.click_at(x + 232 + 37, y + menu + TOOLBAR_HEIGHT // 2)
+            if read_boards(game.trace):
+                break
+        game.measure()
+        board = game.boards(1)[0]
+        check(len(pairs_of(board)) == 10, "the polar board is not full")
+        play_board(game, board, check_pictures=True, background=POLAR_COLOUR)
+        answer_won(game, play_again=False)
+        settings = game.expect_clean_exit()
+        check(settings["jeu"]["typejeu"] == "1", f"settings: {settings}")
+        check(settings["maxanim"]["polaire"] == "2147483647", f"settings: {settings}")
+    finally:
+        game.stop()
+
+
 def case_terminate(binary, folder):
     """Once sounds have played, the program still ends at once on SIGTERM, as a session's
     end asks it to."""
