@@ -3,8 +3,9 @@
 # Builds the Debian package, installs it on this machine (apt-get, through sudo when not root),
 # checks the installed files, then starts the installed game under Xvfb the way its desktop
 # entry does, from another folder and as an ordinary user when run as root, checks that its
-# window opens without an error box, and closes it from its menu. The package is removed at
-# the end unless KORNIBELLE_KEEP_INSTALLED=1.
+# window opens without an error box, closes it from its menu and finds the settings and the
+# trace in that user's folders. The package is removed at the end unless
+# KORNIBELLE_KEEP_INSTALLED=1.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -24,7 +25,7 @@ if [ "${1:-}" = --on-display ]; then
     folder=$(sed -n 's/^Path=//p' "$desktop")
     home=$(mktemp -d)
     chmod 755 "$home"
-    run=(env -u XAUTHORITY HOME="$home" DISPLAY="$DISPLAY")
+    run=(env -u XAUTHORITY -u XDG_CONFIG_HOME -u XDG_STATE_HOME HOME="$home" DISPLAY="$DISPLAY")
     if [ "$(id -u)" -eq 0 ]; then
         chown nobody "$home"
         run=(runuser -u nobody -- "${run[@]}")
@@ -60,6 +61,11 @@ if [ "${1:-}" = --on-display ]; then
     wait "$game" || status=$?
     [ "$status" -eq 0 ] || fail "the game ended with status $status"
     echo "The game closed normally."
+    # The installed folders cannot be written: the settings and the trace are the user's own.
+    grep -q '^\[Jeu\]' "$home/.config/kornibelle/kornibelle.INI" ||
+        fail "no settings written to ~/.config/kornibelle/kornibelle.INI"
+    [ -s "$home/.local/state/kornibelle/espion.log" ] ||
+        fail "no trace written to ~/.local/state/kornibelle/espion.log"
     exit 0
 fi
 
