@@ -38,6 +38,7 @@ struct Decompression {
     jpeg_decompress_struct cinfo{};
     GestionErreurs erreurs{};
     SourceMemoire source{};
+    jpeg_progress_mgr progression{};
     Decompression() = default;
     Decompression(const Decompression&) = delete;
     Decompression& operator=(const Decompression&) = delete;
@@ -49,6 +50,12 @@ struct Decompression {
 }
 void MessageIgnore(j_common_ptr, int) {}
 void SortieIgnoree(j_common_ptr) {}
+
+// Called by libjpeg between pieces of work while it reads the data.
+void SuitProgression(j_common_ptr cinfo) {
+    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > JpegPassesMax)
+        ERREXIT(cinfo, JERR_BAD_PROGRESSION);
+}
 
 void DebutSource(j_decompress_ptr) {}
 void FinSource(j_decompress_ptr) {}
@@ -104,6 +111,8 @@ void LitEntete(Decompression& d, const std::vector<unsigned char>& donnees) {
     d.erreurs.pub.emit_message = MessageIgnore;
     d.erreurs.pub.output_message = SortieIgnoree;
     jpeg_create_decompress(&d.cinfo);
+    d.progression.progress_monitor = SuitProgression;
+    d.cinfo.progress = &d.progression;
 
     d.source.pub.init_source = DebutSource;
     d.source.pub.fill_input_buffer = RemplitTampon;

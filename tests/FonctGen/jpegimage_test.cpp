@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -86,6 +87,21 @@ std::vector<QRgb> DecodeRgb(const std::vector<unsigned char>& octets) {
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
     return pixels;
+}
+
+// A progressive file with copies of its second scan's header inserted before that scan: each
+// copy is one more scan, without data, for the decoder.
+std::vector<unsigned char> AvecScansVides(int copies) {
+    auto octets = OctetsJpeg(Quartiers(16, 16), GenreJpeg::Progressif);
+    const unsigned char sos[] = {0xFF, 0xDA};
+    // 0xFF 0xDA cannot occur inside scan data, where a 0xFF byte is followed by 0x00.
+    const auto premier = std::search(octets.begin(), octets.end(), std::begin(sos), std::end(sos));
+    const auto second = std::search(premier + 2, octets.end(), std::begin(sos), std::end(sos));
+    const auto position = second - octets.begin();
+    const std::vector<unsigned char> entete(second, second + 2 + (second[2] << 8 | second[3]));
+    for (int i = 0; i < copies; ++i)
+        octets.insert(octets.begin() + position, entete.begin(), entete.end());
+    return octets;
 }
 
 } // namespace
@@ -199,4 +215,9 @@ TEST(TJPEGImage, OversizedHeadersAreRefusedBeforeDecoding) {
         }
         EXPECT_EQ(jpeg.Width(), 0);
     }
+}
+
+TEST(TJPEGImage, FilesWithTooManyScansAreRefused) {
+    EXPECT_EQ(Decode(AvecScansVides(400), TJPEGPixelFormat::jf24Bit).size(), QSize(16, 16));
+    EXPECT_EQ(ErreurChargement(AvecScansVides(JpegPassesMax)), Erreur(JERR_BAD_PROGRESSION));
 }
