@@ -9,6 +9,13 @@ void TBltBitmap::InitTaille(const TBitmap& modele) {
     canvas.FillRect(Rect(0, 0, Width(), Height()));
 }
 
+void TBltBitmap::InitTailleNoire(int largeur, int hauteur) {
+    TBitmap noir;
+    noir.SetSize(largeur, hauteur);
+    EffaceNoir(noir);
+    InitTaille(noir);
+}
+
 void EffaceNoir(TBitmap& bitmap) {
     TCanvas& canvas = bitmap.Canvas();
     const TRect tout = Rect(0, 0, bitmap.Width(), bitmap.Height());

@@ -31,12 +31,7 @@ std::unique_ptr<TBitmap> CadreVol(TBitmap& image) {
 
 void TSDIAppForm::AnimeOiseau(int x, int y) {
     TBltBitmap sauvegarde;
-    {
-        TBitmap noir;
-        noir.SetSize(LargeurVol, HauteurVol);
-        EffaceNoir(noir);
-        sauvegarde.InitTaille(noir);
-    }
+    sauvegarde.InitTailleNoire(LargeurVol, HauteurVol);
     const TRect local = Rect(0, 0, LargeurVol, HauteurVol);
     const TRect ecran = Rect(x, y, x + LargeurVol, y + HauteurVol);
 

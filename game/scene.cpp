@@ -97,12 +97,7 @@ void TSDIAppForm::DessineGrille(TBitmap& cible) {
 void TSDIAppForm::DessineTransparent(TBitmap& image, int largeur, int hauteur, int gauche, int haut,
                                      bool dansFond) {
     TBltBitmap travail;
-    {
-        TBitmap noir;
-        noir.SetSize(largeur, hauteur);
-        EffaceNoir(noir);
-        travail.InitTaille(noir);
-    }
+    travail.InitTailleNoire(largeur, hauteur);
     const TRect local = Rect(0, 0, largeur, hauteur);
     const TRect ecran = Rect(gauche, haut, gauche + largeur, haut + hauteur);
     TCanvas& zone = travail.Canvas();
