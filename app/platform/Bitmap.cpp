@@ -99,6 +99,7 @@ TPixelFormat TBitmap::PixelFormat() const {
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat format) {
+    canvas_.WritePending();
     format_ = format;
     image_ = Converted(image_, format);
 }
@@ -114,6 +115,7 @@ void TBitmap::Resize(int width, int height) {
             QStringLiteral("Image trop grande : %1 x %2").arg(width).arg(height).toStdString());
     }
     const TPixelFormat format = PixelFormat();
+    canvas_.WritePending();
     width_ = width;
     height_ = height;
     format_ = format;
@@ -137,6 +139,11 @@ void TBitmap::Resize(int width, int height) {
         } else {
             resized.fill(uint(black));
         }
+    } else if (image_.isNull()) {
+        // Nothing kept: the black is written only if something reads it before covering it.
+        image_ = resized;
+        canvas_.Fill(clBlack);
+        return;
     } else {
         resized.fill(Qt::black);
     }
@@ -169,6 +176,7 @@ void TBitmap::LoadFromFile(const std::string& fileName) {
 }
 
 void TBitmap::Assign(const TBitmap& source) {
+    source.canvas_.WritePending();
     image_ = source.image_;
     width_ = source.width_;
     height_ = source.height_;
@@ -192,9 +200,11 @@ TCanvas& TBitmap::Canvas() {
 }
 
 const QImage& TBitmap::Image() const {
+    canvas_.WritePending();
     return image_;
 }
 
 QImage& TBitmap::Image() {
+    canvas_.WritePending();
     return image_;
 }

@@ -126,26 +126,41 @@ void FillClipped(QImage& image, const QRect& rect, TColor color) {
     }
 }
 
-// Copies source onto destination with mode, stretching by nearest neighbour and clipping to
-// both images. replace, when given, swaps one source colour for another before the copy.
-QRect Blit(QImage& dst, const TRect& dest, const QImage& src, const TRect& source, TCopyMode mode,
-           std::optional<std::pair<TColor, TColor>> replace = std::nullopt) {
+// Where a copy of source onto dest lands, stretched by nearest neighbour and clipped to both
+// images: the destination pixels touched and the source pixel of each.
+struct BlitPlan {
+    AxisMap cols;
+    AxisMap rows;
+    QRect touched; // empty when nothing lands
+};
+
+BlitPlan PlanBlit(const QImage& dst, const TRect& dest, const QImage& src, const TRect& source) {
+    BlitPlan plan;
     const std::int64_t dw = std::int64_t(dest.Right) - dest.Left;
     const std::int64_t dh = std::int64_t(dest.Bottom) - dest.Top;
     const std::int64_t sw = std::int64_t(source.Right) - source.Left;
     const std::int64_t sh = std::int64_t(source.Bottom) - source.Top;
     if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) {
-        return {};
+        return plan;
     }
-    const AxisMap cols = MapAxis(dest.Left, dw, source.Left, sw, dst.width(), src.width());
-    const AxisMap rows = MapAxis(dest.Top, dh, source.Top, sh, dst.height(), src.height());
-    if (cols.count == 0 || rows.count == 0) {
-        return {};
+    plan.cols = MapAxis(dest.Left, dw, source.Left, sw, dst.width(), src.width());
+    plan.rows = MapAxis(dest.Top, dh, source.Top, sh, dst.height(), src.height());
+    if (plan.cols.count > 0 && plan.rows.count > 0) {
+        plan.touched = QRect(plan.cols.first, plan.rows.first, plan.cols.count, plan.rows.count);
     }
-    const QRect touched(cols.first, rows.first, cols.count, rows.count);
+    return plan;
+}
+
+// Runs a non-empty plan with mode. replace, when given, swaps one source colour for another
+// before the copy.
+void Blit(QImage& dst, const BlitPlan& plan, const QImage& src, TCopyMode mode,
+          std::optional<std::pair<TColor, TColor>> replace) {
+    const AxisMap& cols = plan.cols;
+    const AxisMap& rows = plan.rows;
+    const QRect& touched = plan.touched;
     if (mode == TCopyMode::BLACKNESS) {
         FillClipped(dst, touched, clBlack);
-        return touched;
+        return;
     }
 
     // Work on a 32-bit view of the source part; a private copy when the source is in another
@@ -185,7 +200,6 @@ QRect Blit(QImage& dst, const TRect& dest, const QImage& src, const TRect& sourc
         }
         ApplyRow(mode, drow, line, count);
     }
-    return touched;
 }
 
 } // namespace
@@ -194,15 +208,16 @@ TCanvas::TCanvas(SurfaceFn surface, ChangedFn changed)
     : surface_(std::move(surface)), changed_(std::move(changed)) {}
 
 QImage& TCanvas::Surface() const {
+    WritePending();
     return surface_();
 }
 
 int TCanvas::Width() const {
-    return Surface().width();
+    return surface_().width();
 }
 
 int TCanvas::Height() const {
-    return Surface().height();
+    return surface_().height();
 }
 
 TColor TCanvas::Pixel(int X, int Y) const {
@@ -213,11 +228,40 @@ TColor TCanvas::Pixel(int X, int Y) const {
     return image.pixel(X, Y) & 0xFFFFFFu;
 }
 
-QImage& TCanvas::Target() {
-    QImage& image = Surface();
+void TCanvas::Fill(TColor color) {
+    QImage& image = Converted();
+    if (image.isNull()) {
+        return;
+    }
+    pending_ = PendingFill{image.cacheKey(), color | kOpaque};
+    Changed(image.rect());
+}
+
+void TCanvas::WritePending() const {
+    if (!pending_) {
+        return;
+    }
+    const PendingFill fill = *pending_;
+    pending_.reset();
+    QImage& image = surface_();
+    // An image replaced since the fill was recorded has pixels of its own.
+    if (image.cacheKey() == fill.key) {
+        FillClipped(image, image.rect(), fill.value);
+    }
+}
+
+QImage& TCanvas::Converted() {
+    QImage& image = surface_();
     if (image.format() != QImage::Format_RGB32 && !image.isNull()) {
+        WritePending();
         image = image.convertToFormat(QImage::Format_RGB32);
     }
+    return image;
+}
+
+QImage& TCanvas::Target() {
+    QImage& image = Converted();
+    WritePending();
     return image;
 }
 
@@ -227,9 +271,30 @@ void TCanvas::Changed(const QRect& rect) {
     }
 }
 
+void TCanvas::Copy(const TRect& Dest, TCanvas& Canvas, const TRect& Source, TCopyMode mode,
+                   std::optional<std::pair<TColor, TColor>> replace) {
+    QImage& dst = Converted();
+    const QImage& src = Canvas.Surface();
+    const BlitPlan plan = PlanBlit(dst, Dest, src, Source);
+    if (plan.touched.isEmpty()) {
+        return;
+    }
+    const bool whole = plan.touched == dst.rect();
+    if (whole && mode == TCopyMode::BLACKNESS) {
+        Fill(clBlack);
+        return;
+    }
+    if (whole && mode == TCopyMode::SRCCOPY) {
+        pending_.reset(); // every pixel is about to be written
+    } else {
+        WritePending();
+    }
+    Blit(dst, plan, src, mode, replace);
+    Changed(plan.touched);
+}
+
 void TCanvas::CopyRect(const TRect& Dest, TCanvas& Canvas, const TRect& Source) {
-    QImage& dst = Target();
-    Changed(Blit(dst, Dest, Canvas.Surface(), Source, CopyMode));
+    Copy(Dest, Canvas, Source, CopyMode, std::nullopt);
 }
 
 void TCanvas::Draw(int X, int Y, TBitmap& Graphic) {
@@ -242,20 +307,24 @@ void TCanvas::Draw(int X, int Y, TBitmap& Graphic) {
 }
 
 void TCanvas::BrushCopy(const TRect& Dest, TBitmap& Bitmap, const TRect& Source, TColor Color) {
-    QImage& dst = Target();
-    Changed(Blit(dst, Dest, Bitmap.Canvas().Surface(), Source, TCopyMode::SRCCOPY,
-                 std::pair{Color & 0xFFFFFFu, Brush.Color & 0xFFFFFFu}));
+    Copy(Dest, Bitmap.Canvas(), Source, TCopyMode::SRCCOPY,
+         std::pair{Color & 0xFFFFFFu, Brush.Color & 0xFFFFFFu});
 }
 
 void TCanvas::FillRect(const TRect& Rect) {
     if (Brush.Style == TBrushStyle::bsClear) {
         return;
     }
-    QImage& dst = Target();
+    QImage& dst = Converted();
     const QRect rect = ClipToImage(dst, Rect.Left, Rect.Top, Rect.Right, Rect.Bottom);
     if (rect.isEmpty()) {
         return;
     }
+    if (rect == dst.rect()) {
+        Fill(Brush.Color);
+        return;
+    }
+    WritePending();
     FillClipped(dst, rect, Brush.Color);
     Changed(rect);
 }
@@ -277,7 +346,7 @@ QRect TCanvas::PenSquare(std::int64_t x, std::int64_t y) const {
     const int w = std::max(Pen.Width, 1);
     const std::int64_t left = x - (w - 1) / 2;
     const std::int64_t top = y - (w - 1) / 2;
-    return ClipToImage(Surface(), left, top, left + w, top + w);
+    return ClipToImage(surface_(), left, top, left + w, top + w);
 }
 
 // Bresenham's line from (x0, y0) up to, but not including, (x1, y1); the steps along the main

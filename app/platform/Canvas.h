@@ -7,6 +7,8 @@
 #include <QRect>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <utility>
 
 class QImage;
 class TBitmap;
@@ -49,6 +51,8 @@ public:
     void BrushCopy(const TRect& Dest, TBitmap& Bitmap, const TRect& Source, TColor Color);
     // Fills Rect with the brush (nothing when the brush is clear).
     void FillRect(const TRect& Rect);
+    // Fills the whole surface with color, whatever the brush.
+    void Fill(TColor color);
     void MoveTo(int X, int Y);
     // Draws from the pen position to (X, Y), leaving out (X, Y) itself.
     void LineTo(int X, int Y);
@@ -58,16 +62,30 @@ public:
     TColor Pixel(int X, int Y) const; // clBlack outside the surface
     int Width() const;
     int Height() const;
+    // The surface with every pixel written.
     QImage& Surface() const;
+    // A fill of the whole surface is only recorded, and written into the pixels when they are
+    // read (Surface) or partly drawn over; a copy over the whole surface makes it unneeded.
+    // Owners of the surface call this before they read or hand out its pixels themselves.
+    void WritePending() const;
 
 private:
-    QImage& Target(); // the surface, turned into a 32-bit image to be drawn on
+    struct PendingFill {
+        qint64 key; // the image's cacheKey() when the fill was recorded
+        std::uint32_t value;
+    };
+
+    QImage& Converted(); // the surface turned into a 32-bit image, a pending fill left pending
+    QImage& Target();    // the same with every pixel written, to be drawn on in part
+    void Copy(const TRect& Dest, TCanvas& Canvas, const TRect& Source, TCopyMode mode,
+              std::optional<std::pair<TColor, TColor>> replace);
     void Changed(const QRect& rect);
     QRect PenSquare(std::int64_t x, std::int64_t y) const;
     QRect DrawLine(int x0, int y0, int x1, int y1);
 
     SurfaceFn surface_;
     ChangedFn changed_;
+    mutable std::optional<PendingFill> pending_;
     int penX_ = 0;
     int penY_ = 0;
 };

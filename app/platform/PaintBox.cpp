@@ -105,7 +105,7 @@ void TPaintBox::paintEvent(QPaintEvent* event) {
         RunOnPaint();
     }
     QPainter painter(this);
-    painter.drawImage(event->rect(), surface_, event->rect());
+    painter.drawImage(event->rect(), canvas_.Surface(), event->rect());
 }
 
 void TPaintBox::resizeEvent(QResizeEvent* event) {

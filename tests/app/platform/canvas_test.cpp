@@ -220,6 +220,58 @@ TEST(Canvas, WidePensCoverTheirSquareAtEveryPointOfStraightLines) {
     }
 }
 
+// A whole-surface fill is written only when needed: every way of reaching the pixels later
+// must see it.
+TEST(Canvas, AWholeFillIsSeenByEveryLaterReader) {
+    constexpr TColor Red = 0x0000FF;
+    const auto filled = [](TBitmap& bitmap) {
+        Fill(bitmap, 4, 3, clBlack);
+        bitmap.Canvas().Brush.Color = Red;
+        bitmap.Canvas().FillRect(Rect(-1, -1, 9, 9));
+    };
+    TBitmap bitmap;
+    filled(bitmap);
+    EXPECT_EQ(bitmap.Image().pixel(3, 2) & 0xFFFFFFu, Red);
+
+    filled(bitmap);
+    bitmap.Canvas().Pen.Color = clWhite;
+    bitmap.Canvas().MoveTo(0, 0);
+    bitmap.Canvas().LineTo(2, 0);
+    EXPECT_EQ(Row(bitmap.Canvas(), 0), (std::vector<TColor>{clWhite, clWhite, Red, Red}));
+    EXPECT_EQ(Row(bitmap.Canvas(), 2), (std::vector<TColor>{Red, Red, Red, Red}));
+
+    filled(bitmap);
+    TBitmap copy;
+    copy.Assign(bitmap);
+    EXPECT_EQ(copy.Canvas().Pixel(1, 1), Red);
+
+    filled(bitmap);
+    TBitmap target;
+    Fill(target, 4, 3, clBlack);
+    target.Canvas().CopyMode = TCopyMode::SRCPAINT;
+    target.Canvas().Draw(0, 0, bitmap);
+    EXPECT_EQ(target.Canvas().Pixel(3, 0), Red);
+
+    filled(bitmap);
+    bitmap.SetSize(5, 3);
+    EXPECT_EQ(Row(bitmap.Canvas(), 1), (std::vector<TColor>{Red, Red, Red, Red, clBlack}));
+
+    filled(bitmap);
+    bitmap.SetPixelFormat(TPixelFormat::pf8bit);
+    EXPECT_EQ(bitmap.Canvas().Pixel(2, 2), Red);
+
+    // Covered whole by a copy, or blackened whole: the fill is gone.
+    filled(bitmap);
+    TBitmap green;
+    Fill(green, 4, 3, 0x00FF00);
+    bitmap.Canvas().Draw(0, 0, green);
+    EXPECT_EQ(Row(bitmap.Canvas(), 1), (std::vector<TColor>(4, 0x00FF00)));
+    filled(bitmap);
+    bitmap.Canvas().CopyMode = TCopyMode::BLACKNESS;
+    bitmap.Canvas().CopyRect(Rect(0, 0, 4, 3), bitmap.Canvas(), Rect(0, 0, 4, 3));
+    EXPECT_EQ(Row(bitmap.Canvas(), 1), (std::vector<TColor>(4, clBlack)));
+}
+
 TEST(Canvas, RectangleLeavesOutRightAndBottomEdges) {
     TBitmap bitmap;
     Fill(bitmap, 6, 6, clBlack);
