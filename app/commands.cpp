@@ -35,11 +35,11 @@ void TSDIAppForm::LanceNouveauJeu() {
 void TSDIAppForm::FileNew1Execute() {}
 
 void TSDIAppForm::FileOpen1Execute() {
-    OpenDialog->exec();
+    DialogueOuverture().exec();
 }
 
 void TSDIAppForm::FileSave1Execute() {
-    SaveDialog->exec();
+    DialogueEnregistrement().exec();
 }
 
 void TSDIAppForm::FileExit1Execute() {

@@ -54,9 +54,6 @@ void TSDIAppForm::PrepareComposants() {
     Timer1->setInterval(2000);
     Timer1->setSingleShot(true);
 
-    OpenDialog = CreeDialogueFichier(false);
-    SaveDialog = CreeDialogueFichier(true);
-
     // The toolbar's controls keep their designed places: no margins around them.
     ToolBar1->layout()->setContentsMargins(0, 0, 0, 0);
     ui->ToolButton9->setDefaultAction(ui->FileNew1);
@@ -88,6 +85,18 @@ void TSDIAppForm::PrepareGlyphes() {
         if (valide && index >= 0 && index < int(glyphes.size()))
             action->setIcon(QIcon(glyphes[std::size_t(index)]));
     }
+}
+
+QFileDialog& TSDIAppForm::DialogueOuverture() {
+    if (!OpenDialog)
+        OpenDialog = CreeDialogueFichier(false);
+    return *OpenDialog;
+}
+
+QFileDialog& TSDIAppForm::DialogueEnregistrement() {
+    if (!SaveDialog)
+        SaveDialog = CreeDialogueFichier(true);
+    return *SaveDialog;
 }
 
 QFileDialog* TSDIAppForm::CreeDialogueFichier(bool enregistrement) {

@@ -36,8 +36,12 @@ public:
     QPushButton* Savane = nullptr;
     QPushButton* Polaire = nullptr;
     QTimer* Timer1 = nullptr;
+    // The file dialogs are made at their first use (by these two): building them would take a
+    // good part of the start-up, and a game seldom needs them.
     QFileDialog* OpenDialog = nullptr;
     QFileDialog* SaveDialog = nullptr;
+    QFileDialog& DialogueOuverture();
+    QFileDialog& DialogueEnregistrement();
 
     // Client area: everything below the menu bar, the toolbar included.
     int ClientWidth() const;

@@ -137,7 +137,7 @@ TEST_F(MainWindowTest, ShortcutsReachTheirActionsThoughTheirButtonsAreHidden) {
     EXPECT_EQ(nouveau.count(), 1);
 
     bool ouvert = false;
-    QuandVisible(*fenetre.OpenDialog, [&] {
+    QuandVisible(fenetre.DialogueOuverture(), [&] {
         ouvert = true;
         fenetre.OpenDialog->reject();
     });
@@ -146,7 +146,7 @@ TEST_F(MainWindowTest, ShortcutsReachTheirActionsThoughTheirButtonsAreHidden) {
 
     bool enregistre = false;
     Active(fenetre);
-    QuandVisible(*fenetre.SaveDialog, [&] {
+    QuandVisible(fenetre.DialogueEnregistrement(), [&] {
         enregistre = true;
         fenetre.SaveDialog->reject();
     });
