@@ -66,13 +66,16 @@ def check(condition, message):
 
 
 def wait_for(what, probe, timeout=TIMEOUT):
-    """Polls probe until it returns something true; fails with `what` after timeout."""
+    """Polls probe until it returns something true; fails with `what` after timeout, or
+    returns None then when `what` is None."""
     deadline = time.monotonic() + timeout
     while True:
         result = probe()
         if result:
             return result
         if time.monotonic() > deadline:
+            if what is None:
+                return None
             raise Failure("timed out waiting for " + what)
         time.sleep(0.05)
 
@@ -448,6 +451,37 @@ class Game:
         self.xdotool("windowfocus", "--sync", window)
         self.key(*keys)
 
+    def popup(self):
+        """The left edge of the menu that is open below the menu bar, or None. Menus bear
+        no name of their own: they are told by their place."""
+        found = self.xdotool("search", "--onlyvisible", "--class", "kornibelle", output=True)
+        _, top, _, _ = self.geometry(self.window)
+        for window in map(int, found.split()):
+            g = self.geometry(window)
+            if window != self.window and g and g[1] == top + self.menu_height:
+                return g[0]
+        return None
+
+    def open_first_menu(self):
+        """Alt+F, again if the window was not yet ready for the keyboard (a busy machine)."""
+        for _ in range(10):
+            self.keys_to(self.window, "alt+f")
+            first = wait_for(None, self.popup, timeout=3)
+            if first is not None:
+                return first
+        raise Failure("the first menu did not open")
+
+    def open_options(self):
+        """The options from the keyboard: the first menu, two menus to the right (the
+        options have no menu of their own), Enter; each step awaited."""
+        first = self.open_first_menu()
+        self.key("Right")
+        wait_for("the next menu", lambda: (self.popup() or first) != first)
+        self.key("Right")
+        wait_for("the menus closed", lambda: self.popup() is None)
+        self.key("Return")
+        return self.find_window("^Options( |$)", size_at_least=(300, 150))
+
     def dismiss(self, title):
         """Waits for a message box of that title and answers it with Enter."""
         # The platform adds the program's name to the caption of secondary windows.
@@ -605,8 +639,7 @@ def case_options(binary, folder):
     try:
         game.start()
         game.boards(1)
-        game.keys_to(game.window, "alt+f", "Right", "Right", "Return")
-        dialog = game.find_window("^Options( |$)", size_at_least=(300, 150))
+        dialog = game.open_options()
         # Environment box first, then the number box; OK comes after the arrows.
         game.keys_to(dialog, "Down", "Tab", "Up", "Up", "Tab", "Tab", "space")
         board = game.boards(2)[1]
@@ -616,15 +649,14 @@ def case_options(binary, folder):
               "the new board is not polar")
         game.wait_screen("the polar background", lambda s: cell_hidden(game, s, 0, 0, POLAR_COLOUR))
 
-        game.keys_to(game.window, "alt+f", "Right", "Right", "Return")
-        dialog = game.find_window("^Options( |$)", size_at_least=(300, 150))
-        x, y, _, _ = game.geometry(dialog)
+        x, y, _, _ = game.geometry(game.open_options())
         game.click_at(x + 24, y + 80)  # "Dessin des cases"
         game.click_at(x + 53, y + 180)  # OK
         game.boards(3)
         game.wait_screen("the grid gone", lambda s: grid_is_absent(game, s, POLAR_COLOUR))
 
-        game.keys_to(game.window, "alt+f", "q")
+        game.open_first_menu()
+        game.key("q")
         settings = game.expect_clean_exit()
         check(settings["jeu"]["typejeu"] == "1", f"settings: {settings}")
         check(settings["maxanim"]["polaire"] == "3", f"settings: {settings}")
