@@ -345,16 +345,33 @@ class Game:
         env.pop("SESSION_MANAGER", None)
         return env
 
-    def start(self, measure=True, audio="dummy"):
-        """Starts the program; with measure, waits until it shows its first board."""
+    def start(self, measure=True, audio="dummy", user=None):
+        """Starts the program, as another user when given (a uid); with measure, waits
+        until it shows its first board."""
         self.log = open(os.path.join(self.folder, "sortie.txt"), "wb")
         env = self.env()
         env["SDL_AUDIODRIVER"] = audio
-        self.process = subprocess.Popen([self.program], cwd=self.folder, env=env,
+        command = [self.program]
+        if user is not None:
+            self.readable_suppressions(env)
+            command = ["setpriv", f"--reuid={user}", f"--regid={user}", "--clear-groups",
+                       *command]
+        self.process = subprocess.Popen(command, cwd=self.folder, env=env,
                                         stdout=self.log, stderr=subprocess.STDOUT)
         if measure:
             self.window = self.find_window("^Kornibelle$", size_at_least=(200, 200))
             self.measure()
+
+    def readable_suppressions(self, env):
+        """The leak checker's suppressions copied where another user can read them."""
+        options = env.get("LSAN_OPTIONS", "").split(":")
+        for index, option in enumerate(options):
+            if option.startswith("suppressions="):
+                copy = os.path.join(self.home, "lsan.supp")
+                shutil.copyfile(option.split("=", 1)[1], copy)
+                os.chmod(copy, 0o644)
+                options[index] = "suppressions=" + copy
+        env["LSAN_OPTIONS"] = ":".join(options)
 
     def xdotool(self, *arguments, output=False):
         result = subprocess.run(["xdotool", *map(str, arguments)], env=self.env(),
@@ -873,6 +890,41 @@ def case_read_only_settings(binary, folder):
         with open(game.settings_path, "rb") as f:
             check(f.read() == content, "the read-only settings file was changed")
     finally:
+        game.stop()
+
+
+def case_read_only_folder(binary, folder):
+    """A user who may not write in the game's folder: the trace and the settings go to the
+    user's own folders, and the game plays and closes as usual."""
+    if os.geteuid() != 0 or shutil.which("setpriv") is None:
+        print("needs root and setpriv to play as another user: skipped")
+        sys.exit(SKIP)
+    nobody = 65534
+    game = Game(binary, folder)
+    try:
+        for root, folders, files in os.walk(folder):
+            for name in folders:
+                os.chmod(os.path.join(root, name), 0o755)
+        os.chmod(folder, 0o555)
+        for root, folders, files in os.walk(game.home):
+            os.chown(root, nobody, nobody)
+        os.chown(game.home, nobody, nobody)
+        game.trace = os.path.join(game.home, "state", "kornibelle", "espion.log")
+        game.start(user=nobody)
+        board = game.boards(1)[0]
+        g, d = pairs_of(board)[0]
+        game.press(*g)
+        game.press(*d)
+        game.wait_screen("the pair shown", lambda s: sprite_shown(
+            game, s, *d, sprite_colour(board[d[0]][d[1]][0]), SAVANNA_COLOUR))
+        check(not os.path.exists(os.path.join(folder, "espion.log")), "a trace in the folder")
+        game.settings_path = os.path.join(game.home, "config", "kornibelle", "kornibelle.INI")
+        game.close_request()
+        settings = game.expect_clean_exit()
+        check(settings["jeu"]["typejeu"] == "0", f"settings: {settings}")
+        check(not os.path.exists(os.path.join(folder, "kornibelle.INI")), "settings in the folder")
+    finally:
+        os.chmod(folder, 0o755)
         game.stop()
 
 
