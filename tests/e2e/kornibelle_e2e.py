@@ -13,6 +13,7 @@ import argparse
 import ctypes
 import ctypes.util
 import os
+import random
 import shutil
 import struct
 import subprocess
@@ -814,7 +815,6 @@ def case_terminate(binary, folder):
 def case_child_at_the_keyboard(binary, folder):
     """A child pressing anywhere, double-clicking, dragging and hitting keys: the program
     stays, and once the dialogs that opened are closed it closes normally."""
-    import random
     chance = random.Random(20261207)
     game = Game(binary, folder)
     try:
@@ -883,8 +883,8 @@ def case_read_only_settings(binary, folder):
         os.chmod(game.settings_path, 0o444)
         game.start()
         board = game.boards(1)[0]
-        check(pairs_of(board)[0] and board[pairs_of(board)[0][0][0]][pairs_of(board)[0][0][1]][0]
-              .startswith("./Polaire/"), "the settings were not read")
+        (row, column), _ = pairs_of(board)[0]
+        check(board[row][column][0].startswith("./Polaire/"), "the settings were not read")
         game.close_request()
         check(game.wait_exit() == 0, "exit status:\n" + game.output())
         with open(game.settings_path, "rb") as f:
@@ -935,8 +935,7 @@ def case_no_trace(binary, folder):
     try:
         os.mkdir(game.trace)
         game.start()
-        colours = {sprite_colour("./" + name) for env, animals in (("Savane", SAVANNA),)
-                   for name in animal_files(env, animals)[0]}
+        colours = {sprite_colour("./" + name) for name in animal_files("Savane", SAVANNA)[0]}
         # Eleven cells hold at least one animal; the last one revealed stays shown.
         cells = [divmod(index, 5) for index in range(11)]
         for cell in cells:
