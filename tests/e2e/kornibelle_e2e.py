@@ -222,13 +222,20 @@ def pairs_of(board):
 
 # The X server and the screen --------------------------------------------------------------
 
+def die_with_parent():
+    """In a child before it starts: killed when the harness dies, however it dies (a test
+    runner's timeout included), so that no server or program outlives its test."""
+    ctypes.CDLL(None, use_errno=True).prctl(1, 9)  # PR_SET_PDEATHSIG, SIGKILL
+
+
 class XServer:
     def __init__(self):
         read, write = os.pipe()
         self.process = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write), "-screen", "0",
              f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp"],
-            pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            preexec_fn=die_with_parent)
         os.close(write)
         with os.fdopen(read) as f:
             number = f.readline().strip()
@@ -294,6 +301,11 @@ class Xlib:
                                         ctypes.c_long, ctypes.c_void_p]
         self.lib.XFlush.argtypes = [ctypes.c_void_p]
         self.lib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        # Xlib's default handler ends the process on any error, such as a window that went
+        # away meanwhile: errors are ignored instead, and the harness cleans up as usual.
+        handler = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)
+        self.ignore_errors = handler(lambda display, event: 0)
+        self.lib.XSetErrorHandler(self.ignore_errors)
         self.display = self.lib.XOpenDisplay(display.encode())
         check(self.display, "cannot open the display")
 
@@ -355,10 +367,12 @@ class Game:
         command = [self.program]
         if user is not None:
             self.readable_suppressions(env)
+            # A change of user clears the parent-death signal: set again by setpriv.
             command = ["setpriv", f"--reuid={user}", f"--regid={user}", "--clear-groups",
-                       *command]
+                       "--pdeathsig", "KILL", *command]
         self.process = subprocess.Popen(command, cwd=self.folder, env=env,
-                                        stdout=self.log, stderr=subprocess.STDOUT)
+                                        stdout=self.log, stderr=subprocess.STDOUT,
+                                        preexec_fn=die_with_parent)
         if measure:
             self.window = self.find_window("^Kornibelle$", size_at_least=(200, 200))
             self.measure()
