@@ -24,7 +24,8 @@ namespace Application {
 
 void SetTitle(const QString& title) {
     StoredTitle() = title;
-    QGuiApplication::setApplicationDisplayName(title);
+    // Not the display name: Qt would append it to every window's caption.
+    QCoreApplication::setApplicationName(title);
 }
 
 QString Title() {

@@ -512,14 +512,14 @@ class Game:
         self.key("Right")
         wait_for("the menus closed", lambda: self.popup() is None)
         self.key("Return")
-        return self.find_window("^Options( |$)", size_at_least=(300, 150))
+        return self.find_window("^Options$", size_at_least=(300, 150))
 
     def dismiss(self, title):
         """Waits for a message box of that title and answers it with Enter."""
-        # The platform adds the program's name to the caption of secondary windows.
-        box = self.find_window(f"^{title}( |$)", size_at_least=(50, 30))
+        # Captions are exactly the window's own, with nothing appended.
+        box = self.find_window(f"^{title}$", size_at_least=(50, 30))
         self.keys_to(box, "Return")
-        wait_for(f"the box {title} to close", lambda: box not in self.windows(f"^{title}( |$)"))
+        wait_for(f"the box {title} to close", lambda: box not in self.windows(f"^{title}$"))
 
     def close_request(self):
         self.xlib.close_request(self.find_window("^Kornibelle$", size_at_least=(100, 100)))
