@@ -8,38 +8,16 @@
 #include "support/ImagesTest.h"
 
 #include <cstdio>
-#include <memory>
 #include <vector>
-
-#include <jpeglib.h>
 
 namespace {
 
 constexpr int LargeurFond = 1600;
 constexpr int HauteurFond = 1200;
 
-// libjpeg alone, with LitBitmap's settings: from memory, full size, floating-point inverse
-// DCT, block smoothing, RGB output into a buffer of the picture's size.
+// libjpeg alone, with LitBitmap's settings.
 void DecodeDirect(const std::vector<unsigned char>& octets) {
-    jpeg_decompress_struct cinfo{};
-    jpeg_error_mgr erreurs{};
-    cinfo.err = jpeg_std_error(&erreurs);
-    jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, octets.data(), static_cast<unsigned long>(octets.size()));
-    jpeg_read_header(&cinfo, TRUE);
-    cinfo.dct_method = JDCT_FLOAT;
-    cinfo.do_block_smoothing = TRUE;
-    cinfo.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&cinfo);
-    const std::size_t pas = std::size_t(cinfo.output_width) * 3;
-    const std::unique_ptr<unsigned char[]> pixels(new unsigned char[pas * cinfo.output_height]);
-    while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW ligne = pixels.get() + pas * cinfo.output_scanline;
-        jpeg_read_scanlines(&cinfo, &ligne, 1);
-    }
-    jpeg_finish_decompress(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
-    benchmark::DoNotOptimize(pixels.get());
+    benchmark::DoNotOptimize(ImagesTest::DecodeReference(octets).data());
 }
 
 void BM_LitBitmap(benchmark::State& state) {

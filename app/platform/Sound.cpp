@@ -69,13 +69,13 @@ private:
 
     // The samples in the device's format; empty when the file cannot be read.
     std::vector<Uint8> Load(const std::string& fileName) const {
-        SDL_AudioSpec spec{};
+        SDL_AudioSpec format{};
         Uint8* buffer = nullptr;
         Uint32 length = 0;
-        if (SDL_LoadWAV(fileName.c_str(), &spec, &buffer, &length) == nullptr) {
+        if (SDL_LoadWAV(fileName.c_str(), &format, &buffer, &length) == nullptr) {
             return {};
         }
-        std::vector<Uint8> converted = Convert(spec, buffer, length);
+        std::vector<Uint8> converted = Convert(format, buffer, length);
         SDL_FreeWAV(buffer);
         return converted;
     }
@@ -109,11 +109,11 @@ private:
             samples[std::size_t(i)] =
                 Sint16(8000.0 * envelope * std::sin(2.0 * std::numbers::pi * frequency * t));
         }
-        SDL_AudioSpec spec{};
-        spec.freq = rate;
-        spec.format = AUDIO_S16SYS;
-        spec.channels = 1;
-        return Convert(spec, reinterpret_cast<const Uint8*>(samples.data()),
+        SDL_AudioSpec format{};
+        format.freq = rate;
+        format.format = AUDIO_S16SYS;
+        format.channels = 1;
+        return Convert(format, reinterpret_cast<const Uint8*>(samples.data()),
                        Uint32(samples.size() * sizeof(Sint16)));
     }
 

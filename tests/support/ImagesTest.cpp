@@ -107,4 +107,26 @@ void Tronque(const std::string& chemin, std::size_t taille) {
     std::filesystem::resize_file(chemin, taille);
 }
 
+std::vector<unsigned char> DecodeReference(const std::vector<unsigned char>& jpeg) {
+    jpeg_decompress_struct cinfo{};
+    jpeg_error_mgr erreurs{};
+    cinfo.err = jpeg_std_error(&erreurs);
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, jpeg.data(), static_cast<unsigned long>(jpeg.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.dct_method = JDCT_FLOAT;
+    cinfo.do_block_smoothing = TRUE;
+    cinfo.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&cinfo);
+    const std::size_t pas = std::size_t(cinfo.output_width) * 3;
+    std::vector<unsigned char> pixels(pas * cinfo.output_height);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW ligne = pixels.data() + pas * cinfo.output_scanline;
+        jpeg_read_scanlines(&cinfo, &ligne, 1);
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return pixels;
+}
+
 } // namespace ImagesTest

@@ -31,6 +31,10 @@ void EcritJpeg(const std::string& chemin, const QImage& image, GenreJpeg genre =
 void EcritBmp(const std::string& chemin, const QImage& image, bool huitBits = false);
 
 // Keeps the first taille bytes of the file.
+// libjpeg alone with the picture loader's decoding settings (memory source, full size,
+// floating-point inverse DCT, block smoothing): RGB bytes, three a pixel, row after row.
+std::vector<unsigned char> DecodeReference(const std::vector<unsigned char>& jpeg);
+
 void Tronque(const std::string& chemin, std::size_t taille);
 
 } // namespace ImagesTest
