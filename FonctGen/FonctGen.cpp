@@ -116,3 +116,29 @@ int MessageErreur(const QString& message, int aideContexte) {
 int MessageAvertissement(const QString& message, int aideContexte) {
     return MessageDlg(message, TMsgDlgType::mtWarning, TMsgDlgButtons::mbOKCancel, aideContexte);
 }
+
+bool ChargeImageParExtension(const std::string& nomFichier, std::unique_ptr<TBitmap>& cible) {
+    const std::string extension = ExtensionFichier(nomFichier);
+    // The former picture goes before the new one is read.
+    const auto remplace = [&cible] {
+        cible.reset();
+        cible = std::make_unique<TBitmap>();
+    };
+    TBitmap brouillon;
+    if (extension == "BMP") {
+        remplace();
+        brouillon.LoadFromFile(nomFichier);
+        cible->Assign(brouillon);
+        return true;
+    }
+    if (extension == "JPG" || extension == "JPEG") {
+        remplace();
+        const TBitmap* image = LitBitmap(nomFichier, &brouillon);
+        if (image == nullptr)
+            return false;
+        cible->Assign(*image);
+        return true;
+    }
+    MessageAvertissement(QStringLiteral("Format de bitmap non reconnu"), 0);
+    return false;
+}

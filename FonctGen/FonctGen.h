@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <string>
 
 class TBitmap;
@@ -17,6 +18,12 @@ std::string ExtensionFichier(const std::string& nom);
 // refused one (with a message). Decoding and read errors are thrown as EPlatformError. destination
 // must not be null.
 TBitmap* LitBitmap(const std::string& nomFichier, TBitmap* destination);
+
+// Loads a picture chosen by its extension, as the background and the viewer do: for "BMP",
+// "JPG" and "JPEG" cible is first replaced by a new empty bitmap, then filled (a refused file
+// leaves it empty and gives false; read and decoding errors are thrown). Any other extension
+// shows the warning "Format de bitmap non reconnu", gives false and leaves cible as it was.
+bool ChargeImageParExtension(const std::string& nomFichier, std::unique_ptr<TBitmap>& cible);
 
 // JPEG output depth, decided once at start-up from the screen's bits per pixel.
 void InitFormatJpeg(int bitsParPixel);

@@ -148,21 +148,7 @@ bool TSDIAppForm::ChargeFond(const std::string& nomFichier) {
     if (nomFichier.size() <= 3) {
         return false;
     }
-    const std::string extension = ExtensionFichier(nomFichier);
-    auto brouillon = std::make_unique<TBitmap>();
-    if (extension == "BMP") {
-        Fond = std::make_unique<TBitmap>();
-        brouillon->LoadFromFile(nomFichier);
-        Fond->Assign(*brouillon);
-    } else if (extension == "JPG" || extension == "JPEG") {
-        Fond = std::make_unique<TBitmap>();
-        const TBitmap* image = LitBitmap(nomFichier, brouillon.get());
-        if (image == nullptr) {
-            return false;
-        }
-        Fond->Assign(*image);
-    } else {
-        MessageAvertissement(QStringLiteral("Format de bitmap non reconnu"), 0);
+    if (!ChargeImageParExtension(nomFichier, Fond)) {
         return false;
     }
 

@@ -41,24 +41,8 @@ void TEnviron::FormShow() {
 bool TEnviron::ChargeImage() {
     if (FichierImage.size() <= 3)
         return false;
-    const std::string extension = ExtensionFichier(FichierImage);
-    auto travail = std::make_unique<TBitmap>();
-    if (extension == "BMP") {
-        ImageVue.reset();
-        ImageVue = std::make_unique<TBitmap>();
-        travail->LoadFromFile(FichierImage);
-        ImageVue->Assign(*travail);
-    } else if (extension == "JPG" || extension == "JPEG") {
-        ImageVue.reset();
-        ImageVue = std::make_unique<TBitmap>();
-        const TBitmap* lue = LitBitmap(FichierImage, travail.get());
-        if (lue == nullptr)
-            return false;
-        ImageVue->Assign(*lue);
-    } else {
-        MessageAvertissement("Format de bitmap non reconnu", 0);
+    if (!ChargeImageParExtension(FichierImage, ImageVue))
         return false;
-    }
     ImageVue->Dormant();
     ImageVue->FreeImage();
     return true;
