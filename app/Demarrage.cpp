@@ -6,6 +6,15 @@
 #include "app/platform/Screen.h"
 
 #include <QGuiApplication>
+#include <QtGlobal>
+
+void ChoisitPlateforme() {
+    const bool xwayland =
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY");
+    // Wayland still, should the X server not answer; Qt's -platform argument still wins.
+    if (xwayland && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+}
 
 void PrepareApplication(QApplication& app) {
     Application::LoadFrenchTranslation(app);

@@ -6,6 +6,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    ChoisitPlateforme();
     QApplication app(argc, argv);
     PrepareApplication(app);
     TFenetres fenetres;

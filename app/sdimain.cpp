@@ -3,6 +3,7 @@
 
 #include "app/Emplacements.h"
 #include "app/ImageList.h"
+#include "app/platform/Frame.h"
 #include "app/platform/Guard.h"
 #include "app/platform/Screen.h"
 #include "app/platform/Sound.h"
@@ -23,6 +24,15 @@ constexpr Qt::WindowFlags BoutonsFenetre = Qt::Window | Qt::CustomizeWindowHint 
                                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                            Qt::WindowCloseButtonHint;
 
+// Something has been revealed or found on the board.
+bool PartieEntamee(const GRILLE (&grille)[NbLignes][NbColonnes]) {
+    for (const auto& ligne : grille)
+        for (const GRILLE& cellule : ligne)
+            if (cellule.Dessous || cellule.Trouve)
+                return true;
+    return false;
+}
+
 } // namespace
 
 TSDIAppForm::TSDIAppForm(QWidget* parent)
@@ -31,7 +41,9 @@ TSDIAppForm::TSDIAppForm(QWidget* parent)
     PrepareComposants();
     ConnecteEvenements();
     Espion = std::fopen(CheminTrace().c_str(), "wt");
-    move(0, 0);
+    // The frame's top-left corner, not the client area's.
+    const TRect zone = WorkArea();
+    move(zone.Left, zone.Top);
     PB->setCursor(crVide());
     LitParametres();
     if (Bruitage)
@@ -108,6 +120,8 @@ QFileDialog* TSDIAppForm::CreeDialogueFichier(bool enregistrement) {
 }
 
 void TSDIAppForm::ConnecteEvenements() {
+    Cadre = new WindowFrame(*this);
+    Cadre->OnChange = [this] { Guard([this] { CadreChange(); }); };
     PB->OnPaint = [this] { PBPaint(); };
     PB->OnMouseDown = [this](TMouseButton bouton, TShiftState shift, int X, int Y) {
         PBMouseDown(bouton, shift, X, Y);
@@ -160,6 +174,28 @@ void TSDIAppForm::SetClientSize(int width, int height) {
 
 int TSDIAppForm::HauteurBarreOutils() const {
     return ToolBar1->height();
+}
+
+TailleImage TSDIAppForm::TailleAffichee(int largeur, int hauteur) const {
+    const TRect zone = WorkArea();
+    const QMargins cadre = Cadre->Margins();
+    return TailleFond(largeur, hauteur, zone.Width(), zone.Height(),
+                      HauteurMenu(largeur) + cadre.top() + cadre.bottom());
+}
+
+// Until the window was framed, the background was sized for an estimated frame: it is sized
+// again for the true one, and the frame put at the work area's corner, as long as nothing has
+// been revealed (the sprites drawn into Fond would be lost) and the user has not maximised it.
+void TSDIAppForm::CadreChange() {
+    if (isMaximized() || isFullScreen() || PartieEntamee(Grille))
+        return;
+    const TailleImage voulue = TailleAffichee(LargeurFondLu, HauteurFondLu);
+    if (!FichierFond.empty() && voulue != TailleImage{ClientWidth(), ClientHeight()} &&
+        ChargeFond(FichierFond))
+        PB->Repaint();
+    const TRect zone = WorkArea();
+    if (frameGeometry().topLeft() != QPoint(zone.Left, zone.Top))
+        move(zone.Left, zone.Top);
 }
 
 void TSDIAppForm::FormShow() {

@@ -7,6 +7,7 @@
 #include "app/platform/PaintBox.h"
 #include "app/platform/Types.h"
 #include "game/Grille.h"
+#include "game/Reduction.h"
 
 #include <QMainWindow>
 #include <cstdio>
@@ -23,6 +24,7 @@ class SDIAppForm;
 }
 
 class TBltBitmap;
+class WindowFrame;
 
 class TSDIAppForm : public QMainWindow {
     Q_OBJECT
@@ -48,6 +50,10 @@ public:
     int ClientHeight() const;
     void SetClientSize(int width, int height);
     int HauteurBarreOutils() const; // height of ToolBar1
+    // The client size of a background of largeur x hauteur: reduced so that the window fits
+    // the work area, with the window manager's frame.
+    TailleImage TailleAffichee(int largeur, int hauteur) const;
+    WindowFrame* Cadre = nullptr; // the window manager's frame, owned by the window
 
     // Settings (read at construction, written on close).
     int TypeJeu = 0;
@@ -74,6 +80,10 @@ public:
     void NouveauJeu();
     void InitGrille();
     bool ChargeFond(const std::string& nomFichier);
+    // The background last loaded and its own size, before any reduction.
+    std::string FichierFond;
+    int LargeurFondLu = 0;
+    int HauteurFondLu = 0;
 
     // Scene drawing and the resting bird.
     bool EnVol = false;
@@ -106,6 +116,8 @@ public:
 
     // Commands and closing.
     void FormShow();
+    // The window manager has framed the window, or changed its frame.
+    void CadreChange();
     void SavaneClick();
     void PolaireClick();
     void mOptionsClick();

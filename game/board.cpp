@@ -152,30 +152,23 @@ bool TSDIAppForm::ChargeFond(const std::string& nomFichier) {
         return false;
     }
 
-    int largeur = Fond->Width();
-    int hauteur = Fond->Height();
-    const int largeurEcran = WorkArea().Width();
-    // An unknown work area (no screen) leaves the picture at its own size.
-    if (largeurEcran > 0 && MulDiv(largeur, 4, 3) > largeurEcran) {
-        // Three quarters of the work area wide, proportions kept.
-        const float echelle =
-            0.75f * static_cast<float>(largeurEcran) / static_cast<float>(largeur);
-        const int nouvelleLargeur = static_cast<int>(static_cast<float>(largeur) * echelle);
-        const int nouvelleHauteur = static_cast<int>(static_cast<float>(hauteur) * echelle);
+    FichierFond = nomFichier;
+    LargeurFondLu = Fond->Width();
+    HauteurFondLu = Fond->Height();
+    const TailleImage taille = TailleAffichee(LargeurFondLu, HauteurFondLu);
+    if (taille != TailleImage{LargeurFondLu, HauteurFondLu}) {
         TBitmap reduit;
-        reduit.SetSize(nouvelleLargeur, nouvelleHauteur);
+        reduit.SetSize(taille.Largeur, taille.Hauteur);
         reduit.Canvas().CopyMode = TCopyMode::SRCCOPY;
-        reduit.Canvas().CopyRect(Rect(0, 0, nouvelleLargeur, nouvelleHauteur), Fond->Canvas(),
-                                 Rect(0, 0, largeur, hauteur));
+        reduit.Canvas().CopyRect(Rect(0, 0, taille.Largeur, taille.Hauteur), Fond->Canvas(),
+                                 Rect(0, 0, LargeurFondLu, HauteurFondLu));
         Fond->Assign(reduit);
-        largeur = nouvelleLargeur;
-        hauteur = nouvelleHauteur;
     }
     Fond->Dormant();
     Fond->FreeImage();
 
-    SetClientSize(largeur, hauteur);
-    LargeurCase = largeur / NbColonnes;
-    HauteurCase = (hauteur - HauteurBarreOutils()) / NbLignes;
+    SetClientSize(taille.Largeur, taille.Hauteur);
+    LargeurCase = taille.Largeur / NbColonnes;
+    HauteurCase = (taille.Hauteur - HauteurBarreOutils()) / NbLignes;
     return true;
 }

@@ -2,6 +2,7 @@
 // Play: a press reveals a cell or completes a pair, a release may arm the timed hide, and
 // entering a cell hides its sprite. Sprites are drawn into Fond as well as onto the screen;
 // the background they cover is kept in the cell's Dessous until they are hidden or found.
+#include "app/platform/Frame.h"
 #include "app/platform/Sound.h"
 #include "app/sdimain.h"
 #include "game/Catalogue.h"
@@ -104,11 +105,7 @@ void Revele(TSDIAppForm& f, Case c) {
 void Gagne(TSDIAppForm& f) {
     if (f.Bruitage)
         sndPlaySoundA(SonGagne, SND_SYNC);
-    const QRect principal = f.frameGeometry();
-    const QRect bravo = Bravo->frameGeometry();
-    const int haut = principal.top() + principal.height() / 2 - bravo.height() / 2;
-    const int gauche = principal.left() + principal.width() / 2 - bravo.width() / 2;
-    Bravo->move(gauche, haut);
+    PlaceCentredOn(*Bravo, f);
     if (Bravo->ShowModal() == mrYes)
         f.LanceNouveauJeu();
     else

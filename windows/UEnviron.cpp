@@ -2,6 +2,7 @@
 #include "windows/UEnviron.h"
 
 #include "FonctGen/FonctGen.h"
+#include "app/platform/Frame.h"
 #include "app/platform/Guard.h"
 #include "app/platform/PaintBox.h"
 #include "app/platform/Screen.h"
@@ -11,6 +12,39 @@
 
 #include <QShowEvent>
 #include <algorithm>
+#include <iterator>
+
+namespace {
+
+// The cells of the main window's board that a window of that outer rectangle would cover.
+int CasesCouvertes(const QRect& exterieur) {
+    const TSDIAppForm& principal = *SDIAppForm;
+    const QPoint origine = principal.PB->mapToGlobal(QPoint(0, 0));
+    int couvertes = 0;
+    for (int ligne = 0; ligne < NbLignes; ++ligne)
+        for (int colonne = 0; colonne < NbColonnes; ++colonne)
+            if (exterieur.intersects(QRect(origine.x() + colonne * principal.LargeurCase,
+                                           origine.y() + ligne * principal.HauteurCase,
+                                           principal.LargeurCase, principal.HauteurCase)))
+                ++couvertes;
+    return couvertes;
+}
+
+// Of the work area's four corners, the one where a window of that outer size covers the
+// fewest cells; among equals the top right one, where the viewer usually stands.
+QPoint CoinLibre(const QSize& exterieur, const TRect& zone) {
+    const int gauche = zone.Left;
+    const int droite = std::max(zone.Left, zone.Right - exterieur.width());
+    const int haut = zone.Top;
+    const int bas = std::max(zone.Top, zone.Bottom - exterieur.height());
+    const QPoint coins[] = {{droite, haut}, {gauche, haut}, {droite, bas}, {gauche, bas}};
+    return *std::min_element(
+        std::begin(coins), std::end(coins), [&exterieur](const QPoint& a, const QPoint& b) {
+            return CasesCouvertes(QRect(a, exterieur)) < CasesCouvertes(QRect(b, exterieur));
+        });
+}
+
+} // namespace
 
 TEnviron::TEnviron(QWidget* parent) : TForm(parent), ui(std::make_unique<Ui::Environ>()) {
     ui->setupUi(this);
@@ -18,6 +52,8 @@ TEnviron::TEnviron(QWidget* parent) : TForm(parent), ui(std::make_unique<Ui::Env
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     move(272, 176);
+    Cadre = new WindowFrame(*this);
+    Cadre->OnChange = [this] { Guard([this] { CadreChange(); }); };
     PB->Color = clBlack;
     PB->OnPaint = [this] { PBPaint(); };
     PB->OnClick = [this] { PBClick(); };
@@ -38,6 +74,12 @@ void TEnviron::FormShow() {
     PB->Repaint();
 }
 
+// Placed with an estimate of the frame at its first showing: placed again with the true one.
+void TEnviron::CadreChange() {
+    if (Visible() && ImageVue && !ImageVue->Empty())
+        PlaceAcoteDuPrincipal();
+}
+
 bool TEnviron::ChargeImage() {
     if (FichierImage.size() <= 3)
         return false;
@@ -48,41 +90,41 @@ bool TEnviron::ChargeImage() {
     return true;
 }
 
-// Against the main window's right edge, as wide as the rest of the work area, with the
-// photograph's proportions. A background fills three quarters of the work area, which leaves
-// about a quarter beside it; when the main window leaves much less than that (a sixth), the
-// viewer takes a third of the work area's width instead and stays on the screen.
+// Beside the main window, as wide as the rest of the work area (less 8 pixels) but no wider
+// than the room on its side, with the photograph's proportions, and never taller than the work
+// area. A background fills three quarters of the work area, which leaves about a quarter
+// beside it; when the main window leaves less than a sixth (maximised, say), the viewer takes
+// a third of the work area's width in the corner where it covers the fewest cells.
 void TEnviron::PlaceAcoteDuPrincipal() {
     const TRect zone = WorkArea();
     const QRect principal = SDIAppForm->frameGeometry();
-    const QMargins cadre(geometry().left() - frameGeometry().left(),
-                         geometry().top() - frameGeometry().top(),
-                         frameGeometry().right() - geometry().right(),
-                         frameGeometry().bottom() - geometry().bottom());
-    int largeur = zone.Width() - principal.width() - 8;
-    const bool place = largeur >= zone.Width() / 6;
-    if (!place)
+    const QMargins cadre = Cadre->Margins();
+    const int bords = cadre.left() + cadre.right();
+    const int aDroite = zone.Right - (principal.left() + principal.width()) - bords;
+    const int aGauche = principal.left() - zone.Left - bords;
+    int largeur = std::min(zone.Width() - principal.width() - 8, std::max(aDroite, aGauche));
+    const bool aCote = largeur >= zone.Width() / 6;
+    if (!aCote)
         largeur = zone.Width() / 3;
 
     resize(largeur, height());
     largeur = width();
     int hauteur = MulDiv(ImageVue->Height(), largeur, ImageVue->Width());
     const int hauteurMaximale = zone.Height() - cadre.top() - cadre.bottom();
-    if (!place && hauteur > hauteurMaximale) {
+    if (hauteur > hauteurMaximale) {
         hauteur = hauteurMaximale;
         largeur = MulDiv(ImageVue->Width(), hauteur, ImageVue->Height());
     }
     resize(largeur, hauteur);
 
-    if (place) {
-        move(principal.left() + principal.width(), principal.top());
+    const QSize exterieur = size().grownBy(cadre);
+    if (!aCote) {
+        move(CoinLibre(exterieur, zone));
         return;
     }
-    const int largeurExterieure = width() + cadre.left() + cadre.right();
-    const int hauteurExterieure = height() + cadre.top() + cadre.bottom();
-    move(
-        std::max(zone.Left, zone.Right - largeurExterieure),
-        std::clamp(principal.top(), zone.Top, std::max(zone.Top, zone.Bottom - hauteurExterieure)));
+    const int gauche = aDroite >= aGauche ? principal.left() + principal.width()
+                                          : principal.left() - exterieur.width();
+    move(KeptInside(QRect(QPoint(gauche, principal.top()), exterieur), zone));
 }
 
 void TEnviron::PBPaint() {

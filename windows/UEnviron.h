@@ -11,6 +11,7 @@
 
 class QShowEvent;
 class TPaintBox;
+class WindowFrame;
 namespace Ui {
 class Environ;
 }
@@ -31,6 +32,8 @@ public:
     bool ChargeImage();
     void PBPaint();
     void PBClick();
+    // The window manager has framed the window, or changed its frame.
+    void CadreChange();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -38,5 +41,6 @@ protected:
 private:
     void PlaceAcoteDuPrincipal();
 
+    WindowFrame* Cadre = nullptr; // owned by the window
     std::unique_ptr<Ui::Environ> ui;
 };

@@ -1,22 +1,48 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Dialogs.h"
 
+#include "app/platform/Frame.h"
 #include "app/platform/Types.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace {
+
+// A box belongs to the modal window in use, else to the program's main window.
+QWidget* Owner() {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(window) && window->isVisible())
+            return window;
+    return QApplication::activeWindow();
+}
+
+// Centred on its owner and kept on the screen. Its size is known once its own show handler has
+// laid it out, before it appears.
+class CentredMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        if (parentWidget())
+            PlaceCentredOn(*this, *parentWidget()->window());
+    }
+};
 
 class QtMessagePresenter : public IMessagePresenter {
 public:
     int Present(const QString& message, TMsgDlgType type, TMsgDlgButtons buttons,
                 int /*helpContext*/) override {
         const bool error = type == TMsgDlgType::mtError;
-        QMessageBox box(error ? QMessageBox::Critical : QMessageBox::Warning,
-                        error ? QStringLiteral("Erreur") : QStringLiteral("Avertissement"), message,
-                        QMessageBox::NoButton, QApplication::activeWindow());
+        CentredMessageBox box(error ? QMessageBox::Critical : QMessageBox::Warning,
+                              error ? QStringLiteral("Erreur") : QStringLiteral("Avertissement"),
+                              message, QMessageBox::NoButton, Owner());
         QPushButton* ok = box.addButton(QMessageBox::Ok);
         ok->setText(QStringLiteral("OK"));
         if (buttons == TMsgDlgButtons::mbOKCancel) {

@@ -16,9 +16,8 @@ public:
         if (screen == nullptr) {
             return {};
         }
-        const QRect area = screen->availableGeometry();
-        return TRect{area.left(), area.top(), area.left() + area.width(),
-                     area.top() + area.height()};
+        return WorkAreaWithin(screen->availableGeometry(), screen->geometry(),
+                              screen->devicePixelRatio());
     }
 };
 
@@ -28,6 +27,14 @@ std::unique_ptr<IWorkArea>& Provider() {
 }
 
 } // namespace
+
+TRect WorkAreaWithin(const QRect& available, const QRect& screen, double ratio) {
+    QRect area = available.intersected(screen);
+    if (!qFuzzyCompare(ratio, 1.0))
+        area.adjust(0, 0, area.right() < screen.right() ? -1 : 0,
+                    area.bottom() < screen.bottom() ? -1 : 0);
+    return TRect{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+}
 
 TRect WorkArea() {
     return Provider()->Get();

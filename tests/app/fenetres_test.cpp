@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "FonctGen/UMessConf.h"
+#include "app/Demarrage.h"
 #include "app/Fenetres.h"
 #include "app/sdimain.h"
 #include "support/Coquille.h"
@@ -11,6 +12,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QTimer>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -49,6 +52,37 @@ TEST_F(WindowSetTest, ClosingTheMainWindowEndsTheProgramWhileTheViewerIsOpen) {
     // Only reached when the program fails to end by itself.
     QTimer::singleShot(60000, SDIAppForm, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QCoreApplication::exec(), 0);
+}
+
+TEST(ChoisitPlateforme, X11InAWaylandSessionWithAnXServerUnlessTheUserChoseOne) {
+    const char* const variables[] = {"WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"};
+    std::vector<std::optional<QByteArray>> avant;
+    for (const char* variable : variables)
+        avant.push_back(qEnvironmentVariableIsSet(variable)
+                            ? std::optional<QByteArray>(qgetenv(variable))
+                            : std::nullopt);
+    struct Cas {
+        const char* wayland;
+        const char* x11;
+        const char* choisie;
+        const char* attendue;
+    };
+    for (const Cas cas :
+         {Cas{"wayland-0", ":0", nullptr, "xcb;wayland"}, Cas{"wayland-0", ":0", "", "xcb;wayland"},
+          Cas{"wayland-0", ":0", "wayland", "wayland"}, Cas{"wayland-0", nullptr, nullptr, nullptr},
+          Cas{"wayland-0", "", nullptr, nullptr}, Cas{nullptr, ":0", nullptr, nullptr}}) {
+        const char* valeurs[] = {cas.wayland, cas.x11, cas.choisie};
+        for (int i = 0; i < 3; ++i)
+            valeurs[i] ? qputenv(variables[i], valeurs[i]) : qunsetenv(variables[i]);
+        ChoisitPlateforme();
+        EXPECT_EQ(qEnvironmentVariableIsSet("QT_QPA_PLATFORM"), cas.attendue != nullptr)
+            << (cas.wayland ? cas.wayland : "-") << " " << (cas.x11 ? cas.x11 : "-");
+        if (cas.attendue) {
+            EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), cas.attendue);
+        }
+    }
+    for (int i = 0; i < 3; ++i)
+        avant[i] ? qputenv(variables[i], *avant[i]) : qunsetenv(variables[i]);
 }
 
 } // namespace

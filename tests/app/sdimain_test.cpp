@@ -2,7 +2,9 @@
 #include "app/Emplacements.h"
 #include "app/Parametres.h"
 #include "app/platform/Application.h"
+#include "app/platform/Frame.h"
 #include "app/sdimain.h"
+#include "support/Assets.h"
 #include "support/Coquille.h"
 
 #include <QAction>
@@ -190,6 +192,46 @@ TEST_F(MainWindowTest, TheClientAreaIsEverythingBelowTheMenuBar) {
     EXPECT_EQ(fenetre.PB->width(), 640);
     EXPECT_EQ(fenetre.PB->height(), 480);
     EXPECT_EQ(fenetre.height(), 510 + fenetre.menuBar()->height());
+}
+
+TEST_F(MainWindowTest, SizedForAnEstimatedFrameUntilFramedThenForTheTrueOneAtTheWorkAreasCorner) {
+    workArea.area = Rect(0, 27, 1366, 768);
+    assets::WriteFixedAssets();
+    assets::WriteBackgrounds(1024, 768);
+    TSDIAppForm& fenetre = Ouvre();
+    const int menu = fenetre.height() - fenetre.ClientHeight();
+    const QMargins estime = fenetre.Cadre->Margins();
+    ASSERT_FALSE(fenetre.Cadre->Known());
+    EXPECT_GE(estime.top() + estime.bottom(), 34);
+    EXPECT_EQ(fenetre.ClientHeight(), 741 - menu - estime.top() - estime.bottom());
+    EXPECT_EQ(fenetre.frameGeometry().topLeft(), QPoint(0, 27));
+
+    // Offscreen windows have a thin frame: the picture grows to the whole height left.
+    fenetre.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fenetre.Cadre->Known(); }));
+    const QMargins cadre = fenetre.Cadre->Margins();
+    ASSERT_LT(cadre.top() + cadre.bottom(), estime.top() + estime.bottom());
+    const int hauteur = 741 - menu - cadre.top() - cadre.bottom();
+    EXPECT_EQ(fenetre.frameGeometry().topLeft(), QPoint(0, 27));
+    EXPECT_EQ(fenetre.frameGeometry().height(), 741);
+    EXPECT_EQ(fenetre.ClientHeight(), hauteur);
+    EXPECT_EQ(fenetre.Fond->Height(), hauteur);
+    EXPECT_EQ(fenetre.Fond->Width(), 1024 * hauteur / 768);
+    EXPECT_EQ(fenetre.ClientWidth(), fenetre.Fond->Width());
+    EXPECT_EQ(fenetre.HauteurCase, (hauteur - 30) / 4);
+    EXPECT_EQ(fenetre.PB->Canvas().Surface().size(), fenetre.PB->size());
+
+    // Once a cell has been found, a new frame leaves the board as it is.
+    const QSize taille = fenetre.size();
+    fenetre.Grille[0][0].Trouve = true;
+    workArea.area = Rect(0, 0, 1366, 600);
+    fenetre.CadreChange();
+    EXPECT_EQ(fenetre.size(), taille);
+    fenetre.Grille[0][0].Trouve = false;
+    fenetre.CadreChange();
+    EXPECT_EQ(fenetre.frameGeometry().height(), 600);
+    EXPECT_EQ(fenetre.frameGeometry().topLeft(), QPoint(0, 0));
 }
 
 TEST_F(MainWindowTest, DefaultSettingsWithoutASettingsFile) {

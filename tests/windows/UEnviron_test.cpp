@@ -55,13 +55,40 @@ TEST_F(Viewer, SitsAgainstTheMainWindowAndKeepsThePhotographsProportions) {
     EXPECT_EQ(environ.size(), QSize(472, 354));
     EXPECT_EQ(environ.PB->size(), QSize(472, 354));
 
-    // Moved and resized by hand, it is placed again at the next photograph.
+    // Moved and resized by hand, it is placed again at the next photograph; the main window
+    // moved away from the left edge leaves less room than the rest of the work area's width.
     environ.setGeometry(5, 5, 300, 100);
     PlacePrincipal(20, 30, 700);
     assets::WriteJpeg("autre.JPEG", 100, 100);
     Montre("autre.JPEG");
+    const QSize cadre = environ.frameGeometry().size() - environ.size();
     EXPECT_EQ(environ.frameGeometry().topLeft(), QPoint(720, 30));
-    EXPECT_EQ(environ.size(), QSize(572, 572));
+    EXPECT_EQ(environ.size(), QSize(560 - cadre.width(), 560 - cadre.width()));
+
+    // A photograph too tall for the work area is shown smaller, still beside the main window;
+    // with more room on the left it goes there.
+    assets::WriteJpeg("haute.jpg", 200, 800);
+    PlacePrincipal(400, 40, 800);
+    Montre("haute.jpg");
+    const int hauteur = 1024 - cadre.height();
+    EXPECT_EQ(environ.size(), QSize(hauteur / 4, hauteur));
+    const int largeur = hauteur / 4 + cadre.width();
+    EXPECT_EQ(environ.frameGeometry(), QRect(400 - largeur, 0, largeur, 1024));
+}
+
+TEST_F(Viewer, OverAMaximisedMainWindowTakesTheCornerCoveringFewestCells) {
+    // Cells of 192 x 172 from x 0 to 960 and below the menu bar and toolbar to y 743 or so.
+    assets::WriteJpeg("grand.jpg", 960, 720);
+    ASSERT_TRUE(Form().ChargeFond("grand.jpg"));
+    Form().setGeometry(0, Form().geometry().top(), 1280, 1000);
+    assets::WriteJpeg("photo.jpg", 640, 480);
+    Montre("photo.jpg");
+    // 426 x 320 and its frame: two cells at the top right, six at the top left, one at the
+    // bottom right.
+    const QSize exterieur = environ.frameGeometry().size();
+    EXPECT_EQ(environ.size(), QSize(426, 320));
+    EXPECT_EQ(environ.frameGeometry().topLeft(),
+              QPoint(1280 - exterieur.width(), 1024 - exterieur.height()));
 }
 
 TEST_F(Viewer, WithNoRoomOnTheRightStaysOnTheScreenAtAThirdOfItsWidth) {

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Application.h"
 #include "app/platform/Dialogs.h"
+#include "app/platform/Frame.h"
 #include "app/platform/Guard.h"
 #include "app/platform/Types.h"
 #include "support/Fakes.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <QTranslator>
 #include <gtest/gtest.h>
@@ -19,6 +22,7 @@ struct Seen {
     QString title;
     QStringList buttons;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QRect outer; // with the frame it is placed for
 };
 
 // Answers the next message box by pressing the button whose text is `press`.
@@ -31,6 +35,7 @@ void AnswerNextBox(Seen& seen, const QString& press) {
         }
         seen.title = box->windowTitle();
         seen.icon = box->icon();
+        seen.outer = QRect(box->pos(), box->size().grownBy(FrameOf(*box)));
         for (QAbstractButton* button : box->buttons()) {
             seen.buttons << button->text();
         }
@@ -60,6 +65,24 @@ TEST(MessageDlg, ShowsAFrenchWarningWithOkAndAnnuler) {
     EXPECT_EQ(error.title, "Erreur");
     EXPECT_EQ(error.icon, QMessageBox::Critical);
     EXPECT_EQ(error.buttons, QStringList{"OK"});
+}
+
+TEST(MessageDlg, CentredOnTheMainWindowAndKeptInTheWorkArea) {
+    FakeWorkArea zone(Rect(0, 27, 1366, 768));
+    QMainWindow principal;
+    principal.setGeometry(100, 60, 800, 600);
+    principal.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&principal));
+    Seen centred;
+    AnswerNextBox(centred, "OK");
+    MessageDlg("Perdu", TMsgDlgType::mtError, TMsgDlgButtons::mbOK, 0);
+    EXPECT_LE((centred.outer.center() - principal.frameGeometry().center()).manhattanLength(), 2);
+
+    principal.move(1000, 500);
+    Seen kept;
+    AnswerNextBox(kept, "OK");
+    MessageDlg("Perdu", TMsgDlgType::mtError, TMsgDlgButtons::mbOK, 0);
+    EXPECT_EQ(kept.outer.bottomRight(), QPoint(1365, 767));
 }
 
 TEST(Guard, ShowsOneErrorPerFailureAndCarriesOn) {

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#include "app/platform/Frame.h"
+#include "app/platform/Screen.h"
+
+#include "support/Fakes.h"
+
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+TEST(Frame, KeptInsideMovesAsLittleAsNeededAndKeepsTheCornerOfWhatIsTooLarge) {
+    const TRect zone = Rect(0, 27, 1366, 768);
+    EXPECT_EQ(KeptInside(QRect(100, 100, 374, 196), zone), QPoint(100, 100));
+    EXPECT_EQ(KeptInside(QRect(992, 572, 374, 196), zone), QPoint(992, 572));
+    EXPECT_EQ(KeptInside(QRect(993, 573, 374, 196), zone), QPoint(992, 572));
+    EXPECT_EQ(KeptInside(QRect(-50, 0, 374, 196), zone), QPoint(0, 27));
+    EXPECT_EQ(KeptInside(QRect(10, 10, 2000, 900), zone), QPoint(0, 27));
+}
+
+TEST(WorkArea, ScaledPixelsStayInsideTheTrueWorkAreaAndTheScreen) {
+    const QRect ecran(0, 0, 1280, 800);
+    EXPECT_EQ(WorkAreaWithin(QRect(0, 27, 1366, 741), QRect(0, 0, 1366, 768), 1.0),
+              Rect(0, 27, 1366, 768));
+    // 2560 x 1600 at scale 2, a panel 27 pixels high at the top: rounded to 0, 14, 1280 x 787.
+    EXPECT_EQ(WorkAreaWithin(QRect(0, 14, 1280, 787), ecran, 2.0), Rect(0, 14, 1280, 800));
+    // At the bottom: 0, 0, 1280 x 787, which overlaps the panel's first row.
+    EXPECT_EQ(WorkAreaWithin(QRect(0, 0, 1280, 787), ecran, 2.0), Rect(0, 0, 1280, 786));
+}
+
+TEST(Frame, WindowsCentredOnAnotherStayInTheWorkAreaWithTheirFrame) {
+    FakeWorkArea zone(Rect(0, 27, 1366, 768));
+    QWidget principal;
+    principal.setGeometry(100, 60, 800, 600);
+    principal.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&principal));
+
+    QWidget sansCadre(nullptr, Qt::Dialog | Qt::FramelessWindowHint);
+    sansCadre.resize(374, 196);
+    EXPECT_EQ(EstimatedFrame(sansCadre), QMargins());
+    PlaceCentredOn(sansCadre, principal);
+    EXPECT_EQ(sansCadre.pos(), QPoint(100 + 400 - 187, 60 + 300 - 98));
+    principal.move(1000, 600);
+    PlaceCentredOn(sansCadre, principal);
+    EXPECT_EQ(sansCadre.pos(), QPoint(1366 - 374, 768 - 196));
+
+    // Not framed yet: kept inside with room for the frame it will get.
+    QWidget cadre(nullptr, Qt::Dialog);
+    cadre.resize(300, 100);
+    const QMargins estime = EstimatedFrame(cadre);
+    EXPECT_GE(estime.top(), 30);
+    PlaceCentredOn(cadre, principal);
+    EXPECT_EQ(cadre.pos(), QPoint(1366 - 300 - estime.left() - estime.right(),
+                                  768 - 100 - estime.top() - estime.bottom()));
+}
+
+TEST(Frame, TheEstimateHoldsUntilTheWindowIsOnTheScreenThenTheTrueFrameIsReported) {
+    QWidget fenetre;
+    WindowFrame cadre(fenetre);
+    int changes = 0;
+    cadre.OnChange = [&] { ++changes; };
+    EXPECT_FALSE(cadre.Known());
+    EXPECT_EQ(cadre.Margins(), EstimatedFrame(fenetre));
+    fenetre.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cadre.Known(); }));
+    EXPECT_EQ(cadre.Margins(), fenetre.windowHandle()->frameMargins());
+    EXPECT_NE(cadre.Margins(), EstimatedFrame(fenetre));
+    EXPECT_EQ(changes, 1);
+
+    // Shown again with the same frame: nothing to report.
+    fenetre.hide();
+    fenetre.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+    fenetre.move(40, 40);
+    QTest::qWait(20);
+    EXPECT_EQ(changes, 1);
+}
