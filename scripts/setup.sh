@@ -11,6 +11,7 @@ packages=(
     libjpeg62-turbo-dev libsdl2-dev libsimpleini-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils fonts-dejavu-core imagemagick python3
+    xfwm4 openbox xfce4-panel dbus-x11
     desktop-file-utils appstream
 )
 # A Node.js installed by other means (for instance with npm bundled) is kept as it is.

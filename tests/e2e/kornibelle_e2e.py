@@ -229,11 +229,11 @@ def die_with_parent():
 
 
 class XServer:
-    def __init__(self):
+    def __init__(self, width=SCREEN_WIDTH, height=SCREEN_HEIGHT):
         read, write = os.pipe()
         self.process = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write), "-screen", "0",
-             f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp"],
+             f"{width}x{height}x24", "-nolisten", "tcp"],
             pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
             preexec_fn=die_with_parent)
         os.close(write)
@@ -330,7 +330,8 @@ class Xlib:
 class Game:
     """The program started in its own folder, on its own X server."""
 
-    def __init__(self, binary, folder, settings=None, pack=True):
+    def __init__(self, binary, folder, settings=None, pack=True,
+                 screen=(SCREEN_WIDTH, SCREEN_HEIGHT)):
         self.folder = folder
         self.home = os.path.join(folder, "home")
         os.makedirs(self.home, mode=0o700, exist_ok=True)
@@ -344,7 +345,7 @@ class Game:
         if pack:
             write_pack(folder)
         self.trace = os.path.join(folder, "espion.log")
-        self.x = XServer()
+        self.x = XServer(*screen)
         self.xlib = Xlib(self.x.display)
         self.process = None
         self.window = None
