@@ -11,21 +11,18 @@ Each CASE starts its own X server and session bus, so cases may run side by side
 status 77 means a tool or the default pictures are missing (the case is skipped).
 Coordinates here are the screen's own pixels, whatever the program's scale factor."""
 
-import argparse
 import dataclasses
+import functools
 import os
 import shutil
 import signal
 import subprocess
 import sys
-import tempfile
 import time
-import traceback
 
 import kornibelle_e2e as e2e
 from kornibelle_e2e import Failure, check, pairs_of, wait_for
 
-SKIP = e2e.SKIP
 WHITE = e2e.WHITE
 
 # name: screen width and height, scale factor of the program, window manager, panel's edge
@@ -96,8 +93,7 @@ class DesktopGame(e2e.Game):
         self.screen_size = screen
         self.session = {}
         super().__init__(binary, folder, pack=False, screen=screen)
-        pack = os.path.join(os.path.dirname(os.path.dirname(binary)), "share", "kornibelle")
-        shutil.copytree(pack, folder, dirs_exist_ok=True)
+        shutil.copytree(pack_of(binary), folder, dirs_exist_ok=True)
 
     def env(self):
         env = super().env()
@@ -267,14 +263,16 @@ class Board:
 
 # The case ---------------------------------------------------------------------------------
 
-def play_on(binary, folder, width, height, scale, manager, edge):
+def play_on(desktop, binary, folder):
+    """The desktop, then the program on it: every window's place checked, a game won."""
+    width, height, scale, manager, edge = desktop
     game = DesktopGame(binary, folder, (width, height), scale)
     # The program's pixels are whole: rounded to them, places may be off by a screen pixel or so.
     slack = 0 if scale == 1 else scale + 1
-    desktop = None
+    session = None
     try:
-        desktop = Desktop(game, manager, edge)
-        area = desktop.area
+        session = Desktop(game, manager, edge)
+        area = session.area
         game.start(measure=False)
         window = game.find_window("^Kornibelle$", size_at_least=(200, 200))
         main = game.settled("the main window to settle", window)
@@ -312,39 +310,22 @@ def play_on(binary, folder, width, height, scale, manager, edge):
         game.click_at(won.left + LEAVE[0] * scale, won.top + LEAVE[1] * scale)
         game.expect_clean_exit()
     finally:
-        if desktop:
-            desktop.stop()
+        if session:
+            session.stop()
         game.stop()
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--binary", required=True)
-    parser.add_argument("--keep", action="store_true", help="keep the temporary folder")
-    parser.add_argument("case", choices=sorted(DESKTOPS))
-    arguments = parser.parse_args()
-    binary = os.path.abspath(arguments.binary)
-    for tool in TOOLS:
-        if shutil.which(tool) is None:
-            print(f"{tool} is missing: skipped")
-            return SKIP
-    if not os.path.isdir(os.path.join(os.path.dirname(os.path.dirname(binary)), "share",
-                                      "kornibelle")):
-        print("the default pictures were not built: skipped")
-        return SKIP
-    folder = tempfile.mkdtemp(prefix="kornibelle-desktop-")
-    try:
-        play_on(binary, folder, *DESKTOPS[arguments.case])
-    except Failure as failure:
-        traceback.print_exc()
-        print(f"FAILED: {failure}\n(folder {folder})")
-        return 1
-    finally:
-        if not arguments.keep:
-            shutil.rmtree(folder, ignore_errors=True)
-    print("passed")
-    return 0
+def pack_of(binary):
+    """The default pictures and sounds, laid out beside the built program."""
+    return os.path.join(os.path.dirname(os.path.dirname(binary)), "share", "kornibelle")
+
+
+def no_pack(binary):
+    return None if os.path.isdir(pack_of(binary)) else "the default pictures were not built"
+
+
+CASES = {name: functools.partial(play_on, desktop) for name, desktop in DESKTOPS.items()}
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(e2e.main(CASES, TOOLS, __doc__, no_pack))

@@ -1004,19 +1004,27 @@ CASES = {name[5:]: function for name, function in globals().items()
          if name.startswith("case_")}
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+def main(cases=None, tools=("Xvfb", "xdotool", "import", "convert"), doc=__doc__,
+         missing=None):
+    """Runs the case named on the command line; missing(binary), when given, names what the
+    cases lack, if anything."""
+    cases = cases or CASES
+    parser = argparse.ArgumentParser(description=doc.splitlines()[0])
     parser.add_argument("--binary", required=True)
     parser.add_argument("--keep", action="store_true", help="keep the temporary folder")
-    parser.add_argument("case", choices=sorted(CASES))
+    parser.add_argument("case", choices=sorted(cases))
     arguments = parser.parse_args()
-    for tool in ("Xvfb", "xdotool", "import", "convert"):
-        if shutil.which(tool) is None:
-            print(f"{tool} is missing: skipped")
-            return SKIP
+    binary = os.path.abspath(arguments.binary)
+    lacking = [f"{tool} is missing" for tool in tools if shutil.which(tool) is None]
+    if missing:
+        lacking.append(missing(binary))
+    lacking = [reason for reason in lacking if reason]
+    if lacking:
+        print(f"{lacking[0]}: skipped")
+        return SKIP
     folder = tempfile.mkdtemp(prefix="kornibelle-e2e-")
     try:
-        CASES[arguments.case](os.path.abspath(arguments.binary), folder)
+        cases[arguments.case](binary, folder)
     except Failure as failure:
         traceback.print_exc()
         print(f"FAILED: {failure}\n(folder {folder})")
