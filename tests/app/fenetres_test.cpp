@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <optional>
-#include <vector>
 
 namespace {
 
@@ -55,34 +54,25 @@ TEST_F(WindowSetTest, ClosingTheMainWindowEndsTheProgramWhileTheViewerIsOpen) {
 }
 
 TEST(ChoisitPlateforme, X11InAWaylandSessionWithAnXServerUnlessTheUserChoseOne) {
-    const char* const variables[] = {"WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"};
-    std::vector<std::optional<QByteArray>> avant;
-    for (const char* variable : variables)
-        avant.push_back(qEnvironmentVariableIsSet(variable)
-                            ? std::optional<QByteArray>(qgetenv(variable))
-                            : std::nullopt);
-    struct Cas {
-        const char* wayland;
-        const char* x11;
-        const char* choisie;
-        const char* attendue;
-    };
-    for (const Cas cas :
-         {Cas{"wayland-0", ":0", nullptr, "xcb;wayland"}, Cas{"wayland-0", ":0", "", "xcb;wayland"},
-          Cas{"wayland-0", ":0", "wayland", "wayland"}, Cas{"wayland-0", nullptr, nullptr, nullptr},
-          Cas{"wayland-0", "", nullptr, nullptr}, Cas{nullptr, ":0", nullptr, nullptr}}) {
-        const char* valeurs[] = {cas.wayland, cas.x11, cas.choisie};
+    const char* const noms[] = {"WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"};
+    std::optional<QByteArray> avant[3];
+    for (int i = 0; i < 3; ++i)
+        if (qEnvironmentVariableIsSet(noms[i]))
+            avant[i] = qgetenv(noms[i]);
+    // The three variables before (null: unset), then QT_QPA_PLATFORM after.
+    const char* const cas[][4] = {{"wayland-0", ":0", nullptr, "xcb;wayland"},
+                                  {"wayland-0", ":0", "", "xcb;wayland"},
+                                  {"wayland-0", ":0", "wayland", "wayland"},
+                                  {"wayland-0", "", nullptr, ""},
+                                  {"", ":0", nullptr, ""}};
+    for (const auto& valeurs : cas) {
         for (int i = 0; i < 3; ++i)
-            valeurs[i] ? qputenv(variables[i], valeurs[i]) : qunsetenv(variables[i]);
+            valeurs[i] ? qputenv(noms[i], valeurs[i]) : qunsetenv(noms[i]);
         ChoisitPlateforme();
-        EXPECT_EQ(qEnvironmentVariableIsSet("QT_QPA_PLATFORM"), cas.attendue != nullptr)
-            << (cas.wayland ? cas.wayland : "-") << " " << (cas.x11 ? cas.x11 : "-");
-        if (cas.attendue) {
-            EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), cas.attendue);
-        }
+        EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), valeurs[3]) << valeurs[0] << " " << valeurs[1];
     }
     for (int i = 0; i < 3; ++i)
-        avant[i] ? qputenv(variables[i], *avant[i]) : qunsetenv(variables[i]);
+        avant[i] ? qputenv(noms[i], *avant[i]) : qunsetenv(noms[i]);
 }
 
 } // namespace

@@ -7,15 +7,6 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-TEST(Frame, KeptInsideMovesAsLittleAsNeededAndKeepsTheCornerOfWhatIsTooLarge) {
-    const TRect zone = Rect(0, 27, 1366, 768);
-    EXPECT_EQ(KeptInside(QRect(100, 100, 374, 196), zone), QPoint(100, 100));
-    EXPECT_EQ(KeptInside(QRect(992, 572, 374, 196), zone), QPoint(992, 572));
-    EXPECT_EQ(KeptInside(QRect(993, 573, 374, 196), zone), QPoint(992, 572));
-    EXPECT_EQ(KeptInside(QRect(-50, 0, 374, 196), zone), QPoint(0, 27));
-    EXPECT_EQ(KeptInside(QRect(10, 10, 2000, 900), zone), QPoint(0, 27));
-}
-
 TEST(WorkArea, ScaledPixelsStayInsideTheTrueWorkAreaAndTheScreen) {
     const QRect ecran(0, 0, 1280, 800);
     EXPECT_EQ(WorkAreaWithin(QRect(0, 27, 1366, 741), QRect(0, 0, 1366, 768), 1.0),
