@@ -157,6 +157,7 @@ class Desktop:
     def __init__(self, game, manager, edge):
         self.game = game
         self.processes = []
+        self.logs = []
         self.bus = None
         config = os.path.join(game.home, "config", "xfce4", "xfconf", "xfce-perchannel-xml")
         os.makedirs(config, exist_ok=True)
@@ -180,6 +181,7 @@ class Desktop:
 
     def start(self, command):
         log = open(os.path.join(self.game.folder, os.path.basename(command[0]) + ".txt"), "wb")
+        self.logs.append(log)
         self.processes.append(subprocess.Popen(command, env=self.game.env(), stdout=log,
                                                stderr=subprocess.STDOUT,
                                                preexec_fn=e2e.die_with_parent))
@@ -204,6 +206,8 @@ class Desktop:
                 os.kill(self.bus, signal.SIGTERM)
             except ProcessLookupError:
                 pass
+        for log in self.logs:
+            log.close()
 
 
 # The board as drawn ------------------------------------------------------------------------
