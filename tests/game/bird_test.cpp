@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Errors.h"
+#include "app/platform/Screen.h"
+#include "game/Attente.h"
 #include "game/Catalogue.h"
 #include "support/GameWindow.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
 #include <chrono>
 
 namespace {
@@ -15,8 +20,19 @@ protected:
         Form().DessCases = true;
         Form().PBPaint();
     }
+    ~BirdTest() override { SetAttente(nullptr); }
 
     QImage FondImage() { return Form().Fond->Image().convertToFormat(QImage::Format_RGB32); }
+
+    void Bouge(QPoint point) {
+        QMouseEvent mouvement(QEvent::MouseMove, point, Form().PB->mapToGlobal(point), Qt::NoButton,
+                              Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(Form().PB, &mouvement);
+    }
+    // The top-left corner of the flight area for a pointer at point.
+    static QPoint CoinVol(QPoint point) { return point - QPoint(50, 25); }
+    // A pixel of the flight area that every frame written by the fixture colours.
+    static constexpr QPoint DansLeVol{2, 30};
 };
 
 } // namespace
@@ -104,4 +120,85 @@ TEST_F(BirdTest, PausesHandleMessagesOnlyWhenAllowed) {
 
     Form().Attente(1, false);
     EXPECT_TRUE(traite);
+}
+
+TEST_F(BirdTest, TheFlightShowsItsSevenFramesInOrderEachPausedThenPausesOnce) {
+    struct Pause {
+        int millisecondes;
+        bool sansMessages;
+        TColor vol;      // what the flight area shows during the pause
+        TColor dehors;   // a pixel left of the flight area
+        bool fondIntact; // Fond untouched so far
+        bool operator==(const Pause&) const = default;
+    };
+    const QPoint pointeur(150, 120);
+    const QPoint coin = CoinVol(pointeur);
+    const QImage ecran = Screen();
+    const QImage fond = FondImage();
+    std::vector<Pause> pauses;
+    SetAttente([&](int millisecondes, bool sansMessages) {
+        const QImage maintenant = Screen();
+        pauses.push_back({millisecondes, sansMessages,
+                          Rgb(maintenant, coin.x() + DansLeVol.x(), coin.y() + DansLeVol.y()),
+                          Rgb(maintenant, coin.x() - 1, coin.y() + DansLeVol.y()),
+                          FondImage() == fond});
+    });
+    Bouge(pointeur);
+
+    std::vector<Pause> attendues;
+    for (const char* image :
+         {"./Savane/Oiseau06.bmp", "./Savane/Oiseau05.bmp", "./Savane/Oiseau04.bmp",
+          "./Savane/Oiseau03.bmp", "./Savane/Oiseau02.bmp", "./Savane/Oiseau03.bmp",
+          "./Savane/Oiseau05.bmp"})
+        attendues.push_back({30, true, assets::SpriteColour(image) & 0xFFFFFFu,
+                             Rgb(ecran, coin.x() - 1, coin.y() + DansLeVol.y()), true});
+    // The last frame is off the screen before the final pause.
+    attendues.push_back({20, true, Rgb(ecran, coin.x() + DansLeVol.x(), coin.y() + DansLeVol.y()),
+                         Rgb(ecran, coin.x() - 1, coin.y() + DansLeVol.y()), true});
+    EXPECT_EQ(pauses, attendues);
+    EXPECT_FALSE(Form().EnVol);
+}
+
+TEST_F(BirdTest, AnUnreadableBirdIsReportedOncePerGameAndTheSystemPointerShowsInstead) {
+    SetAttente([](int, bool) {});
+    EXPECT_EQ(Form().PB->cursor().shape(), crVide().shape());
+    for (const char* fichier : {OiseauVol[3], OiseauRepos}) {
+        SCOPED_TRACE(fichier);
+        const QString nom = QString::fromUtf8(fichier);
+        ASSERT_TRUE(QFile::rename(nom, nom + ".cache"));
+        messages.messages.clear();
+        for (const QPoint point : {QPoint(60, 50), QPoint(150, 90), QPoint(61, 50)})
+            Bouge(point);
+        Form().PB->Repaint();
+        Form().Timer1Timer();
+        EXPECT_EQ(Messages().size(), 1u);
+        EXPECT_EQ(Form().PB->cursor().shape(), Qt::ArrowCursor);
+        EXPECT_FALSE(Form().EnVol);
+
+        // Play goes on without the bird.
+        int ligne = 0;
+        while (Form().Grille[ligne / NbColonnes][ligne % NbColonnes].Dessin.empty())
+            ++ligne;
+        const int colonne = ligne % NbColonnes;
+        ligne /= NbColonnes;
+        QTest::mouseClick(Form().PB, Qt::LeftButton, {},
+                          QPoint(colonne * Form().LargeurCase + 5, ligne * Form().HauteurCase + 5));
+        EXPECT_NE(Form().Grille[ligne][colonne].Dessous, nullptr);
+        EXPECT_EQ(Messages().size(), 1u);
+
+        // Each new game tries the bird again: once more reported while the file is missing.
+        QTest::mouseClick(Form().Savane, Qt::LeftButton);
+        Bouge(QPoint(150, 90));
+        Bouge(QPoint(151, 90));
+        EXPECT_EQ(Messages().size(), 2u);
+        EXPECT_EQ(Form().PB->cursor().shape(), Qt::ArrowCursor);
+        ASSERT_TRUE(QFile::rename(nom + ".cache", nom));
+        QTest::mouseClick(Form().Savane, Qt::LeftButton);
+        EXPECT_EQ(Form().PB->cursor().shape(), crVide().shape());
+        // The repaint after the new game already shows the bird at the pointer.
+        EXPECT_EQ(Form().XOiseau, 151 - assets::RestingBirdWidth / 2);
+        Bouge(QPoint(90, 60));
+        EXPECT_EQ(Form().XOiseau, 90 - assets::RestingBirdWidth / 2);
+        EXPECT_EQ(Messages().size(), 2u);
+    }
 }

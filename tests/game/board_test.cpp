@@ -5,6 +5,8 @@
 #include "support/GameWindow.h"
 
 #include <QFile>
+#include <QTimer>
+#include <cstdlib>
 #include <set>
 
 namespace {
@@ -139,6 +141,50 @@ TEST_F(BoardTest, SameSeedGivesSameBoardAndTrace) {
     }
 }
 
+TEST_F(BoardTest, AFixedSeedGivesTheBoardOfItsDrawsInTheirOrder) {
+    // After the seed: every animal first, then for each pair its 'G' cell and then its 'D'
+    // cell, each cell drawn as a row, then a column, until it is free.
+    for (const std::time_t graine : {3, 1234, 99991}) {
+        SCOPED_TRACE(graine);
+        const std::size_t mark = Trace().size();
+        Prepare(0, 2, graine);
+        std::srand(static_cast<unsigned>(graine));
+        const auto tire = [](int n) { return std::rand() % n; };
+        int animaux[2] = {tire(12), -1};
+        do {
+            animaux[1] = tire(12);
+        } while (animaux[1] == animaux[0]);
+        std::set<std::pair<int, int>> prises;
+        const auto caseLibre = [&] {
+            std::pair<int, int> cellule;
+            do {
+                cellule.first = tire(NbLignes);
+                cellule.second = tire(NbColonnes);
+            } while (prises.contains(cellule));
+            prises.insert(cellule);
+            return cellule;
+        };
+        std::string debut;
+        for (const int animal : animaux) {
+            const auto [ligneG, colonneG] = caseLibre();
+            const auto [ligneD, colonneD] = caseLibre();
+            const GRILLE& caseG = Form().Grille[ligneG][colonneG];
+            const GRILLE& caseD = Form().Grille[ligneD][colonneD];
+            EXPECT_EQ(caseG.Dessin, CheminAnimal(&Form(), animal, 'G'));
+            EXPECT_EQ(caseD.Dessin, CheminAnimal(&Form(), animal, 'D'));
+            EXPECT_EQ(caseD.LigneAutre, ligneG);
+            EXPECT_EQ(caseD.ColonneAutre, colonneG);
+            debut += "Ligne : " + std::to_string(ligneG) +
+                     " Colonne : " + std::to_string(colonneG) + " " + Padded(caseG.Dessin) + "\n";
+            debut += "Ligne : " + std::to_string(ligneD) +
+                     " Colonne : " + std::to_string(colonneD) + " " + Padded(caseD.Dessin) + "  " +
+                     std::to_string(ligneG) + " " + std::to_string(colonneG) + "\n";
+        }
+        EXPECT_EQ(TraceSince(mark).substr(0, debut.size()), debut);
+        EXPECT_EQ(Occupied(), 4);
+    }
+}
+
 TEST_F(BoardTest, OnePairTraceIsExact) {
     const std::size_t mark = Trace().size();
     Prepare(0, 1, 31337);
@@ -235,9 +281,10 @@ TEST_F(BoardTest, UnknownGameChangesNothing) {
     }
 }
 
-TEST_F(BoardTest, NewGameClearsSelectionAndDrawsTheRestingBird) {
+TEST_F(BoardTest, NewGameClearsSelectionStopsThePendingHideAndDrawsTheRestingBird) {
     Form().LigneSel = 1;
     Form().ColonneSel = 3;
+    Form().Timer1->start();
     messages.messages.clear();
     SetSourceGraine([] { return std::time_t(1000); });
     Form().TypeJeu = 1;
@@ -246,6 +293,7 @@ TEST_F(BoardTest, NewGameClearsSelectionAndDrawsTheRestingBird) {
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(Form().LigneSel, -1);
     EXPECT_EQ(Form().ColonneSel, -1);
+    EXPECT_FALSE(Form().Timer1->isActive());
     EXPECT_EQ(Form().LargeurOiseau, assets::RestingBirdWidth);
     EXPECT_EQ(Form().HauteurOiseau, assets::RestingBirdHeight);
     // The bird's shape sits at (100, 100) on the screen, not in Fond.
@@ -262,20 +310,30 @@ TEST_F(BoardTest, NewGameClearsSelectionAndDrawsTheRestingBird) {
     }
 }
 
-TEST_F(BoardTest, MissingBackgroundSaysSoAndKeepsTheSelection) {
-    for (const char* fond : FondsJeu[0]) {
-        QFile::remove(QString::fromUtf8(fond));
-    }
-    Form().LigneSel = 3;
-    messages.messages.clear();
-    const std::size_t mark = Trace().size();
+TEST_F(BoardTest, ABackgroundThatFailsStillClearsTheSelection) {
     Form().TypeJeu = 0;
-    Form().NouveauJeu();
-
-    ASSERT_FALSE(Messages().empty());
-    EXPECT_EQ(Messages().back(), QStringLiteral("Pas d'image"));
-    EXPECT_EQ(Form().LigneSel, 3);
-    EXPECT_NE(TraceSince(mark).find("Fin d'initialisation"), std::string::npos);
+    for (const bool illisible : {false, true}) {
+        for (const char* fond : FondsJeu[0]) {
+            QFile::remove(QString::fromUtf8(fond));
+            if (illisible) {
+                QFile(QString::fromUtf8(fond)).open(QIODevice::WriteOnly);
+            }
+        }
+        Form().LigneSel = 3;
+        Form().ColonneSel = 1;
+        messages.messages.clear();
+        const std::size_t mark = Trace().size();
+        if (illisible) {
+            EXPECT_THROW(Form().NouveauJeu(), EPlatformError);
+        } else {
+            Form().NouveauJeu();
+            ASSERT_FALSE(Messages().empty());
+            EXPECT_EQ(Messages().back(), QStringLiteral("Pas d'image"));
+        }
+        EXPECT_EQ(Form().LigneSel, -1);
+        EXPECT_EQ(Form().ColonneSel, -1);
+        EXPECT_NE(TraceSince(mark).find("Fin d'initialisation"), std::string::npos);
+    }
 }
 
 TEST_F(BoardTest, WideBackgroundIsReducedToThreeQuartersOfTheWorkArea) {
