@@ -235,6 +235,10 @@ TEST_F(Play, TheBirdComesBackToThePointerAfterEachDrawingAndLeavesWithIt) {
     EXPECT_TRUE(OiseauAu(Screen(), Centre(A2)));
     EXPECT_FALSE(OiseauAu(Fond(), Centre(A2)));
     Clique(B);
+    Clique(A2); // released over another selection: B hidden at once
+    EXPECT_FALSE(Montree(B));
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(A2)));
+    Clique(B);
     Form().Timer1Timer(); // the timed hide takes the piece the bird sat on
     EXPECT_FALSE(Montree(B));
     EXPECT_TRUE(OiseauAu(Screen(), Centre(B)));
@@ -259,6 +263,30 @@ TEST_F(Play, TheBirdComesBackToThePointerAfterEachDrawingAndLeavesWithIt) {
     Form().PB->Repaint();
     EXPECT_FALSE(OiseauAu(Screen(), Centre(B)));
     Form().EnVol = false;
+}
+
+TEST_F(Play, AFingerPlaysAsTheMouseAndTheBirdLandsWhereItTouches) {
+    Form().ChoixImage = 1;
+    QPointingDevice* ecran = QTest::createTouchDevice();
+    const auto pose = [&](QPoint point) { QTest::touchEvent(Form().PB, ecran).press(0, point); };
+    const auto leve = [&](QPoint point) { QTest::touchEvent(Form().PB, ecran).release(0, point); };
+    pose(Centre(Libre)); // nothing drawn there
+    leve(Centre(Libre));
+    EXPECT_TRUE(Selection(Libre));
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(Libre)));
+    pose(Centre(A));
+    EXPECT_TRUE(Montree(A));
+    EXPECT_FALSE(Form().Timer1->isActive());
+    leve(Centre(A));
+    EXPECT_TRUE(Form().Timer1->isActive());
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(A)));
+    pose(Centre(A2));
+    EXPECT_TRUE(Case(A2).Trouve);
+    // Dragged, the bird follows the finger.
+    QTest::touchEvent(Form().PB, ecran).move(0, Centre(B));
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(B)));
+    leve(Centre(B));
+    EXPECT_FALSE(Montree(B));
 }
 
 TEST_F(Play, APressOnTheSelectionDoesNothingUntilAnotherCellIsPressed) {
