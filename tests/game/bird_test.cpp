@@ -163,6 +163,6 @@ TEST_F(BirdTest, AnUnreadableBirdIsReportedOncePerGameAndTheSystemPointerShowsIn
         // The repaint after the new game shows the bird at the pointer again.
         EXPECT_EQ(Form().XOiseau, 150 - assets::RestingBirdWidth / 2);
         EXPECT_EQ(Messages().size(), fichier == OiseauRepos ? 2u : 1u);
-        Form().XOiseau = 0;
+        Form().XOiseau = 0; // for the next file's game to place it again
     }
 }
