@@ -7,6 +7,7 @@
 #include "windows/UOptions.h"
 
 #include <QFileDialog>
+#include <exception>
 
 void TSDIAppForm::SavaneClick() {
     TypeJeu = 0;
@@ -25,9 +26,18 @@ void TSDIAppForm::mOptionsClick() {
 }
 
 void TSDIAppForm::LanceNouveauJeu() {
-    NouveauJeu();
+    // A set-up that fails halfway has still replaced the board: the old scene must not stay
+    // over it. The error goes on to the handler guard once the new scene shows.
+    std::exception_ptr erreur;
+    try {
+        NouveauJeu();
+    } catch (...) {
+        erreur = std::current_exception();
+    }
     PB->Repaint();
     PB->Refresh();
+    if (erreur)
+        std::rethrow_exception(erreur);
     Application::ProcessMessages();
 }
 

@@ -130,6 +130,7 @@ void TSDIAppForm::ConnecteEvenements() {
         PBMouseUp(bouton, shift, X, Y);
     };
     PB->OnMouseMove = [this](TShiftState shift, int X, int Y) { PBMouseMove(shift, X, Y); };
+    PB->OnMouseLeave = [this] { PBMouseLeave(); };
     connect(Timer1, &QTimer::timeout, this, Guarded(this, &TSDIAppForm::Timer1Timer));
 
     connect(Savane, &QPushButton::clicked, this, Guarded(this, &TSDIAppForm::SavaneClick));

@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -100,6 +101,8 @@ public:
                             bool dansFond);
     void DessineOiseau(int x, int y);
     void EffaceOiseau();
+    // Puts back, on the screen, the grid lines that cross zone, as the paint draws them.
+    void RetraceGrille(const TRect& zone);
 
     // Play.
     void PBMouseDown(TMouseButton bouton, TShiftState shift, int X, int Y);
@@ -113,6 +116,21 @@ public:
     // Bird flight.
     void AnimeOiseau(int x, int y);
     void Attente(int millisecondes, bool sansMessages);
+    // True once the bird's pictures could not be read in this game: the board then shows the
+    // system pointer, and play goes on without the bird.
+    bool OiseauIlisible = false;
+    // The bird over the board (true), or the system pointer instead (false).
+    void ChoisitPointeur(bool oiseau);
+    // Runs a drawing of the bird unless its pictures failed in this game; the first failure
+    // switches to the system pointer and is passed on, so that it is reported once.
+    void AvecOiseau(const std::function<void()>& dessin);
+    // The resting bird centred on (X, Y), on the screen only.
+    void PoseOiseau(int X, int Y);
+    // The resting bird moved to the pointer when it is over the board and no flight is on.
+    void OiseauAuPointeur();
+    // The same, through AvecOiseau.
+    void RemetOiseau();
+    void PBMouseLeave();
 
     // Commands and closing.
     void FormShow();

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The bird's flight where the pointer is: seven frames drawn over the screen and taken off
-// again, without touching Fond.
+// The bird that stands in for the pointer: its flight where the pointer is (seven frames drawn
+// over the screen and taken off again, without touching Fond), its return to the pointer after
+// other drawings, and the system pointer in its place when its pictures cannot be read.
 #include "app/platform/Application.h"
+#include "app/platform/Errors.h"
+#include "app/platform/Screen.h"
 #include "app/sdimain.h"
+#include "game/Attente.h"
 #include "game/BltBitmap.h"
 #include "game/Catalogue.h"
 
@@ -16,6 +20,8 @@ constexpr int LargeurVol = 100;
 constexpr int HauteurVol = 52;
 constexpr int AttenteImage = 30;
 constexpr int AttenteFin = 20;
+
+std::function<void(int, bool)> attenteRemplacee;
 
 // The frame's 100 x 52 area from its top-left corner; what a smaller file lacks is black,
 // hence transparent.
@@ -55,7 +61,15 @@ void TSDIAppForm::AnimeOiseau(int x, int y) {
     EnVol = false;
 }
 
+void SetAttente(std::function<void(int millisecondes, bool sansMessages)> attente) {
+    attenteRemplacee = std::move(attente);
+}
+
 void TSDIAppForm::Attente(int millisecondes, bool sansMessages) {
+    if (attenteRemplacee) {
+        attenteRemplacee(millisecondes, sansMessages);
+        return;
+    }
     // A monotonic clock: neither a minute boundary nor a clock change shortens the pause.
     using Horloge = std::chrono::steady_clock;
     const Horloge::time_point fin = Horloge::now() + std::chrono::milliseconds(millisecondes);
@@ -69,5 +83,49 @@ void TSDIAppForm::Attente(int millisecondes, bool sansMessages) {
         }
         std::this_thread::sleep_for(
             std::min<Horloge::duration>(fin - maintenant, std::chrono::milliseconds(1)));
+    }
+}
+
+void TSDIAppForm::ChoisitPointeur(bool oiseau) {
+    OiseauIlisible = !oiseau;
+    PB->setCursor(oiseau ? crVide() : QCursor(Qt::ArrowCursor));
+}
+
+void TSDIAppForm::AvecOiseau(const std::function<void()>& dessin) {
+    if (OiseauIlisible) {
+        return;
+    }
+    try {
+        dessin();
+    } catch (const EPlatformError&) {
+        // Without the bird the child would see no pointer at all; no flight is under way.
+        ChoisitPointeur(false);
+        EnVol = false;
+        throw;
+    }
+}
+
+void TSDIAppForm::PoseOiseau(int X, int Y) {
+    XOiseau = X - LargeurOiseau / 2;
+    YOiseau = Y - HauteurOiseau / 2;
+    DessineOiseau(XOiseau, YOiseau);
+}
+
+void TSDIAppForm::OiseauAuPointeur() {
+    const std::optional<QPoint> pointeur = PB->PointerPos();
+    if (EnVol || !pointeur) {
+        return;
+    }
+    EffaceOiseau();
+    PoseOiseau(pointeur->x(), pointeur->y());
+}
+
+void TSDIAppForm::RemetOiseau() {
+    AvecOiseau([this] { OiseauAuPointeur(); });
+}
+
+void TSDIAppForm::PBMouseLeave() {
+    if (!EnVol) {
+        EffaceOiseau();
     }
 }

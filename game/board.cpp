@@ -7,6 +7,7 @@
 #include "game/Catalogue.h"
 #include "game/Graine.h"
 
+#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <cstdarg>
@@ -62,13 +63,17 @@ void TSDIAppForm::NouveauJeu() {
         MessageErreur(QStringLiteral("Ce jeu n'est pas prévu"), 0);
         return;
     }
+    // A hide still pending belongs to the old board.
+    Timer1->stop();
+    ChoisitPointeur(true);
     std::srand(static_cast<unsigned>(GraineJeu()));
     const char* fondChoisi = FondsJeu[TypeJeu][std::rand() % 2];
     InitGrille();
+    // Whatever the load gives, no press on the new board may pair with a cell of the old one.
+    LigneSel = -1;
+    ColonneSel = -1;
     if (ChargeFond(fondChoisi)) {
-        LigneSel = -1;
-        ColonneSel = -1;
-        DessineOiseau(100, 100);
+        AvecOiseau([this] { DessineOiseau(100, 100); });
     } else {
         MessageErreur(QStringLiteral("Pas d'image"), 0);
     }

@@ -26,10 +26,10 @@ bool DansGrille(Case c) {
     return c.Ligne >= 0 && c.Ligne < NbLignes && c.Colonne >= 0 && c.Colonne < NbColonnes;
 }
 
-// With a button held the pointer may leave the paint box: such points give cells outside
-// the board, which callers ignore.
+// With a button held the pointer may leave the paint box: such points index no cell. The
+// bounds are checked on the point, as the divisions round toward zero.
 Case CaseSous(const TPaintBox& pb, int X, int Y) {
-    if (pb.Width() <= 0 || pb.Height() <= 0)
+    if (X < 0 || Y < 0 || X >= pb.Width() || Y >= pb.Height())
         return {};
     return {Y * NbLignes / pb.Height(), X * NbColonnes / pb.Width()};
 }
@@ -100,6 +100,7 @@ void Revele(TSDIAppForm& f, Case c) {
     sprite.reset();
     if (f.Bruitage)
         f.JoueCri(c.Ligne, c.Colonne);
+    f.RemetOiseau();
 }
 
 void Gagne(TSDIAppForm& f) {
@@ -134,6 +135,7 @@ void PaireTrouvee(TSDIAppForm& f, Case c, Case p) {
     f.ColonneSel = -1;
     cellule.Dessous.reset();
     autre.Dessous.reset();
+    f.RemetOiseau();
     if (ToutTrouve(f))
         Gagne(f);
 }
@@ -174,6 +176,7 @@ void TSDIAppForm::PBMouseUp(TMouseButton, TShiftState, int X, int Y) {
     if (Timer1->isActive()) {
         Timer1->stop();
         CacheCase(LigneImage, ColonneImage);
+        RemetOiseau();
     }
     LigneImage = relache.Ligne;
     ColonneImage = relache.Colonne;
@@ -187,18 +190,19 @@ void TSDIAppForm::PBMouseMove(TShiftState, int X, int Y) {
     LigneSouris = survol.Ligne;
     ColonneSouris = survol.Colonne;
 
-    if (!EnVol)
-        EffaceOiseau();
-    EnVol = true;
-    AnimeOiseau(X - 50, Y - 25);
-    XOiseau = X - LargeurOiseau / 2;
-    YOiseau = Y - HauteurOiseau / 2;
-    DessineOiseau(XOiseau, YOiseau);
+    AvecOiseau([&] {
+        if (!EnVol)
+            EffaceOiseau();
+        EnVol = true;
+        AnimeOiseau(X - 50, Y - 25);
+        PoseOiseau(X, Y);
+    });
 }
 
 void TSDIAppForm::Timer1Timer() {
     CacheCase(LigneImage, ColonneImage);
     Timer1->stop();
+    RemetOiseau();
 }
 
 void TSDIAppForm::CacheCase(int ligne, int colonne) {
@@ -219,18 +223,10 @@ void TSDIAppForm::CacheCase(int ligne, int colonne) {
         }
         PB->Canvas().CopyMode = TCopyMode::SRCCOPY;
         PB->Canvas().CopyRect(piece, cellule.Dessous->Canvas(), source);
+        // The piece came from Fond, which holds no grid.
+        RetraceGrille(piece);
     }
     cellule.Dessous.reset();
-
-    if (DessCases) {
-        TCanvas& canvas = PB->Canvas();
-        canvas.Brush.Style = TBrushStyle::bsClear;
-        canvas.Pen.Color = clWhite;
-        canvas.Pen.Style = TPenStyle::psSolid;
-        canvas.Pen.Width = 1;
-        canvas.Rectangle(colonne * LargeurCase, ligne * HauteurCase,
-                         (colonne + 1) * LargeurCase + 1, (ligne + 1) * HauteurCase + 1);
-    }
 }
 
 void TSDIAppForm::MontrePhoto(int ligne, int colonne) {

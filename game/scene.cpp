@@ -7,6 +7,8 @@
 #include "game/BltBitmap.h"
 #include "game/Catalogue.h"
 
+#include <algorithm>
+
 int XOiseauDernier = 0;
 int YOiseauDernier = 0;
 
@@ -17,11 +19,47 @@ bool FondUtilisable(const std::unique_ptr<TBitmap>& fond) {
     return fond && !fond->Empty();
 }
 
+// A paint shows no error box: a bird that cannot be read is reported by the next mouse move.
+void OiseauSansErreur(const TSDIAppForm& f, const std::function<void()>& dessin) {
+    if (f.OiseauIlisible) {
+        return;
+    }
+    try {
+        dessin();
+    } catch (const EPlatformError&) {
+    }
+}
+
+// The grid's lines over a width x height box: x = k x largeurCase and y = k x hauteurCase,
+// k >= 1, none on the outer edges. ligne(x0, y0, x1, y1) gets each one, its end excluded.
+// Before any background the cell size is 0: no line rather than an endless loop.
+template <class Ligne>
+void LignesGrille(int largeurCase, int hauteurCase, int largeur, int hauteur, Ligne ligne) {
+    if (largeurCase > 0) {
+        for (int x = largeurCase; x < largeur; x += largeurCase) {
+            ligne(x, 0, x, hauteur);
+        }
+    }
+    if (hauteurCase > 0) {
+        for (int y = hauteurCase; y < hauteur; y += hauteurCase) {
+            ligne(0, y, largeur, y);
+        }
+    }
+}
+
+void PlumeBlanche(TCanvas& canvas) {
+    canvas.Pen.Color = clWhite;
+    canvas.Pen.Style = TPenStyle::psSolid;
+    canvas.Pen.Width = 1;
+}
+
 } // namespace
 
 void TSDIAppForm::PBPaint() {
     // The whole client area, toolbar included: the part below the paint box is clipped.
     DessineScene(ClientWidth(), ClientHeight(), PB->Canvas());
+    // The bird is the child's only pointer: a paint must not take it away.
+    OiseauSansErreur(*this, [this] { OiseauAuPointeur(); });
 }
 
 void TSDIAppForm::DessineScene(int largeur, int hauteur, TCanvas& canvas) {
@@ -37,13 +75,9 @@ void TSDIAppForm::DessineScene(int largeur, int hauteur, TCanvas& canvas) {
         scene.Canvas().CopyMode = TCopyMode::SRCCOPY;
         scene.Canvas().Draw(0, 0, calque);
         if (!EnVol) {
-            // Drawn on the screen, then covered by the scene: only a later move shows the bird.
-            // A bird that cannot be read must not keep the scene from showing; the next mouse
-            // move reports it.
-            try {
-                DessineOiseau(-1, -1);
-            } catch (const EPlatformError&) {
-            }
+            // Drawn on the screen, then covered by the scene; a bird that cannot be read must
+            // not keep the scene from showing.
+            OiseauSansErreur(*this, [this] { DessineOiseau(-1, -1); });
         }
     }
     if (DessCases) {
@@ -71,27 +105,37 @@ void TSDIAppForm::DessineGrille(TBitmap& cible) {
     EffaceNoir(grille);
     TCanvas& canvas = grille.Canvas();
     canvas.Brush.Style = TBrushStyle::bsSolid;
-    canvas.Pen.Color = clWhite;
-    canvas.Pen.Style = TPenStyle::psSolid;
-    canvas.Pen.Width = 1;
-
-    const int largeur = PB->Width();
-    const int hauteur = PB->Height();
-    // Before any background the cell size is 0: no line rather than an endless loop.
-    if (LargeurCase > 0) {
-        for (int x = LargeurCase; x < largeur; x += LargeurCase) {
-            canvas.MoveTo(x, 0);
-            canvas.LineTo(x, hauteur);
-        }
-    }
-    if (HauteurCase > 0) {
-        for (int y = HauteurCase; y < hauteur; y += HauteurCase) {
-            canvas.MoveTo(0, y);
-            canvas.LineTo(largeur, y);
-        }
-    }
+    PlumeBlanche(canvas);
+    LignesGrille(LargeurCase, HauteurCase, PB->Width(), PB->Height(),
+                 [&canvas](int x0, int y0, int x1, int y1) {
+                     canvas.MoveTo(x0, y0);
+                     canvas.LineTo(x1, y1);
+                 });
     cible.Canvas().CopyMode = TCopyMode::SRCINVERT;
     cible.Canvas().Draw(0, 0, grille);
+}
+
+void TSDIAppForm::RetraceGrille(const TRect& zone) {
+    if (!DessCases) {
+        return;
+    }
+    // Plain white on the screen is what the paint's inversion gives on every line.
+    TCanvas& canvas = PB->Canvas();
+    PlumeBlanche(canvas);
+    LignesGrille(LargeurCase, HauteurCase, PB->Width(), PB->Height(),
+                 [&canvas, &zone](int x0, int y0, int x1, int y1) {
+                     // Each line is one pixel thick; only its part inside the zone is drawn.
+                     const bool verticale = x0 == x1;
+                     const int gauche = std::max(x0, zone.Left);
+                     const int haut = std::max(y0, zone.Top);
+                     const int droite = std::min(verticale ? x0 + 1 : x1, zone.Right);
+                     const int bas = std::min(verticale ? y1 : y0 + 1, zone.Bottom);
+                     if (gauche >= droite || haut >= bas) {
+                         return;
+                     }
+                     canvas.MoveTo(gauche, haut);
+                     canvas.LineTo(verticale ? gauche : droite, verticale ? bas : haut);
+                 });
 }
 
 void TSDIAppForm::DessineTransparent(TBitmap& image, int largeur, int hauteur, int gauche, int haut,
@@ -137,11 +181,12 @@ void TSDIAppForm::DessineOiseau(int x, int y) {
 }
 
 void TSDIAppForm::EffaceOiseau() {
-    // Fond holds everything on the screen but the bird.
+    // Fond holds everything on the screen but the bird and the grid.
     if (!FondUtilisable(Fond)) {
         return;
     }
     const TRect oiseau = Rect(XOiseau, YOiseau, XOiseau + LargeurOiseau, YOiseau + HauteurOiseau);
     PB->Canvas().CopyMode = TCopyMode::SRCCOPY;
     PB->Canvas().CopyRect(oiseau, Fond->Canvas(), oiseau);
+    RetraceGrille(oiseau);
 }

@@ -3,6 +3,7 @@
 
 #include "app/platform/Guard.h"
 
+#include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -50,8 +51,8 @@ TShiftState ShiftOf(const QMouseEvent& event) {
     return shift;
 }
 
-QPoint PixelOf(const QMouseEvent& event) {
-    return QPoint(int(std::floor(event.position().x())), int(std::floor(event.position().y())));
+QPoint PixelOf(const QPointF& position) {
+    return QPoint(int(std::floor(position.x())), int(std::floor(position.y())));
 }
 
 } // namespace
@@ -114,12 +115,21 @@ void TPaintBox::resizeEvent(QResizeEvent* event) {
     needsPaint_ = true;
 }
 
+void TPaintBox::Track(const QPoint& at) {
+    if (rect().contains(at)) {
+        pointer_ = at;
+    } else {
+        pointer_.reset();
+    }
+}
+
 void TPaintBox::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = PixelOf(event->position());
+    Track(at);
     const std::optional<TMouseButton> button = ButtonOf(event->button());
     if (!button) {
         return;
     }
-    const QPoint at = PixelOf(*event);
     if (*button == TMouseButton::mbLeft) {
         clickPending_ = rect().contains(at);
     }
@@ -129,11 +139,12 @@ void TPaintBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint at = PixelOf(event->position());
+    Track(at);
     const std::optional<TMouseButton> button = ButtonOf(event->button());
     if (!button) {
         return;
     }
-    const QPoint at = PixelOf(*event);
     // As the toolkit does it: the click of a left press and release inside, before the
     // release itself.
     if (*button == TMouseButton::mbLeft) {
@@ -149,9 +160,21 @@ void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = PixelOf(*event);
+    const QPoint at = PixelOf(event->position());
+    Track(at);
     if (OnMouseMove) {
         Guard([&] { OnMouseMove(ShiftOf(*event), at.x(), at.y()); });
+    }
+}
+
+void TPaintBox::enterEvent(QEnterEvent* event) {
+    Track(PixelOf(event->position()));
+}
+
+void TPaintBox::leaveEvent(QEvent*) {
+    pointer_.reset();
+    if (OnMouseLeave) {
+        Guard(OnMouseLeave);
     }
 }
 

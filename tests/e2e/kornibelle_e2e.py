@@ -36,6 +36,7 @@ POLAR_COLOUR = (70, 110, 160)
 # Sprites: a coloured block inside a black (transparent) margin.
 SPRITE_WIDTH, SPRITE_HEIGHT, SPRITE_MARGIN = 64, 48, 8
 BIRD_WIDTH, BIRD_HEIGHT = 16, 12
+BIRD_COLOUR = (250, 220, 40)
 WHITE = (255, 255, 255)
 
 SAVANNA = [
@@ -159,7 +160,7 @@ def write_pack(folder):
         for name in sounds:
             write_wav(os.path.join(folder, name))
     os.remove(photo)
-    bird = (250, 220, 40)
+    bird = BIRD_COLOUR
     write_bmp(os.path.join(folder, "Savane/Oiseau13N.bmp"), BIRD_WIDTH, BIRD_HEIGHT,
               lambda x, y: bird if 2 <= x < BIRD_WIDTH - 2 and 2 <= y < BIRD_HEIGHT - 2 else (0, 0, 0))
     for frame in range(2, 7):
@@ -755,7 +756,7 @@ def case_missing_backgrounds(binary, folder):
 
 def case_missing_bird(binary, folder):
     """No resting bird and a start-up sound that is no sound: an error box when the first
-    game draws the bird, then the window, which plays and closes."""
+    game draws the bird, and no other for that game; the window plays and closes."""
     game = Game(binary, folder)
     try:
         os.remove(os.path.join(folder, "Savane/Oiseau13N.bmp"))
@@ -768,7 +769,9 @@ def case_missing_bird(binary, folder):
         board = game.boards(1)[0]
         g, d = pairs_of(board)[0]
         game.move(*game.centre(*g))
-        game.dismiss("Erreur")  # the bird again, after the flight
+        # Reported once for the game: the board shows the system pointer and moves stay quiet.
+        check(wait_for(None, lambda: game.windows("^Erreur$"), timeout=3) is None,
+              "the bird was reported again")
         game.xdotool("click", 1)
         game.wait_screen("the sprite shown", lambda s: sprite_shown(
             game, s, *g, sprite_colour(board[g[0]][g[1]][0]), SAVANNA_COLOUR))
@@ -858,6 +861,75 @@ def case_child_at_the_keyboard(binary, folder):
                 answer_won(game, play_again=True)
         for _ in range(3):
             game.key("Escape")
+        game.close_request()
+        game.expect_clean_exit()
+    finally:
+        game.stop()
+
+
+def grid_lines(game):
+    """Every pixel of the grid on the screen: the lines at each multiple of the cell size
+    inside the paint box, none on its outer edges."""
+    x0, y0, width, height = game.box
+    for x in range(game.cell_width, width, game.cell_width):
+        for y in range(height):
+            yield x0 + x, y0 + y
+    for y in range(game.cell_height, height, game.cell_height):
+        for x in range(width):
+            yield x0 + x, y0 + y
+
+
+def grid_whole(game, shot):
+    return all(shot(x, y) == WHITE for x, y in grid_lines(game))
+
+
+def bird_resting_at(shot, x, y):
+    """The resting bird's coloured body on the point, the wider flight frame's gone."""
+    return (shot(x, y) == BIRD_COLOUR and shot(x - 8, y) != BIRD_COLOUR
+            and shot(x + 8, y) != BIRD_COLOUR)
+
+
+def case_bird_at_the_pointer(binary, folder):
+    """The bird is the child's pointer: sitting on the grid lines, then moved on, it leaves
+    them whole; after a click without a move it is where the pointer is; once the pointer
+    has left the window no bird is left on the board."""
+    game = Game(binary, folder)
+    try:
+        game.start()
+        board = game.boards(1)[0]
+        (row, column), _ = pairs_of(board)[0]
+        centre = game.centre(row, column)
+        game.move(*centre)
+        game.wait_screen("the grid drawn in white, the bird in a cell",
+                         lambda s: bird_resting_at(s, *centre) and grid_whole(game, s))
+        x0, y0, width, height = game.box
+        crossings = [(x0 + c * game.cell_width, y0 + r * game.cell_height)
+                     for r, c in ((1, 1), (1, 4), (2, 2), (3, 3))]
+        crossings += [(x0 + game.cell_width * 3, y0 + 30), (x0 + 40, y0 + game.cell_height * 2),
+                      (x0 + 5, y0 + 4 * game.cell_height)]
+        for x, y in crossings:
+            game.move(x, y)
+            game.wait_screen(f"the bird resting at {x},{y}", lambda s: bird_resting_at(s, x, y))
+        game.move(*centre)
+        game.wait_screen("the grid whole again, the bird in a cell",
+                         lambda s: bird_resting_at(s, *centre) and grid_whole(game, s))
+
+        game.xdotool("click", 1)
+        colour = sprite_colour(board[row][column][0])
+        game.wait_screen("the sprite shown and the bird still at the pointer", lambda s: (
+            sprite_shown(game, s, row, column, colour, SAVANNA_COLOUR)
+            and bird_resting_at(s, *centre)))
+
+        corner = crossings[0]
+        game.move(*corner)
+        game.wait_screen("the bird on a crossing", lambda s: bird_resting_at(s, *corner))
+        game.move(SCREEN_WIDTH - 10, SCREEN_HEIGHT - 10)
+
+        def bird_gone(shot):
+            return grid_whole(game, shot) and not any(
+                shot(x, y) == BIRD_COLOUR for x in range(x0, x0 + width, 2)
+                for y in range(y0, y0 + height, 2))
+        game.wait_screen("no bird left on the board", bird_gone)
         game.close_request()
         game.expect_clean_exit()
     finally:

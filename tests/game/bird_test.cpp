@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Errors.h"
+#include "app/platform/Screen.h"
+#include "game/Attente.h"
 #include "game/Catalogue.h"
 #include "support/GameWindow.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
 #include <chrono>
+#include <tuple>
 
 namespace {
 
@@ -15,8 +21,15 @@ protected:
         Form().DessCases = true;
         Form().PBPaint();
     }
+    ~BirdTest() override { SetAttente(nullptr); }
 
     QImage FondImage() { return Form().Fond->Image().convertToFormat(QImage::Format_RGB32); }
+
+    void Bouge(QPoint point) {
+        QMouseEvent mouvement(QEvent::MouseMove, point, Form().PB->mapToGlobal(point), Qt::NoButton,
+                              Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(Form().PB, &mouvement);
+    }
 };
 
 } // namespace
@@ -104,4 +117,52 @@ TEST_F(BirdTest, PausesHandleMessagesOnlyWhenAllowed) {
 
     Form().Attente(1, false);
     EXPECT_TRUE(traite);
+}
+
+TEST_F(BirdTest, TheFlightShowsItsSevenFramesInOrderEachPausedThenPausesOnce) {
+    // A pixel that every frame written by the fixture colours.
+    const QPoint coin = QPoint(150, 120) - QPoint(50, 25) + QPoint(2, 30);
+    const QImage ecran = Screen();
+    // What the flight area shows at each pause, with the pause asked for.
+    std::vector<std::tuple<int, bool, TColor>> pauses;
+    SetAttente([&](int millisecondes, bool sansMessages) {
+        pauses.emplace_back(millisecondes, sansMessages, Rgb(Screen(), coin.x(), coin.y()));
+    });
+    Bouge(QPoint(150, 120));
+
+    std::vector<std::tuple<int, bool, TColor>> attendues;
+    for (const char* image :
+         {"./Savane/Oiseau06.bmp", "./Savane/Oiseau05.bmp", "./Savane/Oiseau04.bmp",
+          "./Savane/Oiseau03.bmp", "./Savane/Oiseau02.bmp", "./Savane/Oiseau03.bmp",
+          "./Savane/Oiseau05.bmp"})
+        attendues.emplace_back(30, true, assets::SpriteColour(image) & 0xFFFFFFu);
+    attendues.emplace_back(20, true, Rgb(ecran, coin.x(), coin.y())); // the last frame gone
+    EXPECT_EQ(pauses, attendues);
+    EXPECT_FALSE(Form().EnVol);
+}
+
+TEST_F(BirdTest, AnUnreadableBirdIsReportedOncePerGameAndTheSystemPointerShowsInstead) {
+    SetAttente([](int, bool) {});
+    for (const char* fichier : {OiseauVol[3], OiseauRepos}) {
+        SCOPED_TRACE(fichier);
+        const QString nom = QString::fromUtf8(fichier);
+        messages.messages.clear();
+        ASSERT_TRUE(QFile::rename(nom, nom + ".cache"));
+        for (const QPoint point : {QPoint(60, 50), QPoint(150, 90)})
+            Bouge(point);
+        Form().PB->Repaint();
+        Form().Timer1Timer();
+        EXPECT_EQ(Messages().size(), 1u);
+        EXPECT_EQ(Form().PB->cursor().shape(), Qt::ArrowCursor);
+        // Each new game tries the bird again: the resting bird is drawn as it starts.
+        QTest::mouseClick(Form().Savane, Qt::LeftButton);
+        EXPECT_EQ(Messages().size(), fichier == OiseauRepos ? 2u : 1u);
+        ASSERT_TRUE(QFile::rename(nom + ".cache", nom));
+        QTest::mouseClick(Form().Savane, Qt::LeftButton);
+        EXPECT_EQ(Form().PB->cursor().shape(), crVide().shape());
+        // The repaint after the new game shows the bird at the pointer again.
+        EXPECT_EQ(Form().XOiseau, 150 - assets::RestingBirdWidth / 2);
+        EXPECT_EQ(Messages().size(), fichier == OiseauRepos ? 2u : 1u);
+        Form().XOiseau = 0; // for the next file's game to place it again
+    }
 }

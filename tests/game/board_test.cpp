@@ -6,6 +6,8 @@
 #include "support/GameWindow.h"
 
 #include <QFile>
+#include <QTimer>
+#include <cstdlib>
 #include <set>
 
 namespace {
@@ -140,6 +142,37 @@ TEST_F(BoardTest, SameSeedGivesSameBoardAndTrace) {
     }
 }
 
+TEST_F(BoardTest, AFixedSeedGivesTheBoardOfItsDrawsInTheirOrder) {
+    // After the seed: every animal first, then for each pair its 'G' cell and then its 'D'
+    // cell, each drawn as a row, then a column, until it is free.
+    for (const std::time_t graine : {3, 1234, 99991}) {
+        SCOPED_TRACE(graine);
+        Prepare(0, 2, graine);
+        std::srand(static_cast<unsigned>(graine));
+        const int premier = std::rand() % 12;
+        int second = premier;
+        while (second == premier) {
+            second = std::rand() % 12;
+        }
+        std::set<std::pair<int, int>> prises;
+        const auto caseLibre = [&prises] {
+            std::pair<int, int> cellule;
+            do {
+                cellule.first = std::rand() % NbLignes;
+                cellule.second = std::rand() % NbColonnes;
+            } while (!prises.insert(cellule).second);
+            return cellule;
+        };
+        for (const int animal : {premier, second}) {
+            for (const char lettre : {'G', 'D'}) {
+                const auto [ligne, colonne] = caseLibre();
+                EXPECT_EQ(Form().Grille[ligne][colonne].Dessin,
+                          CheminAnimal(&Form(), animal, lettre));
+            }
+        }
+    }
+}
+
 TEST_F(BoardTest, OnePairTraceIsExact) {
     const std::size_t mark = Trace().size();
     Prepare(0, 1, 31337);
@@ -236,9 +269,10 @@ TEST_F(BoardTest, UnknownGameChangesNothing) {
     }
 }
 
-TEST_F(BoardTest, NewGameClearsSelectionAndDrawsTheRestingBird) {
+TEST_F(BoardTest, NewGameClearsSelectionStopsThePendingHideAndDrawsTheRestingBird) {
     Form().LigneSel = 1;
     Form().ColonneSel = 3;
+    Form().Timer1->start();
     messages.messages.clear();
     SetSourceGraine([] { return std::time_t(1000); });
     Form().TypeJeu = 1;
@@ -247,6 +281,7 @@ TEST_F(BoardTest, NewGameClearsSelectionAndDrawsTheRestingBird) {
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(Form().LigneSel, -1);
     EXPECT_EQ(Form().ColonneSel, -1);
+    EXPECT_FALSE(Form().Timer1->isActive());
     EXPECT_EQ(Form().LargeurOiseau, assets::RestingBirdWidth);
     EXPECT_EQ(Form().HauteurOiseau, assets::RestingBirdHeight);
     // The bird's shape sits at (100, 100) on the screen, not in Fond.
@@ -263,20 +298,30 @@ TEST_F(BoardTest, NewGameClearsSelectionAndDrawsTheRestingBird) {
     }
 }
 
-TEST_F(BoardTest, MissingBackgroundSaysSoAndKeepsTheSelection) {
-    for (const char* fond : FondsJeu[0]) {
-        QFile::remove(QString::fromUtf8(fond));
-    }
-    Form().LigneSel = 3;
-    messages.messages.clear();
-    const std::size_t mark = Trace().size();
+TEST_F(BoardTest, ABackgroundThatFailsStillClearsTheSelection) {
     Form().TypeJeu = 0;
-    Form().NouveauJeu();
-
-    ASSERT_FALSE(Messages().empty());
-    EXPECT_EQ(Messages().back(), QStringLiteral("Pas d'image"));
-    EXPECT_EQ(Form().LigneSel, 3);
-    EXPECT_NE(TraceSince(mark).find("Fin d'initialisation"), std::string::npos);
+    for (const bool illisible : {false, true}) {
+        for (const char* fond : FondsJeu[0]) {
+            QFile::remove(QString::fromUtf8(fond));
+            if (illisible) {
+                QFile(QString::fromUtf8(fond)).open(QIODevice::WriteOnly);
+            }
+        }
+        Form().LigneSel = 3;
+        Form().ColonneSel = 1;
+        messages.messages.clear();
+        const std::size_t mark = Trace().size();
+        if (illisible) {
+            EXPECT_THROW(Form().NouveauJeu(), EPlatformError);
+        } else {
+            Form().NouveauJeu();
+            ASSERT_FALSE(Messages().empty());
+            EXPECT_EQ(Messages().back(), QStringLiteral("Pas d'image"));
+        }
+        EXPECT_EQ(Form().LigneSel, -1);
+        EXPECT_EQ(Form().ColonneSel, -1);
+        EXPECT_NE(TraceSince(mark).find("Fin d'initialisation"), std::string::npos);
+    }
 }
 
 TEST_F(BoardTest, WideBackgroundIsReducedToThreeQuartersOfTheWorkArea) {

@@ -184,6 +184,7 @@ protected:
         case Fichier::Fond:
             for (const char* fond : FondsJeu[0])
                 Abime(fond, cas.degat);
+            Form().PB->Canvas().Surface().fill(Qt::magenta);
             QTest::mouseClick(Form().Savane, Qt::LeftButton);
             break;
         case Fichier::Sprite:
@@ -197,6 +198,7 @@ protected:
         case Fichier::Vol:
             Abime(OiseauVol[2], cas.degat);
             Bouge(g);
+            Bouge(Paires().back().second);
             break;
         }
     }
@@ -245,6 +247,12 @@ TEST_P(Faults, TheGameSaysWhatWentWrongPlaysOnAndClosesWithItsSettings) {
     Provoque();
     VerifieMessages();
     messages.messages.clear();
+    if (GetParam().fichier == Fichier::Fond) {
+        // The new board shows at once, however far its set-up got.
+        const QImage montre = Screen();
+        Form().PB->Repaint();
+        EXPECT_EQ(Screen(), montre);
+    }
 
     // Another pair is still found, however the damage left the screen (a new board when
     // the background was damaged).

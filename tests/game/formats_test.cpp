@@ -7,6 +7,7 @@
 #include "support/GameWindow.h"
 #include "support/ImagesTest.h"
 
+#include <QCoreApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -93,6 +94,9 @@ TEST_P(Formats, SpritesOfEveryBitmapKindAreDrawnExactly) {
     const QImage fond = Form().Fond->Image().convertToFormat(QImage::Format_RGB32);
     Clique(g);
     EXPECT_TRUE(messages.messages.empty());
+    // The bird, which sits at the pointer over the sprite, goes with it.
+    QEvent sortie(QEvent::Leave);
+    QCoreApplication::sendEvent(Form().PB, &sortie);
     EXPECT_TRUE(Dessine(Screen(), fond, g, sprite));
     EXPECT_TRUE(
         Dessine(Form().Fond->Image().convertToFormat(QImage::Format_RGB32), fond, g, sprite));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/PaintBox.h"
 #include "app/sdimain.h"
+#include "game/Attente.h"
 #include "game/Catalogue.h"
 #include "support/GameWindow.h"
 #include "windows/Gagne.h"
@@ -42,7 +43,9 @@ protected:
         Form().PB->Repaint();
         fond_ = Form().Fond->Image().copy();
         sons.played.clear();
+        SetAttente([](int, bool) {});
     }
+    ~Play() override { SetAttente(nullptr); }
     void SetUp() override {
         ASSERT_EQ(Form().PB->Width(), Form().Fond->Width());
         ASSERT_EQ(Form().LargeurCase, 80);
@@ -90,6 +93,24 @@ protected:
         QMouseEvent mouvement(QEvent::MouseMove, point, Form().PB->mapToGlobal(point), Qt::NoButton,
                               boutons, Qt::NoModifier);
         QApplication::sendEvent(Form().PB, &mouvement);
+    }
+    // The screen once the pointer has left the board, taking the bird with it.
+    QImage EcranSansOiseau() {
+        QEvent sortie(QEvent::Leave);
+        QApplication::sendEvent(Form().PB, &sortie);
+        return Screen();
+    }
+    // The resting bird's shape centred on point in image.
+    bool OiseauAu(const QImage& image, QPoint point) {
+        const QImage oiseau = assets::SpriteImage(
+            assets::RestingBirdWidth, assets::RestingBirdHeight, assets::SpriteColour(OiseauRepos));
+        const QPoint coin = point - QPoint(oiseau.width() / 2, oiseau.height() / 2);
+        for (int y = 0; y < oiseau.height(); ++y)
+            for (int x = 0; x < oiseau.width(); ++x)
+                if (Rgb(oiseau, x, y) != clBlack &&
+                    Rgb(image, coin.x() + x, coin.y() + y) != Rgb(oiseau, x, y))
+                    return false;
+        return true;
     }
     void TrouveTout() {
         Clique(A);
@@ -152,7 +173,7 @@ TEST_F(Play, RevealDrawsTheSpriteCentredOnScreenAndInFondAndHidingTakesItOut) {
     Presse(A);
     EXPECT_TRUE(Selection(A));
     EXPECT_TRUE(Montree(A));
-    EXPECT_TRUE(SpriteDessine(Screen(), A));
+    EXPECT_TRUE(SpriteDessine(EcranSansOiseau(), A));
     EXPECT_TRUE(SpriteDessine(Fond(), A));
     EXPECT_EQ(Sons(), std::vector{Cri(0)});
     EXPECT_EQ(sons.played[0].flags, SND_ASYNC);
@@ -175,24 +196,82 @@ TEST_F(Play, RevealDrawsTheSpriteCentredOnScreenAndInFondAndHidingTakesItOut) {
     EXPECT_TRUE(FondSeul(Screen(), A2));
 }
 
-TEST_F(Play, HidingRedrawsTheCellFrameInWhiteOnTheScreenOnly) {
+TEST_F(Play, HidingPutsBackTheGridLinesExactlyAsThePaintDrawsThem) {
     Form().DessCases = true;
     Form().ChoixImage = 1;
+    // Sprites larger than their cells: across the lines, and over the left edge for B2.
+    assets::WriteSprite(Case(B2).Dessin, 100, 90, true);
+    assets::WriteSprite(Case(A).Dessin, 100, 90);
     Form().PB->Repaint();
+    const QImage peinte = Screen();
+
+    Clique(B2);
+    EXPECT_NE(EcranSansOiseau(), peinte);
+    Form().Timer1Timer(); // the timed hide
+    EXPECT_FALSE(Montree(B2));
+    EXPECT_EQ(EcranSansOiseau(), peinte);
+
+    Presse(A);
+    Bouge(Centre(B));
+    Bouge(Centre(A)); // the pointer coming back
+    EXPECT_FALSE(Montree(A));
+    EXPECT_EQ(EcranSansOiseau(), peinte);
+}
+
+TEST_F(Play, TheBirdComesBackToThePointerAfterEachDrawingAndLeavesWithIt) {
+    Form().ChoixImage = 1;
+    Presse(A); // a reveal, without a move
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(A)));
+    EXPECT_FALSE(OiseauAu(Fond(), Centre(A)));
+    Presse(A2); // a pair
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(A2)));
+    EXPECT_FALSE(OiseauAu(Fond(), Centre(A2)));
     Clique(B);
-    Form().Timer1Timer();
+    Clique(A2); // released over another selection: B hidden at once
     EXPECT_FALSE(Montree(B));
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(A2)));
+    Clique(B);
+    Form().Timer1Timer(); // the timed hide takes the piece the bird sat on
+    EXPECT_FALSE(Montree(B));
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(B)));
+    Form().PB->Repaint();
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(B)));
+
+    // One bird only, and none once the pointer has left, even after a repaint.
+    const QImage sansOiseau = EcranSansOiseau();
+    EXPECT_FALSE(OiseauAu(sansOiseau, Centre(B)));
+    Form().PB->Repaint();
+    EXPECT_EQ(Screen(), sansOiseau);
+
+    // No bird is drawn over a flight.
+    Bouge(Centre(B));
+    Form().EnVol = true;
+    Form().PB->Repaint();
+    EXPECT_FALSE(OiseauAu(Screen(), Centre(B)));
+    Form().EnVol = false;
+}
+
+TEST_F(Play, AFingerPlaysAsTheMouseAndTheBirdLandsWhereItTouches) {
+    Form().ChoixImage = 1;
+    QPointingDevice* ecran = QTest::createTouchDevice();
+    const auto pose = [&](QPoint point) { QTest::touchEvent(Form().PB, ecran).press(0, point); };
+    const auto leve = [&](QPoint point) { QTest::touchEvent(Form().PB, ecran).release(0, point); };
+    pose(Centre(Libre)); // nothing drawn there
+    leve(Centre(Libre));
+    EXPECT_TRUE(Selection(Libre));
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(Libre)));
+    pose(Centre(A));
+    EXPECT_TRUE(Montree(A));
     EXPECT_FALSE(Form().Timer1->isActive());
-    EXPECT_TRUE(FondSeul(Fond(), B));
-    EXPECT_TRUE(FondSeul(Screen(), B));
-    const QImage ecran = Screen();
-    const int l = Form().LargeurCase, h = Form().HauteurCase;
-    for (int x = B.Colonne * l; x <= (B.Colonne + 1) * l; ++x)
-        for (int y : {B.Ligne * h, (B.Ligne + 1) * h})
-            EXPECT_EQ(Rgb(ecran, x, y), clWhite) << x << "," << y;
-    for (int y = B.Ligne * h; y <= (B.Ligne + 1) * h; ++y)
-        for (int x : {B.Colonne * l, (B.Colonne + 1) * l})
-            EXPECT_EQ(Rgb(ecran, x, y), clWhite) << x << "," << y;
+    leve(Centre(A));
+    EXPECT_TRUE(Form().Timer1->isActive());
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(A)));
+    pose(Centre(A2));
+    EXPECT_TRUE(Case(A2).Trouve);
+    // Dragged, the bird follows the finger.
+    QTest::touchEvent(Form().PB, ecran).move(0, Centre(B));
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(B)));
+    leve(Centre(B));
 }
 
 TEST_F(Play, APressOnTheSelectionDoesNothingUntilAnotherCellIsPressed) {
@@ -318,7 +397,10 @@ TEST_F(Play, PositionsOutsideTheBoardIndexNothing) {
     EXPECT_FALSE(Form().Timer1->isActive());
     Presse(A);
     Bouge(Centre(B));
-    for (const QPoint dehors : {QPoint(-l, 10), QPoint(l, 10), QPoint(10, h), QPoint(10, -h)}) {
+    // Just above or left of the box too, where the divisions alone give row or column 0.
+    for (const QPoint dehors :
+         {QPoint(-l, 10), QPoint(l, 10), QPoint(10, h), QPoint(10, -h), QPoint(-1, 10),
+          QPoint(10, -1), QPoint(1 - l / 5, 100), QPoint(100, 1 - h / 4)}) {
         QTest::mousePress(Form().PB, Qt::LeftButton, {}, dehors);
         Bouge(dehors, Qt::LeftButton);
         QTest::mouseRelease(Form().PB, Qt::LeftButton, {}, dehors);

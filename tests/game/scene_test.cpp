@@ -248,15 +248,23 @@ TEST_F(SceneTest, RestingBirdIsDrawnAtItsCornerAndAgainAtTheLastOne) {
     EXPECT_EQ(Screen(), avecOiseau);
 }
 
-TEST_F(SceneTest, EffaceOiseauPutsFondBackUnderTheBird) {
-    Form().DessCases = false;
-    Form().PBPaint();
-    const QImage propre = Screen();
-    Form().XOiseau = 60;
-    Form().YOiseau = 50;
-    Form().DessineOiseau(60, 50);
-    Form().EffaceOiseau();
-    EXPECT_EQ(Screen(), propre);
+TEST_F(SceneTest, EffaceOiseauPutsTheSceneBackUnderTheBirdGridIncluded) {
+    const int l = Form().LargeurCase, h = Form().HauteurCase;
+    for (const bool grille : {false, true}) {
+        Form().DessCases = grille;
+        Form().PBPaint();
+        const QImage propre = Screen();
+        // Inside a cell, across lines and their crossing, over the outer edges.
+        for (const QPoint coin : {QPoint(60, 30), QPoint(l - 8, 2 * h - 6), QPoint(-5, -4),
+                                  QPoint(Form().PB->Width() - 9, 3 * h - 2)}) {
+            Form().XOiseau = coin.x();
+            Form().YOiseau = coin.y();
+            Form().DessineOiseau(coin.x(), coin.y());
+            ASSERT_NE(Screen(), propre);
+            Form().EffaceOiseau();
+            EXPECT_EQ(Screen(), propre) << coin.x() << "," << coin.y();
+        }
+    }
 
     // Without a background there is nothing to put back: the screen stays as it is.
     Form().DessineOiseau(60, 50);

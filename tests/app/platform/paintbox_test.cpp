@@ -2,6 +2,7 @@
 #include "app/platform/PaintBox.h"
 #include "support/Fakes.h"
 
+#include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QTest>
@@ -112,21 +113,36 @@ TEST_F(PaintBoxTest, MouseEventsArriveInPaintBoxPixelsWithButtonsAndKeys) {
 }
 
 TEST_F(PaintBoxTest, MovesAreTrackedWithoutAButtonAndNoClickWhenReleasedOutside) {
+    int leaves = 0;
+    box.OnMouseLeave = [&leaves] { ++leaves; };
+    QEnterEvent enter(QPointF(3.5, 4.2), QPointF(3.5, 4.2), box.mapToGlobal(QPointF(3.5, 4.2)));
+    QCoreApplication::sendEvent(&box, &enter);
+    EXPECT_EQ(box.PointerPos(), QPoint(3, 4));
     EXPECT_TRUE(box.hasMouseTracking());
     QMouseEvent move(QEvent::MouseMove, QPointF(12, 13), box.mapToGlobal(QPointF(12, 13)),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&box, &move);
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.back(), (MouseCall{'M', TMouseButton::mbLeft, 0, 12, 13}));
+    EXPECT_EQ(box.PointerPos(), QPoint(12, 13));
 
     calls.clear();
     QTest::mousePress(&box, Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
+    EXPECT_EQ(box.PointerPos(), QPoint(5, 6));
+    // Taken outside by the held button, the pointer is over the box no more.
     QTest::mouseRelease(&box, Qt::LeftButton, Qt::NoModifier, QPoint(60, -4));
+    EXPECT_EQ(box.PointerPos(), std::nullopt);
     const std::vector<MouseCall> expected{
         {'D', TMouseButton::mbLeft, ssLeft, 5, 6},
         {'U', TMouseButton::mbLeft, 0, 60, -4},
     };
     EXPECT_EQ(calls, expected);
+
+    QTest::mousePress(&box, Qt::LeftButton, Qt::NoModifier, QPoint(39, 29));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&box, &leave);
+    EXPECT_EQ(box.PointerPos(), std::nullopt);
+    EXPECT_EQ(leaves, 1);
 }
 
 TEST_F(PaintBoxTest, AFailingHandlerIsReportedOnceAndTheBoxGoesOn) {
