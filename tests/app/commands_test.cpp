@@ -4,11 +4,15 @@
 #include "support/Coquille.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 namespace {
@@ -63,12 +67,26 @@ TEST_F(CommandsTest, AboutShowsTheAboutBox) {
 }
 
 TEST_F(CommandsTest, FileCommandsOnlyShowTheirDialogs) {
+    {
+        QFile existant("partie.txt");
+        ASSERT_TRUE(existant.open(QIODevice::WriteOnly));
+        existant.write("avant");
+    }
     QStringList montres;
+    int questions = 0;
     const auto ferme = [&](QFileDialog* dialogue) {
-        QuandVisible(*dialogue, [&montres, dialogue] {
+        QuandVisible(*dialogue, [&montres, &questions, dialogue] {
             montres << dialogue->windowTitle();
             EXPECT_EQ(dialogue->nameFilters(), QStringList({"Tous les fichiers (*.*)"}));
             dialogue->selectFile("partie.txt");
+            // A question about the existing file would hold the dialog: counted, answered.
+            QTimer::singleShot(0, [&questions] {
+                if (auto* question =
+                        qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    ++questions;
+                    question->done(QMessageBox::Yes);
+                }
+            });
             static_cast<QDialog*>(dialogue)->accept();
         });
     };
@@ -82,7 +100,10 @@ TEST_F(CommandsTest, FileCommandsOnlyShowTheirDialogs) {
     EXPECT_EQ(montres.size(), 3);
     EXPECT_EQ(fenetre.DialogueOuverture().acceptMode(), QFileDialog::AcceptOpen);
     EXPECT_EQ(fenetre.DialogueEnregistrement().acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_FALSE(QFileInfo::exists("partie.txt"));
+    EXPECT_EQ(questions, 0);
+    QFile existant("partie.txt");
+    ASSERT_TRUE(existant.open(QIODevice::ReadOnly));
+    EXPECT_EQ(existant.readAll(), "avant");
     EXPECT_TRUE(modal.shown.empty());
     EXPECT_EQ(peintures, 0);
     EXPECT_TRUE(fenetre.isVisible());
