@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/Fenetres.h"
+#include "app/platform/Signals.h"
 #include "app/sdimain.h"
 #include "support/Coquille.h"
 
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -135,6 +138,25 @@ TEST_F(CommandsTest, QuitterPlaysTheLeavingSoundThenWritesTheSettings) {
     EXPECT_FALSE(iniAvantSon);
     EXPECT_FALSE(fenetre.isVisible());
     EXPECT_FALSE(LitIni().empty());
+}
+
+// The handlers of the signals belong to the whole process: this runs in a child of its own.
+TEST_F(CommandsTest, ASignalClosesLikeTheCloseBoxWithoutTheLeavingSound) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            Signals::CloseOnTermination(fenetre);
+            sons.played.clear();
+            std::raise(SIGTERM);
+            for (int essai = 0; essai < 500 && fenetre.isVisible(); ++essai)
+                QTest::qWait(10);
+            const bool ferme = !fenetre.isVisible() && sons.played.empty() &&
+                               LitIni().find("Bruitage=1") != std::string::npos &&
+                               fenetre.Espion == nullptr && fenetre.Fond == nullptr;
+            QDir(dossier.Chemin()).removeRecursively();
+            std::_Exit(ferme ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 TEST_F(CommandsTest, ClosingWithoutSoundsIsSilent) {

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+#include "app/platform/Signals.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QTimer>
+#include <QWidget>
+#include <csignal>
+#include <cstdlib>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The handlers belong to the whole process: each case runs in a child of its own.
+class SignalsTest : public testing::Test {
+protected:
+    SignalsTest() { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+};
+
+class Fenetre : public QWidget {
+public:
+    int fermetures = 0;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        ++fermetures;
+        QWidget::closeEvent(event);
+    }
+};
+
+// Runs scenario from the event loop, as the program's handlers run, for a few seconds at most.
+void DansLaBoucle(const std::function<void()>& scenario) {
+    QTimer::singleShot(0, scenario);
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(9); });
+    if (QCoreApplication::exec() == 9)
+        std::_Exit(9);
+}
+
+TEST_F(SignalsTest, WithoutASignalNothingChanges) {
+    EXPECT_FALSE(Signals::TerminationReceived());
+    Signals::EndAsTerminated();
+}
+
+// The modal window is closed as by its close box; the window only once the modal window's
+// caller has had its answer; the program then ends by the signal, as its parent expects.
+TEST_F(SignalsTest, ASignalClosesTheModalWindowThenTheWindowAndEndsByIt) {
+    EXPECT_EXIT(
+        {
+            Fenetre fenetre;
+            fenetre.show();
+            QDialog dialogue(&fenetre);
+            Signals::CloseOnTermination(fenetre);
+            DansLaBoucle([&] {
+                QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+                if (dialogue.exec() != QDialog::Rejected || fenetre.fermetures != 0)
+                    std::_Exit(1);
+            });
+            if (fenetre.fermetures != 1 || fenetre.isVisible() || !Signals::TerminationReceived())
+                std::_Exit(2);
+            Signals::EndAsTerminated();
+            std::_Exit(3);
+        },
+        testing::KilledBySignal(SIGTERM), "");
+}
+
+// A caller that closes the window on its modal window's answer: closed once only.
+TEST_F(SignalsTest, AWindowClosedByTheModalsCallerIsNotClosedAgain) {
+    EXPECT_EXIT(
+        {
+            QApplication::setQuitOnLastWindowClosed(false);
+            Fenetre fenetre;
+            fenetre.show();
+            QDialog dialogue(&fenetre);
+            Signals::CloseOnTermination(fenetre);
+            DansLaBoucle([&] {
+                QTimer::singleShot(0, [] { std::raise(SIGHUP); });
+                if (dialogue.exec() != QDialog::Accepted)
+                    fenetre.close();
+                QTimer::singleShot(300, [] { QCoreApplication::exit(0); });
+            });
+            std::_Exit(fenetre.fermetures == 1 ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+}
+
+// A signal that whoever started the program ignores (nohup) stays ignored; a second one
+// while the first is being handled does not wait.
+TEST_F(SignalsTest, AnIgnoredSignalStaysSoAndASecondOneEndsAtOnce) {
+    EXPECT_EXIT(
+        {
+            Fenetre fenetre;
+            std::signal(SIGHUP, SIG_IGN);
+            Signals::CloseOnTermination(fenetre);
+            std::raise(SIGHUP);
+            if (Signals::TerminationReceived())
+                std::_Exit(3);
+            std::raise(SIGINT);
+            if (!Signals::TerminationReceived())
+                std::_Exit(1);
+            std::raise(SIGINT);
+            std::_Exit(2);
+        },
+        testing::KilledBySignal(SIGINT), "");
+}
+
+} // namespace
