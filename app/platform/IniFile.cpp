@@ -101,9 +101,11 @@ Parsed Parse(std::string_view content, const Line& line) {
         return parsed;
     if (text.front() == ';' || text.front() == '#') {
         parsed.kind = Kind::Comment;
-    } else if (text.front() == '[') {
+    } else if (const std::size_t close = text.find(']');
+               text.front() == '[' && close != std::string_view::npos) {
+        // An opening bracket without its closing one opens no section.
         parsed.kind = Kind::Section;
-        parsed.name = Trim(text.substr(1, text.find(']') - 1));
+        parsed.name = Trim(text.substr(1, close - 1));
     } else if (const std::size_t equals = raw.find('='); equals != std::string_view::npos) {
         parsed.kind = Kind::Key;
         parsed.name = Trim(raw.substr(0, equals));

@@ -53,12 +53,14 @@ TEST_F(IniFileTest, ReadsNamesWithoutCaseAndAnythingButANumberAsTheDefault) {
 }
 
 TEST_F(IniFileTest, HandWrittenLinesAreReadAsTheyMean) {
-    Write(path, "\xEF\xBB\xBF[Jeu]\nTypeJeu = 1\n; TypeJeu=5\n#Choix=5\n  Choix\t=\t 4 \n"
-                "Choix=9\nsans egal\n[Cases]\nDess=0\n[jeu]\nTypeJeu=7\nAutre=3\n");
+    Write(path,
+          "\xEF\xBB\xBF[Jeu]\nTypeJeu = 1\n; TypeJeu=5\n#Choix=5\n  Choix\t=\t 4 \n"
+          "Choix=9\nsans egal\n[Image\nChoix=3\n[Cases]\nDess=0\n[jeu]\nTypeJeu=7\nAutre=3\n");
     const TIniFile ini(name);
     EXPECT_EQ(ini.ReadInteger("Jeu", "TypeJeu", 0), 1);
     EXPECT_EQ(ini.ReadInteger("Jeu", "Choix", 0), 4);
     EXPECT_EQ(ini.ReadInteger("Jeu", "sans egal", 0), 0);
+    EXPECT_EQ(ini.ReadInteger("Image", "Choix", 0), 0);
     EXPECT_EQ(ini.ReadInteger("Jeu", "Autre", 0), 0);
     EXPECT_FALSE(ini.ReadBool("Cases", "Dess", true));
 }
