@@ -31,9 +31,17 @@ protected:
     }
 };
 
-// Runs scenario from the event loop, as the program's handlers run, for a few seconds at most.
-void DansLaBoucle(const std::function<void()>& scenario) {
-    QTimer::singleShot(0, scenario);
+// Shows fenetre with a modal dialog over it, from the event loop as the program's handlers
+// run, and sends numero while the dialog is open; suite then runs as the dialog's caller,
+// with the dialog's answer. The loop runs for a few seconds at most.
+void SignalSousUnDialogue(Fenetre& fenetre, int numero, const std::function<void(int)>& suite) {
+    fenetre.show();
+    QDialog dialogue(&fenetre);
+    Signals::CloseOnTermination(fenetre);
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [numero] { std::raise(numero); });
+        suite(dialogue.exec());
+    });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(9); });
     if (QCoreApplication::exec() == 9)
         std::_Exit(9);
@@ -50,12 +58,8 @@ TEST_F(SignalsTest, ASignalClosesTheModalWindowThenTheWindowAndEndsByIt) {
     EXPECT_EXIT(
         {
             Fenetre fenetre;
-            fenetre.show();
-            QDialog dialogue(&fenetre);
-            Signals::CloseOnTermination(fenetre);
-            DansLaBoucle([&] {
-                QTimer::singleShot(0, [] { std::raise(SIGTERM); });
-                if (dialogue.exec() != QDialog::Rejected)
+            SignalSousUnDialogue(fenetre, SIGTERM, [&](int reponse) {
+                if (reponse != QDialog::Rejected)
                     std::_Exit(1);
                 // The caller goes on in a loop of its own (a menu, a drag): still no close.
                 QEventLoop suite;
@@ -78,12 +82,8 @@ TEST_F(SignalsTest, AWindowClosedByTheModalsCallerIsNotClosedAgain) {
         {
             QApplication::setQuitOnLastWindowClosed(false);
             Fenetre fenetre;
-            fenetre.show();
-            QDialog dialogue(&fenetre);
-            Signals::CloseOnTermination(fenetre);
-            DansLaBoucle([&] {
-                QTimer::singleShot(0, [] { std::raise(SIGHUP); });
-                if (dialogue.exec() != QDialog::Accepted)
+            SignalSousUnDialogue(fenetre, SIGHUP, [&](int reponse) {
+                if (reponse != QDialog::Accepted)
                     fenetre.close();
                 QTimer::singleShot(300, [] { QCoreApplication::exit(0); });
             });
