@@ -19,10 +19,12 @@ bool IsBlank(char c) {
 }
 
 std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
+    while (!text.empty() && IsBlank(text.front())) {
         text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
+    }
+    while (!text.empty() && IsBlank(text.back())) {
         text.remove_suffix(1);
+    }
     return text;
 }
 
@@ -30,16 +32,20 @@ std::string_view Trim(std::string_view text) {
 bool ParseInteger(std::string_view text, int& value) {
     text = Trim(text);
     std::size_t digits = text.empty() || (text.front() != '+' && text.front() != '-') ? 0 : 1;
-    if (digits == text.size())
+    if (digits == text.size()) {
         return false;
-    for (std::size_t i = digits; i < text.size(); ++i)
-        if (text[i] < '0' || text[i] > '9')
+    }
+    for (std::size_t i = digits; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') {
             return false;
+        }
+    }
     const std::string whole(text);
     errno = 0;
     const long long parsed = std::strtoll(whole.c_str(), nullptr, 10);
-    if (errno == ERANGE || parsed < INT_MIN || parsed > INT_MAX)
+    if (errno == ERANGE || parsed < INT_MIN || parsed > INT_MAX) {
         return false;
+    }
     value = int(parsed);
     return true;
 }
@@ -47,11 +53,14 @@ bool ParseInteger(std::string_view text, int& value) {
 // Names are plain ASCII in practice; bytes above it are compared as they are.
 bool SameName(std::string_view a, std::string_view b) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    if (a.size() != b.size())
+    if (a.size() != b.size()) {
         return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i]))
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) {
             return false;
+        }
+    }
     return true;
 }
 
@@ -92,13 +101,15 @@ constexpr std::string_view Bom = "\xEF\xBB\xBF";
 Parsed Parse(std::string_view content, const Line& line) {
     std::size_t begin = line.begin;
     // An editor's byte-order mark must not hide the first section.
-    if (begin == 0 && content.substr(0, Bom.size()) == Bom)
+    if (begin == 0 && content.substr(0, Bom.size()) == Bom) {
         begin = Bom.size();
+    }
     const std::string_view raw = content.substr(begin, line.end - begin);
     const std::string_view text = Trim(raw);
     Parsed parsed;
-    if (text.empty())
+    if (text.empty()) {
         return parsed;
+    }
     if (text.front() == ';' || text.front() == '#') {
         parsed.kind = Kind::Comment;
     } else if (const std::size_t close = text.find(']');
@@ -135,14 +146,17 @@ Place Find(std::string_view content, const std::vector<Line>& lines, std::string
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const Parsed parsed = Parse(content, lines[i]);
         if (parsed.kind == Kind::Section) {
-            if (place.section)
+            if (place.section) {
                 break;
-            if (SameName(parsed.name, section))
+            }
+            if (SameName(parsed.name, section)) {
                 place.section = place.last = i;
+            }
             continue;
         }
-        if (!place.section || parsed.kind == Kind::Blank || parsed.kind == Kind::Comment)
+        if (!place.section || parsed.kind == Kind::Blank || parsed.kind == Kind::Comment) {
             continue;
+        }
         place.last = i;
         if (parsed.kind == Kind::Key && !place.key && SameName(parsed.name, key)) {
             place.key = i;
@@ -172,13 +186,15 @@ std::string Stored(const std::string& content, std::string_view section, std::st
     const std::string end = LineEnd(content);
     std::string added = std::string(key) + "=" + std::string(value) + end;
     std::size_t at = content.size();
-    if (place.section)
+    if (place.section) {
         at = lines[place.last].next;
-    else
+    } else {
         added = "[" + std::string(section) + "]" + end + added;
+    }
     // A last line without a line end is given one only when something follows it.
-    if (at > 0 && content[at - 1] != '\n')
+    if (at > 0 && content[at - 1] != '\n') {
         added = end + added;
+    }
     result.insert(at, added);
     return result;
 }
@@ -197,10 +213,12 @@ struct TIniFile::Impl {
     bool Load() {
         content.clear();
         QFile file(FileName(fileName));
-        if (!file.exists())
+        if (!file.exists()) {
             return true;
-        if (!file.open(QIODevice::ReadOnly))
+        }
+        if (!file.open(QIODevice::ReadOnly)) {
             return false;
+        }
         const QByteArray bytes = file.readAll();
         content.assign(bytes.constData(), std::size_t(bytes.size()));
         return true;
@@ -209,13 +227,15 @@ struct TIniFile::Impl {
     // Replaces the file in one step: a temporary file beside it is renamed over it, so that
     // a failure at any point leaves the old content whole.
     bool Save(const std::string& text) const {
-        if (!Writable())
+        if (!Writable()) {
             return false;
+        }
         QSaveFile file(FileName(fileName));
         // Unbuffered, so that a short write (a full disk) is seen here: a buffered one would
         // be cut short at the commit without a word, and the cut file renamed over the old.
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
             return false;
+        }
         if (file.write(text.data(), qint64(text.size())) != qint64(text.size())) {
             file.cancelWriting();
             return false;
@@ -236,21 +256,25 @@ struct TIniFile::Impl {
 
     std::optional<std::string_view> Value(std::string_view section, std::string_view key) const {
         const Place place = Find(content, SplitLines(content), section, key);
-        if (!place.key)
+        if (!place.key) {
             return std::nullopt;
+        }
         return std::string_view(content).substr(place.value.valueBegin,
                                                 place.value.valueEnd - place.value.valueBegin);
     }
 
     // A value already stored as it is leaves the file untouched.
     bool Write(const std::string& section, const std::string& key, const std::string& value) {
-        if (!Load())
+        if (!Load()) {
             return false;
+        }
         std::string text = Stored(content, section, key, value);
-        if (text == content)
+        if (text == content) {
             return true;
-        if (!Save(text))
+        }
+        if (!Save(text)) {
             return false;
+        }
         content = std::move(text);
         return true;
     }

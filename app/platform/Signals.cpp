@@ -25,8 +25,9 @@ void SetAction(int number, void (*handler)(int)) {
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
     // One handler at a time: a second signal finds the first recorded.
-    for (const int ending : Endings)
+    for (const int ending : Endings) {
         sigaddset(&action.sa_mask, ending);
+    }
     action.sa_flags = SA_RESTART;
     sigaction(number, &action, nullptr);
 }
@@ -51,17 +52,20 @@ void OnEnding(int number) {
 // every nested loop has returned, so that no caller goes on with a closed window beneath it.
 void CloseWhenNothingAbove(const QPointer<QWidget>& window) {
     QWidget* above = QApplication::activeModalWidget();
-    if (!above)
+    if (!above) {
         above = QApplication::activePopupWidget();
+    }
     if (above || QThread::currentThread()->loopLevel() > 1) {
-        if (above)
+        if (above) {
             above->close();
+        }
         QTimer::singleShot(10, [window] { CloseWhenNothingAbove(window); });
         return;
     }
     // The caller of a modal window may have closed it already on the answer it got.
-    if (window && window->isVisible())
+    if (window && window->isVisible()) {
         window->close();
+    }
 }
 
 } // namespace
@@ -69,8 +73,9 @@ void CloseWhenNothingAbove(const QPointer<QWidget>& window) {
 namespace Signals {
 
 void CloseOnTermination(QWidget& window) {
-    if (::pipe2(wakeUp, O_CLOEXEC | O_NONBLOCK) != 0)
+    if (::pipe2(wakeUp, O_CLOEXEC | O_NONBLOCK) != 0) {
         return;
+    }
     auto* notifier = new QSocketNotifier(wakeUp[0], QSocketNotifier::Read, &window);
     QObject::connect(notifier, &QSocketNotifier::activated, &window,
                      [notifier, target = QPointer<QWidget>(&window)] {
@@ -83,8 +88,9 @@ void CloseOnTermination(QWidget& window) {
     for (const int ending : Endings) {
         // One ignored by whoever started the program (nohup, a background job) stays so.
         struct sigaction current {};
-        if (sigaction(ending, nullptr, &current) == 0 && current.sa_handler != SIG_IGN)
+        if (sigaction(ending, nullptr, &current) == 0 && current.sa_handler != SIG_IGN) {
             SetAction(ending, OnEnding);
+        }
     }
 }
 
@@ -94,8 +100,9 @@ bool TerminationReceived() {
 
 void EndAsTerminated() {
     const int number = received;
-    if (number == 0)
+    if (number == 0) {
         return;
+    }
     SetAction(number, SIG_DFL);
     std::raise(number);
 }
