@@ -63,14 +63,12 @@ TEST_F(SettingsTest, TheMaximisedStateIsRememberedAndOnlyIt) {
 }
 
 TEST_F(SettingsTest, AHandWrittenFileKeepsWhatTheGameDoesNotWrite) {
-    const std::string main = "; \xE9"
-                             "crit \xE0 la main\r\n[Jeu]\r\nTypeJeu = 1\r\n\r\n"
+    const std::string main = "; r\xE9glages \xE0 la main\r\n[Jeu]\r\nTypeJeu = 1\r\n\r\n"
                              "[Perso]\r\ncl\xE9=valeur\r\nligne sans \xE9gal\r\n[Cases]\r\nDess=0";
     EcritIni(main);
     TSDIAppForm fenetre;
     fenetre.close();
-    EXPECT_EQ(LitIni(), "; \xE9"
-                        "crit \xE0 la main\r\n[Jeu]\r\nTypeJeu = 1\r\n\r\n[Perso]\r\n"
+    EXPECT_EQ(LitIni(), "; r\xE9glages \xE0 la main\r\n[Jeu]\r\nTypeJeu = 1\r\n\r\n[Perso]\r\n"
                         "cl\xE9=valeur\r\nligne sans \xE9gal\r\n[Cases]\r\nDess=0\r\n"
                         "[MaxAnim]\r\nSavane=5\r\nPolaire=5\r\n[Environ]\r\nDess=1\r\n"
                         "Bruitage=1\r\n[Form]\r\nInitMax=0\r\n[Image]\r\nChoix=0\r\n");
