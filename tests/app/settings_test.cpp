@@ -62,18 +62,6 @@ TEST_F(SettingsTest, TheMaximisedStateIsRememberedAndOnlyIt) {
     EXPECT_NE(LitIni().find("[Form]\nInitMax=0\n"), std::string::npos);
 }
 
-TEST_F(SettingsTest, AHandWrittenFileKeepsWhatTheGameDoesNotWrite) {
-    const std::string main = "; r\xE9glages \xE0 la main\r\n[Jeu]\r\nTypeJeu = 1\r\n\r\n"
-                             "[Perso]\r\ncl\xE9=valeur\r\nligne sans \xE9gal\r\n[Cases]\r\nDess=0";
-    EcritIni(main);
-    TSDIAppForm fenetre;
-    fenetre.close();
-    EXPECT_EQ(LitIni(), "; r\xE9glages \xE0 la main\r\n[Jeu]\r\nTypeJeu = 1\r\n\r\n[Perso]\r\n"
-                        "cl\xE9=valeur\r\nligne sans \xE9gal\r\n[Cases]\r\nDess=0\r\n"
-                        "[MaxAnim]\r\nSavane=5\r\nPolaire=5\r\n[Environ]\r\nDess=1\r\n"
-                        "Bruitage=1\r\n[Form]\r\nInitMax=0\r\n[Image]\r\nChoix=0\r\n");
-}
-
 // Read where it is; written to the user's own file, which begins as its copy and is the one
 // read from then on.
 TEST_F(SettingsTest, AReadOnlyFileIsReadAndTheUserFileTakesTheWrites) {

@@ -47,11 +47,6 @@ void SignalSousUnDialogue(Fenetre& fenetre, int numero, const std::function<void
         std::_Exit(9);
 }
 
-TEST_F(SignalsTest, WithoutASignalNothingChanges) {
-    EXPECT_FALSE(Signals::TerminationReceived());
-    Signals::EndAsTerminated();
-}
-
 // The modal window is closed as by its close box; the window only once every nested loop has
 // returned; the program then ends by the signal, as its parent expects.
 TEST_F(SignalsTest, ASignalClosesTheModalWindowThenTheWindowAndEndsByIt) {
