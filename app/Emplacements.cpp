@@ -3,7 +3,10 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -11,13 +14,37 @@ namespace fs = std::filesystem;
 
 namespace {
 
+fs::path DossierDe(const fs::path& fichier) {
+    return fichier.has_parent_path() ? fichier.parent_path() : fs::path(".");
+}
+
+bool Accessible(const fs::path& chemin) {
+    return ::access(chemin.c_str(), W_OK) == 0;
+}
+
 // An existing file must be writable itself; a new one needs a writable folder.
 bool Ecrivable(const fs::path& fichier) {
     std::error_code erreur;
     if (fs::exists(fichier, erreur))
-        return ::access(fichier.c_str(), W_OK) == 0;
-    const fs::path dossier = fichier.has_parent_path() ? fichier.parent_path() : fs::path(".");
-    return fs::is_directory(dossier, erreur) && ::access(dossier.c_str(), W_OK) == 0;
+        return Accessible(fichier);
+    const fs::path dossier = DossierDe(fichier);
+    return fs::is_directory(dossier, erreur) && Accessible(dossier);
+}
+
+// Settings are left alone where they are marked read-only, even for root, whom permission
+// bits do not bind, as the settings file object does.
+bool MarqueEcrivable(const fs::path& chemin) {
+    struct stat etat {};
+    return ::stat(chemin.c_str(), &etat) == 0 && (etat.st_mode & S_IWUSR) && Accessible(chemin);
+}
+
+// The settings file is replaced through a temporary file beside it: its folder must take new
+// files even when the file itself exists.
+bool ParametresEcrivables(const fs::path& fichier) {
+    std::error_code erreur;
+    const fs::path dossier = DossierDe(fichier);
+    return fs::is_directory(dossier, erreur) && MarqueEcrivable(dossier) &&
+           (!fs::exists(fichier, erreur) || MarqueEcrivable(fichier));
 }
 
 fs::path DossierPersonnel() {
@@ -48,9 +75,27 @@ std::string DansDossierPersonnel(const char* variable, const char* defaut, const
 } // namespace
 
 std::string CheminParametres(const std::string& fichier) {
-    if (Ecrivable(fichier))
+    if (ParametresEcrivables(fichier))
         return fichier;
     return DansDossierPersonnel("XDG_CONFIG_HOME", ".config", fs::path(fichier).filename());
+}
+
+std::string CheminLectureParametres(const std::string& fichier) {
+    const std::string ecrit = CheminParametres(fichier);
+    std::error_code erreur;
+    return fs::exists(ecrit, erreur) ? ecrit : fichier;
+}
+
+// Written anew rather than copied: the copy must not take the original's read-only mode.
+void CommenceParCopie(const std::string& copie, const std::string& original) {
+    std::error_code erreur;
+    if (copie == original || fs::exists(copie, erreur) || !fs::exists(original, erreur))
+        return;
+    std::ifstream source(original, std::ios::binary);
+    const std::string contenu{std::istreambuf_iterator<char>(source), {}};
+    if (source.bad())
+        return;
+    std::ofstream(copie, std::ios::binary) << contenu;
 }
 
 std::string CheminTrace(const std::string& dossierTravail) {

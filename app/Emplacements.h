@@ -7,9 +7,17 @@
 // write keeps them in the user's own folders instead (freedesktop base directories); the
 // per-user folder is created when it is chosen.
 
-// The settings file: fichier itself when it can be written there, else a file of the same
-// name in $XDG_CONFIG_HOME/kornibelle/ (by default ~/.config/kornibelle/).
+// The settings file written: fichier itself when it can be replaced there (its folder and,
+// when it exists, itself writable and not marked read-only), else a file of the same name in
+// $XDG_CONFIG_HOME/kornibelle/ (by default ~/.config/kornibelle/).
 std::string CheminParametres(const std::string& fichier);
+// The settings file read: the one written once it exists, else fichier, even read-only.
+std::string CheminLectureParametres(const std::string& fichier);
+// A per-user settings file written for the first time begins as a copy of the file beside
+// the program, so that nothing that one holds is lost at the next start, which reads the
+// copy. Does nothing when copie already exists or is original itself; a copy that fails is
+// left to the write to report.
+void CommenceParCopie(const std::string& copie, const std::string& original);
 
 // The trace "espion.log": in dossierTravail when it can be written there, else in
 // $XDG_STATE_HOME/kornibelle/ (by default ~/.local/state/kornibelle/).

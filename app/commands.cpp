@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Application.h"
+#include "app/platform/Signals.h"
 #include "app/platform/Sound.h"
 #include "app/sdimain.h"
 #include "game/Catalogue.h"
@@ -60,8 +61,9 @@ void TSDIAppForm::HelpAbout1Execute() {
     AboutBox->ShowModal();
 }
 
+// A program asked to end by its session or a terminal leaves without its leaving sound.
 void TSDIAppForm::FormClose() {
-    if (Bruitage)
+    if (Bruitage && !Signals::TerminationReceived())
         sndPlaySoundA(SonSortie, SND_SYNC);
     EcritParametres();
     FermeEspion();

@@ -116,6 +116,8 @@ QFileDialog* TSDIAppForm::CreeDialogueFichier(bool enregistrement) {
     // The toolkit's own dialog, so that it speaks French like the rest of the program.
     dialogue->setOption(QFileDialog::DontUseNativeDialog);
     dialogue->setAcceptMode(enregistrement ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Nothing is written to the chosen file, and no command asks for a confirmation.
+    dialogue->setOption(QFileDialog::DontConfirmOverwrite);
     return dialogue;
 }
 

@@ -25,16 +25,24 @@ void SetProgrammeParametres(const std::string& fichierProgramme) {
     ProgrammeParametres() = fichierProgramme;
 }
 
-std::string TSDIAppForm::FichierParametres() const {
+namespace {
+
+// The settings file beside the program, where it is looked for first.
+std::string FichierPresDuProgramme() {
     const std::string& programme = ProgrammeParametres();
-    return CheminParametres(
-        ChangeFileExt(programme.empty() ? Application::ExeName() : programme, ".INI"));
+    return ChangeFileExt(programme.empty() ? Application::ExeName() : programme, ".INI");
+}
+
+} // namespace
+
+std::string TSDIAppForm::FichierParametres() const {
+    return CheminParametres(FichierPresDuProgramme());
 }
 
 // The counts are read back from the keys that closing writes; the keys "0" and "1" of older
 // files are still honoured when those are missing.
 void TSDIAppForm::LitParametres() {
-    const TIniFile ini(FichierParametres());
+    const TIniFile ini(CheminLectureParametres(FichierPresDuProgramme()));
     TypeJeu = ini.ReadInteger("Jeu", "TypeJeu", 0);
     MaxAnim[0] = ini.ReadInteger("MaxAnim", "Savane", ini.ReadInteger("MaxAnim", "0", 5));
     MaxAnim[1] = ini.ReadInteger("MaxAnim", "Polaire", ini.ReadInteger("MaxAnim", "1", 5));
@@ -50,7 +58,9 @@ void TSDIAppForm::LitParametres() {
 
 // A file that cannot be written changes nothing on disk and does not stop the caller.
 void TSDIAppForm::EcritParametres() {
-    TIniFile ini(FichierParametres());
+    const std::string fichier = FichierParametres();
+    CommenceParCopie(fichier, FichierPresDuProgramme());
+    TIniFile ini(fichier);
     ini.WriteInteger("Jeu", "TypeJeu", TypeJeu);
     ini.WriteInteger("MaxAnim", "Savane", MaxAnim[0]);
     ini.WriteInteger("MaxAnim", "Polaire", MaxAnim[1]);

@@ -63,5 +63,8 @@ int main(int argc, char* argv[]) {
     EcritOctets((reglages / "main").string(),
                 Texte("; a la main\r\n[maxanim]\r\n0=3\r\n1 = 8\r\n[CASES]\r\nDess=yes\r\n"
                       "[Jeu]\r\nTypeJeu=-1\r\n[Jeu]\r\nTypeJeu=0x10\r\n"));
+    EcritOctets((reglages / "sans_fin").string(),
+                Texte("\xEF\xBB\xBF\n# r\xE9glages\n[Jeu]\nTypeJeu\t=\t1 \nTypeJeu=2\nsans egal\n\n"
+                      "[Form]\nInitMax="));
     return 0;
 }

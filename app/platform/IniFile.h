@@ -5,8 +5,11 @@
 #include <string>
 
 // A settings file that behaves like the Windows profile functions: section and key names
-// matched without case, existing keys updated in place, new keys and sections appended,
-// every write stored at once. A write that fails changes nothing on disk.
+// matched without case, the first of a repeated section or key being the one that counts; a
+// write changes the value on its key's line, or adds the key at the end of its section, or
+// the section at the end of the file, and keeps every other byte (comments, blank lines,
+// unknown lines, line ends, 8-bit text). Each write replaces the file at once: one that
+// fails changes nothing on disk.
 class TIniFile {
 public:
     explicit TIniFile(const std::string& fileName);

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <tuple>
-#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -39,7 +39,6 @@ protected:
         std::ofstream(racine_ / nom) << "pas un dossier";
         return racine_ / nom;
     }
-    static bool EstRoot() { return ::geteuid() == 0; }
 
     fs::path racine_;
 
@@ -77,19 +76,45 @@ TEST_F(Emplacements, ConfigFolderDefaultsToDotConfigWhenUnsetOrRelative) {
     EXPECT_TRUE(PeutEcrire(attendu));
 }
 
+// Marked read-only is enough, for root too. A writable file in a read-only folder cannot be
+// replaced whole either.
 TEST_F(Emplacements, ReadOnlyProgramFolderOrSettingsFileSendsSettingsToTheUserFolder) {
-    if (EstRoot())
-        GTEST_SKIP() << "permission bits do not bind root";
     const fs::path bin = Dossier("bin");
     const std::string fichier = (bin / "kornibelle.INI").string();
     const std::string personnel = (racine_ / "config/kornibelle/kornibelle.INI").string();
     std::ofstream(fichier) << "[Jeu]\n";
     fs::permissions(fichier, fs::perms::owner_read);
     EXPECT_EQ(CheminParametres(fichier), personnel);
+    fs::permissions(fichier, fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(bin, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(CheminParametres(fichier), personnel);
+    fs::permissions(bin, fs::perms::owner_all);
     fs::remove(fichier);
     fs::permissions(bin, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_EQ(CheminParametres(fichier), personnel);
     fs::permissions(bin, fs::perms::owner_all);
+}
+
+TEST_F(Emplacements, AReadOnlyFileIsReadUntilTheUserFileExistsAndBeginsItsCopy) {
+    const std::string fichier = (Dossier("bin") / "kornibelle.INI").string();
+    const std::string contenu = "; \xE0 la main\r\n[Jeu]\r\nTypeJeu=1";
+    std::ofstream(fichier) << contenu;
+    EXPECT_EQ(CheminLectureParametres(fichier), fichier);
+    fs::permissions(fichier, fs::perms::owner_read);
+    const std::string personnel = CheminParametres(fichier);
+    ASSERT_NE(personnel, fichier);
+    EXPECT_EQ(CheminLectureParametres(fichier), fichier);
+
+    CommenceParCopie(personnel, fichier);
+    EXPECT_EQ(CheminLectureParametres(fichier), personnel);
+    std::ifstream copie(personnel, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(copie), {}), contenu);
+    EXPECT_NE(fs::status(personnel).permissions() & fs::perms::owner_write, fs::perms::none);
+
+    std::ofstream(personnel) << "[Jeu]\nTypeJeu=0\n";
+    CommenceParCopie(personnel, fichier);
+    std::ifstream gardee(personnel);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(gardee), {}), "[Jeu]\nTypeJeu=0\n");
 }
 
 TEST_F(Emplacements, TraceStaysInAWritableWorkingFolder) {

@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "app/Fenetres.h"
+#include "app/platform/Signals.h"
 #include "app/sdimain.h"
 #include "support/Coquille.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <csignal>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -63,12 +70,26 @@ TEST_F(CommandsTest, AboutShowsTheAboutBox) {
 }
 
 TEST_F(CommandsTest, FileCommandsOnlyShowTheirDialogs) {
+    {
+        QFile existant("partie.txt");
+        ASSERT_TRUE(existant.open(QIODevice::WriteOnly));
+        existant.write("avant");
+    }
     QStringList montres;
+    int questions = 0;
     const auto ferme = [&](QFileDialog* dialogue) {
-        QuandVisible(*dialogue, [&montres, dialogue] {
+        QuandVisible(*dialogue, [&montres, &questions, dialogue] {
             montres << dialogue->windowTitle();
             EXPECT_EQ(dialogue->nameFilters(), QStringList({"Tous les fichiers (*.*)"}));
             dialogue->selectFile("partie.txt");
+            // A question about the existing file would hold the dialog: counted, answered.
+            QTimer::singleShot(0, [&questions] {
+                if (auto* question =
+                        qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    ++questions;
+                    question->done(QMessageBox::Yes);
+                }
+            });
             static_cast<QDialog*>(dialogue)->accept();
         });
     };
@@ -82,7 +103,10 @@ TEST_F(CommandsTest, FileCommandsOnlyShowTheirDialogs) {
     EXPECT_EQ(montres.size(), 3);
     EXPECT_EQ(fenetre.DialogueOuverture().acceptMode(), QFileDialog::AcceptOpen);
     EXPECT_EQ(fenetre.DialogueEnregistrement().acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_FALSE(QFileInfo::exists("partie.txt"));
+    EXPECT_EQ(questions, 0);
+    QFile existant("partie.txt");
+    ASSERT_TRUE(existant.open(QIODevice::ReadOnly));
+    EXPECT_EQ(existant.readAll(), "avant");
     EXPECT_TRUE(modal.shown.empty());
     EXPECT_EQ(peintures, 0);
     EXPECT_TRUE(fenetre.isVisible());
@@ -114,6 +138,25 @@ TEST_F(CommandsTest, QuitterPlaysTheLeavingSoundThenWritesTheSettings) {
     EXPECT_FALSE(iniAvantSon);
     EXPECT_FALSE(fenetre.isVisible());
     EXPECT_FALSE(LitIni().empty());
+}
+
+// The handlers of the signals belong to the whole process: this runs in a child of its own.
+TEST_F(CommandsTest, ASignalClosesLikeTheCloseBoxWithoutTheLeavingSound) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            Signals::CloseOnTermination(fenetre);
+            sons.played.clear();
+            std::raise(SIGTERM);
+            for (int essai = 0; essai < 500 && fenetre.isVisible(); ++essai)
+                QTest::qWait(10);
+            const bool ferme = !fenetre.isVisible() && sons.played.empty() &&
+                               LitIni().find("Bruitage=1") != std::string::npos &&
+                               fenetre.Espion == nullptr && fenetre.Fond == nullptr;
+            QDir(dossier.Chemin()).removeRecursively();
+            std::_Exit(ferme ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 TEST_F(CommandsTest, ClosingWithoutSoundsIsSilent) {

@@ -62,10 +62,38 @@ TEST_F(SettingsTest, TheMaximisedStateIsRememberedAndOnlyIt) {
     EXPECT_NE(LitIni().find("[Form]\nInitMax=0\n"), std::string::npos);
 }
 
-TEST_F(SettingsTest, AReadOnlyFileDoesNotStopClosing) {
+// Read where it is; written to the user's own file, which begins as its copy and is the one
+// read from then on.
+TEST_F(SettingsTest, AReadOnlyFileIsReadAndTheUserFileTakesTheWrites) {
+    const std::string avant = "; commun\n[Jeu]\nTypeJeu=1\n[MaxAnim]\n0=3\n";
+    EcritIni(avant);
+    QFile::setPermissions(FichierIni(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    {
+        TSDIAppForm fenetre;
+        EXPECT_EQ(fenetre.TypeJeu, 1);
+        EXPECT_EQ(fenetre.MaxAnim[0], 3);
+        fenetre.MaxAnim[1] = 2;
+        fenetre.close();
+    }
+    EXPECT_EQ(LitIni(), avant);
+    QFile personnel(dossier.Chemin("config/kornibelle/kornibelle.INI"));
+    ASSERT_TRUE(personnel.open(QIODevice::ReadOnly));
+    EXPECT_EQ(personnel.readAll().toStdString(),
+              "; commun\n[Jeu]\nTypeJeu=1\n[MaxAnim]\n0=3\nSavane=3\nPolaire=2\n[Cases]\n"
+              "Dess=1\n[Environ]\nDess=1\nBruitage=1\n[Form]\nInitMax=0\n[Image]\nChoix=0\n");
+    TSDIAppForm suivante;
+    EXPECT_EQ(suivante.MaxAnim[1], 2);
+    QFile::setPermissions(FichierIni(), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+TEST_F(SettingsTest, AFileThatCannotBeWrittenAnywhereDoesNotStopClosing) {
     const std::string avant = "[Jeu]\nTypeJeu=1\n";
     EcritIni(avant);
     QFile::setPermissions(FichierIni(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    // A plain file where the user's folders should be: the user's file cannot be made.
+    QFile bouchon(dossier.Chemin("bouchon"));
+    ASSERT_TRUE(bouchon.open(QIODevice::WriteOnly));
+    qputenv("XDG_CONFIG_HOME", dossier.Chemin("bouchon").toLocal8Bit());
     TSDIAppForm fenetre;
     fenetre.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));

@@ -813,9 +813,10 @@ def case_extreme_settings(binary, folder):
 
 
 def case_terminate(binary, folder):
-    """Once sounds have played, the program still ends at once on SIGTERM, as a session's
-    end asks it to."""
-    game = Game(binary, folder)
+    """SIGTERM, as a session's end sends it, once sounds have played and while the options
+    dialog is open: the dialog and the window close as by their close boxes, the settings
+    are written, and the program ends by the signal."""
+    game = Game(binary, folder, settings=b"[Jeu]\nTypeJeu=0\n")
     try:
         game.start()
         board = game.boards(1)[0]
@@ -823,9 +824,13 @@ def case_terminate(binary, folder):
         game.press(*g)
         game.wait_screen("the sprite shown", lambda s: sprite_shown(
             game, s, *g, sprite_colour(board[g[0]][g[1]][0]), SAVANNA_COLOUR))
+        game.open_options()
         game.process.terminate()
         status = game.wait_exit(10)
         check(status == -15, f"exit status {status} on SIGTERM:\n" + game.output())
+        settings = game.settings()
+        check(settings.get("maxanim") == {"savane": "5", "polaire": "5"}, f"settings: {settings}")
+        check(settings.get("image", {}).get("choix") == "0", f"settings: {settings}")
     finally:
         game.stop()
 
@@ -936,6 +941,31 @@ def case_bird_at_the_pointer(binary, folder):
         game.stop()
 
 
+def case_hand_edits(binary, folder):
+    """A settings file written by hand (comments, blank lines, a section of one's own, 8-bit
+    text, CRLF): after a game, every byte of it is still there; the missing keys are added
+    where they belong, in its own line ends."""
+    written = (b"; R\xe9glages de Kornibelle, \xe9crits \xe0 la main\r\n\r\n[Jeu]\r\n"
+               b"TypeJeu = 0\r\n\r\n; deux paires pour aller vite\r\n[MaxAnim]\r\nSavane=2\r\n"
+               b"[Perso]\r\nNote=\xe9l\xe9phant\r\nune ligne sans \xe9gal\r\n")
+    game = Game(binary, folder, settings=written)
+    try:
+        game.start()
+        board = game.boards(1)[0]
+        check(len(pairs_of(board)) == 2, "the hand-written count was not read")
+        play_board(game, board, check_pictures=False)
+        answer_won(game, play_again=False)
+        check(game.wait_exit() == 0, "exit status:\n" + game.output())
+        with open(game.settings_path, "rb") as f:
+            content = f.read()
+        expected = written.replace(b"Savane=2\r\n", b"Savane=2\r\nPolaire=5\r\n") + (
+            b"[Cases]\r\nDess=1\r\n[Environ]\r\nDess=1\r\nBruitage=1\r\n[Form]\r\n"
+            b"InitMax=0\r\n[Image]\r\nChoix=0\r\n")
+        check(content == expected, f"settings file:\n{content!r}\ninstead of\n{expected!r}")
+    finally:
+        game.stop()
+
+
 def garbage_settings():
     noise = bytes((i * 7919 + 13) % 256 for i in range(4096))
     return (noise + b"\n[Jeu]\nTypeJeu=\x00\x01\n" + b"x" * 1_000_000 + b"\n[Cases\nDess=\xff\xfe\n"
@@ -963,7 +993,8 @@ def case_garbage_settings(binary, folder):
 
 
 def case_read_only_settings(binary, folder):
-    """A read-only settings file is read and left as it was."""
+    """A read-only settings file is read and left as it was; the settings go to the
+    user's own file."""
     content = b"[Jeu]\nTypeJeu=1\n[Cases]\nDess=0\n"
     game = Game(binary, folder, settings=content)
     try:
@@ -976,6 +1007,11 @@ def case_read_only_settings(binary, folder):
         check(game.wait_exit() == 0, "exit status:\n" + game.output())
         with open(game.settings_path, "rb") as f:
             check(f.read() == content, "the read-only settings file was changed")
+        # The user's own file takes the writes, and is the one read from then on.
+        game.settings_path = os.path.join(game.home, "config", "kornibelle", "kornibelle.INI")
+        settings = game.settings()
+        check(settings["jeu"]["typejeu"] == "1" and settings["cases"]["dess"] == "0",
+              f"settings: {settings}")
     finally:
         game.stop()
 

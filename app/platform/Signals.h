@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+class QWidget;
+
+// The signals that ask a program to end: SIGTERM (kill, a session that ends), SIGINT (Ctrl+C)
+// and SIGHUP (a terminal that goes away).
+namespace Signals {
+// From now on each of them closes window as its close box does, from the event loop, once
+// every modal window has been closed as by its own close box. A second one, while that
+// close is on its way, ends the program at once.
+void CloseOnTermination(QWidget& window);
+// True once one of them has arrived.
+bool TerminationReceived();
+// After the event loop: ends the program by the signal that closed it, so that whoever
+// started it sees how it ended; returns when there was none.
+void EndAsTerminated();
+} // namespace Signals
