@@ -63,7 +63,7 @@ public:
     bool DessEnviron = true;
     int ChoixImage = 0;
     bool Bruitage = true;
-    std::string FichierParametres() const; // the program's path with the extension ".INI"
+    std::string FichierParametres() const; // the settings file that closing writes
     void LitParametres();
     void EcritParametres();
 

@@ -46,7 +46,7 @@ private:
             return device_ != 0;
         }
         tried_ = true;
-        // Ctrl+C and SIGTERM must still end the program as usual.
+        // Ctrl+C and SIGTERM are the program's own to handle: SDL must not take them over.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             return false;

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -253,9 +254,14 @@ TEST_F(Play, TheBirdComesBackToThePointerAfterEachDrawingAndLeavesWithIt) {
 
 TEST_F(Play, AFingerPlaysAsTheMouseAndTheBirdLandsWhereItTouches) {
     Form().ChoixImage = 1;
-    QPointingDevice* ecran = QTest::createTouchDevice();
-    const auto pose = [&](QPoint point) { QTest::touchEvent(Form().PB, ecran).press(0, point); };
-    const auto leve = [&](QPoint point) { QTest::touchEvent(Form().PB, ecran).release(0, point); };
+    // The test owns the device it registers.
+    const std::unique_ptr<QPointingDevice> ecran(QTest::createTouchDevice());
+    const auto pose = [&](QPoint point) {
+        QTest::touchEvent(Form().PB, ecran.get()).press(0, point);
+    };
+    const auto leve = [&](QPoint point) {
+        QTest::touchEvent(Form().PB, ecran.get()).release(0, point);
+    };
     pose(Centre(Libre)); // nothing drawn there
     leve(Centre(Libre));
     EXPECT_TRUE(Selection(Libre));
@@ -269,7 +275,7 @@ TEST_F(Play, AFingerPlaysAsTheMouseAndTheBirdLandsWhereItTouches) {
     pose(Centre(A2));
     EXPECT_TRUE(Case(A2).Trouve);
     // Dragged, the bird follows the finger.
-    QTest::touchEvent(Form().PB, ecran).move(0, Centre(B));
+    QTest::touchEvent(Form().PB, ecran.get()).move(0, Centre(B));
     EXPECT_TRUE(OiseauAu(Screen(), Centre(B)));
     leve(Centre(B));
 }
