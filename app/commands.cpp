@@ -5,6 +5,7 @@
 #include "app/sdimain.h"
 #include "game/Catalogue.h"
 #include "windows/About.h"
+#include "windows/UEnviron.h"
 #include "windows/UOptions.h"
 
 #include <QFileDialog>
@@ -27,6 +28,9 @@ void TSDIAppForm::mOptionsClick() {
 }
 
 void TSDIAppForm::LanceNouveauJeu() {
+    // The photograph shown belongs to the game that ends.
+    if (Environ)
+        Environ->Hide();
     // A set-up that fails halfway has still replaced the board: the old scene must not stay
     // over it. The error goes on to the handler guard once the new scene shows.
     std::exception_ptr erreur;

@@ -14,8 +14,11 @@
 #include <QFileDialog>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMoveEvent>
+#include <QResizeEvent>
 #include <QShowEvent>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -132,6 +135,7 @@ void TSDIAppForm::ConnecteEvenements() {
         PBMouseUp(bouton, shift, X, Y);
     };
     PB->OnMouseMove = [this](TShiftState shift, int X, int Y) { PBMouseMove(shift, X, Y); };
+    PB->OnMouseEnter = [this] { PBMouseEnter(); };
     PB->OnMouseLeave = [this] { PBMouseLeave(); };
     connect(Timer1, &QTimer::timeout, this, Guarded(this, &TSDIAppForm::Timer1Timer));
 
@@ -173,6 +177,16 @@ int TSDIAppForm::ClientHeight() const {
 
 void TSDIAppForm::SetClientSize(int width, int height) {
     resize(width, height + HauteurMenu(width));
+    // What the window got: no smaller than its menu bar and toolbar allow.
+    PB->SetSurfaceSize(ClientWidth(), std::max(ClientHeight() - HauteurBarreOutils(), 1), size());
+}
+
+int TSDIAppForm::LargeurScene() const {
+    return PB->Width();
+}
+
+int TSDIAppForm::HauteurScene() const {
+    return PB->Height() + HauteurBarreOutils();
 }
 
 int TSDIAppForm::HauteurBarreOutils() const {
@@ -193,7 +207,7 @@ void TSDIAppForm::CadreChange() {
     if (isMaximized() || isFullScreen() || PartieEntamee(Grille))
         return;
     const TailleImage voulue = TailleAffichee(LargeurFondLu, HauteurFondLu);
-    if (!FichierFond.empty() && voulue != TailleImage{ClientWidth(), ClientHeight()} &&
+    if (!FichierFond.empty() && voulue != TailleImage{LargeurScene(), HauteurScene()} &&
         ChargeFond(FichierFond))
         PB->Repaint();
     const TRect zone = WorkArea();
@@ -209,6 +223,50 @@ void TSDIAppForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!event->spontaneous())
         Guard([this] { FormShow(); });
+}
+
+void TSDIAppForm::FormActivate() {
+    PB->FindPointer();
+    RemetOiseau();
+}
+
+void TSDIAppForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        Guard([this] { FormActivate(); });
+    } else if (event->type() == QEvent::WindowStateChange) {
+        const auto* changement = static_cast<QWindowStateChangeEvent*>(event);
+        if (changement->oldState().testFlag(Qt::WindowMaximized) && !isMaximized()) {
+            restauree_ = true;
+            GardeDansZoneDeTravail();
+        }
+    }
+}
+
+// A window opened maximised has never been placed by the window manager at its normal size:
+// restored, its title bar can land under a panel, out of the user's reach.
+void TSDIAppForm::GardeDansZoneDeTravail() {
+    if (isMaximized() || isFullScreen())
+        return;
+    const QPoint dedans = KeptInside(frameGeometry(), WorkArea());
+    if (dedans != frameGeometry().topLeft())
+        move(dedans);
+}
+
+void TSDIAppForm::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (restauree_ && event->spontaneous()) {
+        restauree_ = false;
+        GardeDansZoneDeTravail();
+    }
+}
+
+void TSDIAppForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (restauree_ && event->spontaneous()) {
+        restauree_ = false;
+        GardeDansZoneDeTravail();
+    }
 }
 
 // Closing is never refused.

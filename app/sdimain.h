@@ -49,8 +49,13 @@ public:
     // Client area: everything below the menu bar, the toolbar included.
     int ClientWidth() const;
     int ClientHeight() const;
+    // Also fixes the paint box's surface to the client area below the toolbar.
     void SetClientSize(int width, int height);
     int HauteurBarreOutils() const; // height of ToolBar1
+    // The client size the game last gave the window, which the scene is drawn at: a window
+    // resized or maximised since shows that scene stretched.
+    int LargeurScene() const;
+    int HauteurScene() const;
     // The client size of a background of largeur x hauteur: reduced so that the window fits
     // the work area, with the window manager's frame.
     TailleImage TailleAffichee(int largeur, int hauteur) const;
@@ -130,10 +135,14 @@ public:
     void OiseauAuPointeur();
     // The same, through AvecOiseau.
     void RemetOiseau();
+    void PBMouseEnter();
     void PBMouseLeave();
 
     // Commands and closing.
     void FormShow();
+    // The window is active again (at start, or once a dialog or another program has closed):
+    // the bird goes where the pointer is.
+    void FormActivate();
     // The window manager has framed the window, or changed its frame.
     void CadreChange();
     void SavaneClick();
@@ -151,6 +160,9 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void PrepareComposants();
@@ -159,8 +171,11 @@ private:
     QFileDialog* CreeDialogueFichier(bool enregistrement);
     int HauteurMenu(int largeur) const;
     void FermeEspion();
+    void GardeDansZoneDeTravail();
 
     std::unique_ptr<Ui::SDIAppForm> ui;
+    // Restored from maximised, until the window manager has placed the window again.
+    bool restauree_ = false;
 };
 
 // Windows of the program, created at start-up in this order and living until it ends.

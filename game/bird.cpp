@@ -124,6 +124,10 @@ void TSDIAppForm::RemetOiseau() {
     AvecOiseau([this] { OiseauAuPointeur(); });
 }
 
+void TSDIAppForm::PBMouseEnter() {
+    RemetOiseau();
+}
+
 void TSDIAppForm::PBMouseLeave() {
     if (!EnVol) {
         EffaceOiseau();

@@ -147,7 +147,8 @@ void TSDIAppForm::PBMouseDown(TMouseButton, TShiftState, int X, int Y) {
     if (!DansGrille(clic))
         return;
     const Case precedente{LigneSel, ColonneSel};
-    if (clic == precedente)
+    // A selected cell hidden again since is revealed like any other hidden cell.
+    if (clic == precedente && Grille[clic.Ligne][clic.Colonne].Dessous)
         return;
     LigneSel = clic.Ligne;
     ColonneSel = clic.Colonne;

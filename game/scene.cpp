@@ -57,7 +57,7 @@ void PlumeBlanche(TCanvas& canvas) {
 
 void TSDIAppForm::PBPaint() {
     // The whole client area, toolbar included: the part below the paint box is clipped.
-    DessineScene(ClientWidth(), ClientHeight(), PB->Canvas());
+    DessineScene(LargeurScene(), HauteurScene(), PB->Canvas());
     // The bird is the child's only pointer: a paint must not take it away.
     OiseauSansErreur(*this, [this] { OiseauAuPointeur(); });
 }
@@ -95,7 +95,7 @@ void TSDIAppForm::CopieFond(TBitmap& cible) {
         return;
     }
     cible.Canvas().CopyMode = TCopyMode::SRCCOPY;
-    cible.Canvas().CopyRect(Rect(0, 0, ClientWidth(), ClientHeight()), Fond->Canvas(),
+    cible.Canvas().CopyRect(Rect(0, 0, LargeurScene(), HauteurScene()), Fond->Canvas(),
                             Rect(0, 0, Fond->Width(), Fond->Height()));
 }
 

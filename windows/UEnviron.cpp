@@ -22,11 +22,12 @@ int CasesCouvertes(const QRect& exterieur) {
     const QPoint origine = principal.PB->mapToGlobal(QPoint(0, 0));
     int couvertes = 0;
     for (int ligne = 0; ligne < NbLignes; ++ligne)
-        for (int colonne = 0; colonne < NbColonnes; ++colonne)
-            if (exterieur.intersects(QRect(origine.x() + colonne * principal.LargeurCase,
-                                           origine.y() + ligne * principal.HauteurCase,
-                                           principal.LargeurCase, principal.HauteurCase)))
+        for (int colonne = 0; colonne < NbColonnes; ++colonne) {
+            const QRect cellule(colonne * principal.LargeurCase, ligne * principal.HauteurCase,
+                                principal.LargeurCase, principal.HauteurCase);
+            if (exterieur.intersects(principal.PB->WidgetRect(cellule).translated(origine)))
                 ++couvertes;
+        }
     return couvertes;
 }
 
@@ -49,8 +50,11 @@ QPoint CoinLibre(const QSize& exterieur, const TRect& zone) {
 TEnviron::TEnviron(QWidget* parent) : TForm(parent), ui(std::make_unique<Ui::Environ>()) {
     ui->setupUi(this);
     PB = ui->PB;
+    // Shown at every reveal: the main window keeps the keyboard.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     move(272, 176);
     Cadre = new WindowFrame(*this);
     Cadre->OnChange = [this] { Guard([this] { CadreChange(); }); };

@@ -3,6 +3,8 @@
 
 #include "app/platform/Guard.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -62,8 +64,40 @@ TPaintBox::TPaintBox(QWidget* parent)
                                [this](const QRect& rect) { SurfaceChanged(rect); }) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    surface_ = QImage(size(), QImage::Format_RGB32);
+    NewSurface(size());
+}
+
+void TPaintBox::NewSurface(const QSize& size) {
+    surface_ = QImage(size, QImage::Format_RGB32);
     surface_.fill(QColor::fromRgb(Color));
+    needsPaint_ = true;
+}
+
+void TPaintBox::SetSurfaceSize(int width, int height, const QSize& windowSize) {
+    windowSize_ = windowSize;
+    if (surface_.size() != QSize(width, height)) {
+        NewSurface(QSize(width, height));
+        update();
+    }
+}
+
+QPoint TPaintBox::SurfacePoint(const QPointF& widgetPoint) const {
+    if (!Stretched() || width() <= 0 || height() <= 0) {
+        return PixelOf(widgetPoint);
+    }
+    return PixelOf(QPointF(widgetPoint.x() * surface_.width() / width(),
+                           widgetPoint.y() * surface_.height() / height()));
+}
+
+QRect TPaintBox::WidgetRect(const QRect& surfaceRect) const {
+    if (!Stretched() || surface_.isNull()) {
+        return surfaceRect;
+    }
+    const qreal sx = qreal(width()) / surface_.width();
+    const qreal sy = qreal(height()) / surface_.height();
+    const QRectF shown(surfaceRect.x() * sx, surfaceRect.y() * sy, surfaceRect.width() * sx,
+                       surfaceRect.height() * sy);
+    return shown.toAlignedRect();
 }
 
 TCanvas& TPaintBox::Canvas() {
@@ -97,7 +131,9 @@ void TPaintBox::SurfaceChanged(const QRect& rect) {
     // Drawings made between paints must show at once, even in a handler that waits
     // without handling messages.
     if (!painting_) {
-        repaint(rect);
+        // Smooth stretching blends each widget pixel with its neighbours' surface pixels.
+        const int blend = Stretched() ? 1 : 0;
+        repaint(WidgetRect(rect).adjusted(-blend, -blend, blend, blend));
     }
 }
 
@@ -106,17 +142,33 @@ void TPaintBox::paintEvent(QPaintEvent* event) {
         RunOnPaint();
     }
     QPainter painter(this);
-    painter.drawImage(event->rect(), canvas_.Surface(), event->rect());
+    if (!Stretched()) {
+        painter.drawImage(event->rect(), surface_, event->rect());
+        return;
+    }
+    // The paint's clip keeps the stretching to the rectangle asked for.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(rect()), surface_, QRectF(surface_.rect()));
 }
 
 void TPaintBox::resizeEvent(QResizeEvent* event) {
-    surface_ = QImage(event->size(), QImage::Format_RGB32);
-    surface_.fill(QColor::fromRgb(Color));
-    needsPaint_ = true;
+    const bool follows = !windowSize_ || window()->size() == *windowSize_;
+    if (follows && surface_.size() != event->size()) {
+        NewSurface(event->size());
+    }
+}
+
+void TPaintBox::FindPointer() {
+    const QPoint global = QCursor::pos();
+    if (isVisible() && QApplication::widgetAt(global) == this) {
+        Track(SurfacePoint(mapFromGlobal(QPointF(global))));
+    } else {
+        pointer_.reset();
+    }
 }
 
 void TPaintBox::Track(const QPoint& at) {
-    if (rect().contains(at)) {
+    if (surface_.rect().contains(at)) {
         pointer_ = at;
     } else {
         pointer_.reset();
@@ -124,14 +176,14 @@ void TPaintBox::Track(const QPoint& at) {
 }
 
 void TPaintBox::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = PixelOf(event->position());
+    const QPoint at = SurfacePoint(event->position());
     Track(at);
     const std::optional<TMouseButton> button = ButtonOf(event->button());
     if (!button) {
         return;
     }
     if (*button == TMouseButton::mbLeft) {
-        clickPending_ = rect().contains(at);
+        clickPending_ = surface_.rect().contains(at);
     }
     if (OnMouseDown) {
         Guard([&] { OnMouseDown(*button, ShiftOf(*event), at.x(), at.y()); });
@@ -139,7 +191,7 @@ void TPaintBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint at = PixelOf(event->position());
+    const QPoint at = SurfacePoint(event->position());
     Track(at);
     const std::optional<TMouseButton> button = ButtonOf(event->button());
     if (!button) {
@@ -148,7 +200,7 @@ void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
     // As the toolkit does it: the click of a left press and release inside, before the
     // release itself.
     if (*button == TMouseButton::mbLeft) {
-        const bool click = clickPending_ && rect().contains(at);
+        const bool click = clickPending_ && surface_.rect().contains(at);
         clickPending_ = false;
         if (click && OnClick) {
             Guard(OnClick);
@@ -160,7 +212,7 @@ void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = PixelOf(event->position());
+    const QPoint at = SurfacePoint(event->position());
     Track(at);
     if (OnMouseMove) {
         Guard([&] { OnMouseMove(ShiftOf(*event), at.x(), at.y()); });
@@ -168,7 +220,10 @@ void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TPaintBox::enterEvent(QEnterEvent* event) {
-    Track(PixelOf(event->position()));
+    Track(SurfacePoint(event->position()));
+    if (OnMouseEnter) {
+        Guard(OnMouseEnter);
+    }
 }
 
 void TPaintBox::leaveEvent(QEvent*) {

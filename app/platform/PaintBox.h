@@ -9,11 +9,14 @@
 #include <functional>
 #include <optional>
 
-// A widget with a screen surface of its own size that its Canvas draws on, so that reading
-// the canvas reads what the user sees. OnPaint rebuilds the surface when it must (first
-// showing, resize, Repaint, Refresh); drawing outside OnPaint reaches the screen at once,
-// even while a handler waits without processing messages. Every handler runs guarded.
-// OnMouseLeave runs when the pointer leaves the box.
+// A widget with a screen surface that its Canvas draws on, so that reading the canvas reads
+// what the user sees. The surface has the widget's size, until SetSurfaceSize ties it to a
+// size of the window: the window resized or maximised away from it, the widget shows the
+// surface stretched and maps every pointer position back into surface pixels, so that
+// handlers only ever see the surface. OnPaint rebuilds the surface
+// when it must (first showing, new surface size, Repaint, Refresh); drawing outside OnPaint
+// reaches the screen at once, even while a handler waits without processing messages. Every
+// handler runs guarded. OnMouseEnter and OnMouseLeave run when the pointer enters and leaves.
 class TPaintBox : public QWidget {
     Q_OBJECT
 public:
@@ -24,14 +27,26 @@ public:
     std::function<void(TMouseButton, TShiftState, int X, int Y)> OnMouseDown;
     std::function<void(TMouseButton, TShiftState, int X, int Y)> OnMouseUp;
     std::function<void(TShiftState, int X, int Y)> OnMouseMove;
+    std::function<void()> OnMouseEnter;
     std::function<void()> OnMouseLeave;
 
     TCanvas& Canvas();
-    int Width() const { return width(); }
-    int Height() const { return height(); }
-    // Where the pointer is over the box, as the last event told; none once it has left, or
-    // while a held button has taken it outside.
+    // The surface's size, whatever the widget's.
+    int Width() const { return surface_.width(); }
+    int Height() const { return surface_.height(); }
+    // A surface of width x height, the box's size when its window has windowSize: while the
+    // window has that size the surface follows the box's own, as laid out.
+    void SetSurfaceSize(int width, int height, const QSize& windowSize);
+    // Where the pointer is over the box, in surface pixels, as the last event or
+    // FindPointer told; none once it has left, or while a held button has taken it outside.
     std::optional<QPoint> PointerPos() const { return pointer_; }
+    // Asks the window system where the pointer is: a box shown under it, and not covered
+    // there by another window, takes it as its pointer position.
+    void FindPointer();
+    // The surface pixel under a point of the widget, and the widget's rectangle that shows
+    // a rectangle of the surface.
+    QPoint SurfacePoint(const QPointF& widgetPoint) const;
+    QRect WidgetRect(const QRect& surfaceRect) const;
     TColor Color = clBlack;
 
     // Both run OnPaint and show the result at once.
@@ -51,8 +66,11 @@ private:
     void SurfaceChanged(const QRect& rect);
     void RunOnPaint();
     void Track(const QPoint& at);
+    void NewSurface(const QSize& size);
+    bool Stretched() const { return surface_.size() != size(); }
 
     QImage surface_;
+    std::optional<QSize> windowSize_; // the window's size at which the surface follows
     TCanvas canvas_;
     bool needsPaint_ = true;
     bool painting_ = false;

@@ -165,7 +165,7 @@ protected:
 
     GRILLE& Case(Cellule c) { return Form().Grille[c.Ligne][c.Colonne]; }
     QPoint Centre(Cellule c) {
-        const int l = Form().PB->Width(), h = Form().PB->Height();
+        const int l = Form().PB->width(), h = Form().PB->height();
         return {c.Colonne * l / 5 + l / 10, c.Ligne * h / 4 + h / 8};
     }
     void Clique(Cellule c) { QTest::mouseClick(Form().PB, Qt::LeftButton, {}, Centre(c)); }
@@ -255,11 +255,13 @@ TEST_P(Faults, TheGameSaysWhatWentWrongPlaysOnAndClosesWithItsSettings) {
     }
 
     // Another pair is still found, however the damage left the screen (a new board when
-    // the background was damaged).
-    const auto [g, d] = Paires().back();
-    Clique(g);
-    Clique(d);
-    EXPECT_TRUE(Case(g).Trouve && Case(d).Trouve);
+    // the background was damaged), unless a background of one pixel left the board no room.
+    if (Form().PB->Height() > 1) {
+        const auto [g, d] = Paires().back();
+        Clique(g);
+        Clique(d);
+        EXPECT_TRUE(Case(g).Trouve && Case(d).Trouve);
+    }
     Form().PB->Repaint();
     Form().close();
     EXPECT_NE(LitIni().find("[Jeu]"), std::string::npos);

@@ -77,14 +77,15 @@ TEST_F(Viewer, SitsAgainstTheMainWindowAndKeepsThePhotographsProportions) {
 }
 
 TEST_F(Viewer, OverAMaximisedMainWindowTakesTheCornerCoveringFewestCells) {
-    // Cells of 192 x 172 from x 0 to 960 and below the menu bar and toolbar to y 743 or so.
+    // The board stretched over a window as wide as the screen and 800 high: cells of 256 x
+    // about 190 below the menu bar and toolbar.
     assets::WriteJpeg("grand.jpg", 960, 720);
     ASSERT_TRUE(Form().ChargeFond("grand.jpg"));
-    Form().setGeometry(0, Form().geometry().top(), 1280, 1000);
+    Form().setGeometry(0, Form().geometry().top(), 1280, 800);
     assets::WriteJpeg("photo.jpg", 640, 480);
     Montre("photo.jpg");
-    // 426 x 320 and its frame: two cells at the top right, six at the top left, one at the
-    // bottom right.
+    // 426 x 320 and its frame: four cells in either top corner, two of the last row in either
+    // bottom corner; of those the bottom right.
     const QSize exterieur = environ.frameGeometry().size();
     EXPECT_EQ(environ.size(), QSize(426, 320));
     EXPECT_EQ(environ.frameGeometry().topLeft(),

@@ -145,6 +145,47 @@ TEST_F(PaintBoxTest, MovesAreTrackedWithoutAButtonAndNoClickWhenReleasedOutside)
     EXPECT_EQ(leaves, 1);
 }
 
+// Stretched by 2.5 across and 1.5 down: a press maps back to the surface pixel under it, the
+// last widget pixel to the last surface pixel; the surface is shown over the widget pixels it
+// covers; back at the window's size the surface follows the box again.
+TEST_F(PaintBoxTest, ResizedAwayFromItsWindowSizeTheSurfaceIsShownStretched) {
+    box.SetSurfaceSize(40, 30, QSize(40, 30));
+    box.OnPaint = [this] {
+        ++paints;
+        box.Canvas().Brush.Color = clWhite;
+        box.Canvas().FillRect(Rect(0, 0, 40, 30));
+        box.Canvas().Brush.Color = 0x0000FF;
+        box.Canvas().FillRect(Rect(20, 10, 24, 14));
+    };
+    box.resize(100, 45);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(box.Width(), 40);
+    EXPECT_EQ(box.Height(), 30);
+    for (const QPoint at : {QPoint(1, 0), QPoint(99, 44), QPoint(51, 16), QPoint(52, 15)}) {
+        QTest::mousePress(&box, Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseRelease(&box, Qt::LeftButton, Qt::NoModifier, at);
+    }
+    std::vector<QPoint> presses;
+    for (const MouseCall& call : calls)
+        if (call.kind == 'D')
+            presses.emplace_back(call.x, call.y);
+    EXPECT_EQ(presses, (std::vector<QPoint>{{0, 0}, {39, 29}, {20, 10}, {20, 10}}));
+    EXPECT_EQ(box.WidgetRect(QRect(20, 10, 1, 1)), QRect(50, 15, 3, 2));
+    EXPECT_EQ(box.WidgetRect(QRect(0, 0, 40, 30)), box.rect());
+
+    box.Repaint();
+    const QImage shown = box.grab().toImage();
+    EXPECT_EQ(shown.size(), QSize(100, 45));
+    EXPECT_EQ(shown.pixel(55, 18) & 0xFFFFFFu, 0x0000FFu);
+    EXPECT_EQ(shown.pixel(10, 40) & 0xFFFFFFu, clWhite);
+
+    box.resize(40, 30);
+    QCoreApplication::processEvents();
+    box.resize(60, 35);
+    box.SetSurfaceSize(60, 35, QSize(60, 35));
+    EXPECT_EQ(box.WidgetRect(QRect(3, 4, 5, 6)), QRect(3, 4, 5, 6));
+}
+
 TEST_F(PaintBoxTest, AFailingHandlerIsReportedOnceAndTheBoxGoesOn) {
     FakeMessages messages;
     box.OnMouseDown = [](TMouseButton, TShiftState, int, int) {
