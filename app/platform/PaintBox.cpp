@@ -85,8 +85,11 @@ QPoint TPaintBox::SurfacePoint(const QPointF& widgetPoint) const {
     if (!Stretched() || width() <= 0 || height() <= 0) {
         return PixelOf(widgetPoint);
     }
-    return PixelOf(QPointF(widgetPoint.x() * surface_.width() / width(),
-                           widgetPoint.y() * surface_.height() / height()));
+    // The stretched surface is sampled at the centres of the screen's pixels: the point takes
+    // the surface pixel its screen pixel shows.
+    const qreal centre = 0.5 / devicePixelRatioF();
+    return PixelOf(QPointF((widgetPoint.x() + centre) * surface_.width() / width(),
+                           (widgetPoint.y() + centre) * surface_.height() / height()));
 }
 
 QRect TPaintBox::WidgetRect(const QRect& surfaceRect) const {
@@ -131,9 +134,7 @@ void TPaintBox::SurfaceChanged(const QRect& rect) {
     // Drawings made between paints must show at once, even in a handler that waits
     // without handling messages.
     if (!painting_) {
-        // Smooth stretching blends each widget pixel with its neighbours' surface pixels.
-        const int blend = Stretched() ? 1 : 0;
-        repaint(WidgetRect(rect).adjusted(-blend, -blend, blend, blend));
+        repaint(WidgetRect(rect));
     }
 }
 
@@ -146,8 +147,8 @@ void TPaintBox::paintEvent(QPaintEvent* event) {
         painter.drawImage(event->rect(), surface_, event->rect());
         return;
     }
-    // The paint's clip keeps the stretching to the rectangle asked for.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Stretched without smoothing: every pixel shown is one of the surface's, exactly, and
+    // the paint's clip keeps the work to the rectangle asked for.
     painter.drawImage(QRectF(rect()), surface_, QRectF(surface_.rect()));
 }
 

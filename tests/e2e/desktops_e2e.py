@@ -88,11 +88,11 @@ class Rect:
 class DesktopGame(e2e.Game):
     """The program on a screen of its own size and scale, in the desktop's session."""
 
-    def __init__(self, binary, folder, screen, scale):
+    def __init__(self, binary, folder, screen, scale, settings=None):
         self.scale = scale
         self.screen_size = screen
         self.session = {}
-        super().__init__(binary, folder, pack=False, screen=screen)
+        super().__init__(binary, folder, settings=settings, pack=False, screen=screen)
         shutil.copytree(pack_of(binary), folder, dirs_exist_ok=True)
 
     def env(self):
@@ -319,6 +319,63 @@ def play_on(desktop, binary, folder):
         game.stop()
 
 
+def toggle_maximised(game, window, main, maximised):
+    """A double click on the title bar, as openbox maximises and restores windows."""
+    game.move(main.left + 60, main.top + 6)
+    game.xdotool("click", "--repeat", 2, "--delay", 80, 1)
+    wait_for("the window maximised" if maximised else "the window restored",
+             lambda: ("_NET_WM_STATE_MAXIMIZED_HORZ" in game.run(
+                 "xprop", "-id", str(window), "_NET_WM_STATE")) == maximised)
+    return game.settled("the main window to settle", window)
+
+
+def maximised_mid_game(binary, folder):
+    """openbox at 1280 x 800, a game under way: maximised from its title bar, the window shows
+    the same board stretched, 5 x 4 cells over its whole client area, and every press reveals
+    the cell under the pointer, to the end of the game. Opened maximised again at the next
+    start, then restored, its frame is back inside the work area. The photograph window is
+    off: over a maximised window it covers cells."""
+    game = DesktopGame(binary, folder, (1280, 800), 1, settings=b"[Environ]\nDess=0\n")
+    session = None
+    try:
+        session = Desktop(game, "openbox", "top")
+        area = session.area
+        game.start(measure=False)
+        window = game.find_window("^Kornibelle$", size_at_least=(200, 200))
+        main = game.settled("the main window to settle", window)
+        board = Board(game, window)
+        board.measure()
+        pairs = pairs_of(game.boards(1)[0])
+        board.press(*pairs[0][0])
+
+        main = toggle_maximised(game, window, main, True)
+        client = board.measure()
+        check(abs(5 * board.width - (client.right - client.left)) <= 5
+              and board.cells.inside(client) and client.right - client.left > 1200,
+              f"cells {board.cells} do not fill the maximised window {client}")
+        board.press(*pairs[0][1])
+        for g, d in pairs[1:]:
+            board.press(*g)
+            board.press(*d)
+        won = game.settled("the won window to settle",
+                           game.find_window("^Bravo$", size_at_least=(100, 50)))
+        game.click_at(won.left + LEAVE[0], won.top + LEAVE[1])
+        game.expect_clean_exit()
+        check(game.settings()["form"].get("initmax") == "1", "the maximised state was not kept")
+
+        game.start(measure=False)
+        window = game.find_window("^Kornibelle$", size_at_least=(1000, 600))
+        main = game.settled("the main window to settle", window)
+        main = toggle_maximised(game, window, main, False)
+        check(main.inside(area), f"restored main window {main} outside the work area {area}")
+        game.close_request()
+        game.expect_clean_exit()
+    finally:
+        if session:
+            session.stop()
+        game.stop()
+
+
 def pack_of(binary):
     """The default pictures and sounds, laid out beside the built program."""
     return os.path.join(os.path.dirname(os.path.dirname(binary)), "share", "kornibelle")
@@ -329,6 +386,7 @@ def no_pack(binary):
 
 
 CASES = {name: functools.partial(play_on, desktop) for name, desktop in DESKTOPS.items()}
+CASES["maximised_1280x800"] = maximised_mid_game
 
 
 if __name__ == "__main__":

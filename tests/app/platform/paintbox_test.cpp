@@ -161,7 +161,7 @@ TEST_F(PaintBoxTest, ResizedAwayFromItsWindowSizeTheSurfaceIsShownStretched) {
     QCoreApplication::processEvents();
     EXPECT_EQ(box.Width(), 40);
     EXPECT_EQ(box.Height(), 30);
-    for (const QPoint at : {QPoint(1, 0), QPoint(99, 44), QPoint(51, 16), QPoint(52, 15)}) {
+    for (const QPoint at : {QPoint(1, 0), QPoint(99, 44), QPoint(51, 15), QPoint(56, 18)}) {
         QTest::mousePress(&box, Qt::LeftButton, Qt::NoModifier, at);
         QTest::mouseRelease(&box, Qt::LeftButton, Qt::NoModifier, at);
     }
@@ -169,14 +169,17 @@ TEST_F(PaintBoxTest, ResizedAwayFromItsWindowSizeTheSurfaceIsShownStretched) {
     for (const MouseCall& call : calls)
         if (call.kind == 'D')
             presses.emplace_back(call.x, call.y);
-    EXPECT_EQ(presses, (std::vector<QPoint>{{0, 0}, {39, 29}, {20, 10}, {20, 10}}));
+    EXPECT_EQ(presses, (std::vector<QPoint>{{0, 0}, {39, 29}, {20, 10}, {22, 12}}));
     EXPECT_EQ(box.WidgetRect(QRect(20, 10, 1, 1)), QRect(50, 15, 3, 2));
     EXPECT_EQ(box.WidgetRect(QRect(0, 0, 40, 30)), box.rect());
 
     box.Repaint();
     const QImage shown = box.grab().toImage();
     EXPECT_EQ(shown.size(), QSize(100, 45));
-    EXPECT_EQ(shown.pixel(55, 18) & 0xFFFFFFu, 0x0000FFu);
+    EXPECT_EQ(shown.pixel(50, 15) & 0xFFFFFFu, 0x0000FFu);
+    EXPECT_EQ(shown.pixel(49, 15) & 0xFFFFFFu, clWhite);
+    EXPECT_EQ(shown.pixel(59, 20) & 0xFFFFFFu, 0x0000FFu);
+    EXPECT_EQ(shown.pixel(60, 20) & 0xFFFFFFu, clWhite);
     EXPECT_EQ(shown.pixel(10, 40) & 0xFFFFFFu, clWhite);
 
     box.resize(40, 30);
