@@ -111,8 +111,9 @@ void TEnviron::PlaceAcoteDuPrincipal() {
     if (!aCote)
         largeur = zone.Width() / 3;
 
-    resize(largeur, height());
-    largeur = width();
+    // The width resize would give, bounded as it bounds it: resizing to find it out would lay
+    // out and refill the window at that width each time, when the height then narrows it.
+    largeur = qBound(minimumWidth(), largeur, maximumWidth());
     int hauteur = MulDiv(ImageVue->Height(), largeur, ImageVue->Width());
     const int hauteurMaximale = zone.Height() - cadre.top() - cadre.bottom();
     if (hauteur > hauteurMaximale) {
