@@ -79,6 +79,12 @@ void TSDIAppForm::PrepareComposants() {
     ui->ToolButton6->setDefaultAction(ui->EditPaste1);
     PrepareGlyphes();
 
+    // The board has the keyboard: Space must never reach a toolbar button.
+    for (QWidget* bouton : ToolBar1->findChildren<QWidget*>())
+        bouton->setFocusPolicy(Qt::NoFocus);
+    PB->setFocusPolicy(Qt::StrongFocus);
+    PB->setFocus();
+
     for (QMenu* menu : {ui->File1, ui->Edit1, ui->Jeu1, ui->Help1})
         menu->menuAction()->setStatusTip(menu->statusTip());
     ui->Edit1->menuAction()->setVisible(false);
@@ -135,6 +141,7 @@ void TSDIAppForm::ConnecteEvenements() {
         PBMouseUp(bouton, shift, X, Y);
     };
     PB->OnMouseMove = [this](TShiftState shift, int X, int Y) { PBMouseMove(shift, X, Y); };
+    PB->OnKeyDown = [this](WORD& Key, TShiftState Shift) { PBKeyDown(Key, Shift); };
     PB->OnMouseEnter = [this] { PBMouseEnter(); };
     PB->OnMouseLeave = [this] { PBMouseLeave(); };
     connect(Timer1, &QTimer::timeout, this, Guarded(this, &TSDIAppForm::Timer1Timer));

@@ -113,6 +113,9 @@ public:
     void PBMouseDown(TMouseButton bouton, TShiftState shift, int X, int Y);
     void PBMouseUp(TMouseButton bouton, TShiftState shift, int X, int Y);
     void PBMouseMove(TShiftState shift, int X, int Y);
+    // The arrows and Tab move the bird from cell to cell as the mouse would; Space and Return
+    // press and release where it sits.
+    void PBKeyDown(WORD& Key, TShiftState Shift);
     void Timer1Timer();
     void CacheCase(int ligne, int colonne);
     void MontrePhoto(int ligne, int colonne);

@@ -10,6 +10,7 @@
 #include "windows/UEnviron.h"
 
 #include <QTimer>
+#include <algorithm>
 
 int LigneSouris = -1;
 int ColonneSouris = -1;
@@ -198,6 +199,69 @@ void TSDIAppForm::PBMouseMove(TShiftState, int X, int Y) {
         AnimeOiseau(X - 50, Y - 25);
         PoseOiseau(X, Y);
     });
+}
+
+namespace {
+
+// The cell under the resting bird's centre; the top-left one before the bird was placed.
+Case CaseDuOiseau(const TSDIAppForm& f) {
+    const Case sous =
+        CaseSous(*f.PB, f.XOiseau + f.LargeurOiseau / 2, f.YOiseau + f.HauteurOiseau / 2);
+    return DansGrille(sous) ? sous : Case{0, 0};
+}
+
+// Where a key takes the bird from c: a neighbour (none past the edge), or the next or previous
+// cell in reading order, from the last to the first and back; c itself for other keys.
+Case CaseVisee(Case c, WORD touche, TShiftState shift) {
+    switch (touche) {
+    case VK_LEFT:
+        return {c.Ligne, std::max(c.Colonne - 1, 0)};
+    case VK_RIGHT:
+        return {c.Ligne, std::min(c.Colonne + 1, NbColonnes - 1)};
+    case VK_UP:
+        return {std::max(c.Ligne - 1, 0), c.Colonne};
+    case VK_DOWN:
+        return {std::min(c.Ligne + 1, NbLignes - 1), c.Colonne};
+    case VK_TAB: {
+        constexpr int NbCases = NbLignes * NbColonnes;
+        const int pas = (shift & ssShift) ? NbCases - 1 : 1;
+        const int suivante = (c.Ligne * NbColonnes + c.Colonne + pas) % NbCases;
+        return {suivante / NbColonnes, suivante % NbColonnes};
+    }
+    default:
+        return c;
+    }
+}
+
+} // namespace
+
+void TSDIAppForm::PBKeyDown(WORD& Key, TShiftState Shift) {
+    const Case depart = CaseDuOiseau(*this);
+    const QPoint ici = Centre(*this, depart);
+    switch (Key) {
+    case VK_SPACE:
+    case VK_RETURN:
+        PB->SetPointerPos(ici);
+        PBMouseDown(TMouseButton::mbLeft, ssLeft, ici.x(), ici.y());
+        PBMouseUp(TMouseButton::mbLeft, 0, ici.x(), ici.y());
+        break;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_TAB: {
+        const Case cible = CaseVisee(depart, Key, Shift);
+        if (cible != depart) {
+            const QPoint la = Centre(*this, cible);
+            PB->SetPointerPos(la);
+            PBMouseMove(0, la.x(), la.y());
+        }
+        break;
+    }
+    default:
+        return;
+    }
+    Key = 0;
 }
 
 void TSDIAppForm::Timer1Timer() {

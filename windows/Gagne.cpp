@@ -59,6 +59,7 @@ TBravo::TBravo(QWidget* parent) : TForm(parent), ui(std::make_unique<Ui::Bravo>(
 
     connect(bJeu, &QToolButton::clicked, this, Guarded(this, &TBravo::bJeuClick));
     connect(bSortie, &QToolButton::clicked, this, Guarded(this, &TBravo::bSortieClick));
+    OnKeyDown = [this](WORD& Key, TShiftState Shift) { FormKeyDown(Key, Shift); };
 }
 
 TBravo::~TBravo() = default;
@@ -69,4 +70,15 @@ void TBravo::bJeuClick() {
 
 void TBravo::bSortieClick() {
     SetModalResult(mrNo);
+}
+
+void TBravo::FormKeyDown(WORD& Key, TShiftState) {
+    if (Key == VK_RETURN || Key == VK_SPACE) {
+        bJeuClick();
+    } else if (Key == VK_ESCAPE) {
+        reject();
+    } else {
+        return;
+    }
+    Key = 0;
 }

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The won window: asks whether to play again (mrYes) or leave (mrNo); mrCancel when it is
-// closed any other way. Its buttons take no keyboard focus and it has no default button, so
-// Enter and Escape do nothing. It reads and writes nothing of the main window.
+// closed any other way. Its buttons take no keyboard focus: Return and Space play again,
+// Escape answers as the close box does. It reads and writes nothing of the main window.
 #pragma once
 
 #include "app/platform/Form.h"
+#include "app/platform/Keys.h"
 
 #include <memory>
 
@@ -24,6 +25,7 @@ public:
 
     void bJeuClick();
     void bSortieClick();
+    void FormKeyDown(WORD& Key, TShiftState Shift);
 
 private:
     std::unique_ptr<Ui::Bravo> ui;

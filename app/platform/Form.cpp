@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Form.h"
 
+#include "app/platform/Guard.h"
 #include "app/platform/Types.h"
 
 #include <QKeyEvent>
@@ -46,6 +47,13 @@ void TForm::reject() {
 }
 
 void TForm::keyPressEvent(QKeyEvent* event) {
+    WORD key = VirtualKey(*event);
+    if (OnKeyDown && key != 0) {
+        Guard([&] { OnKeyDown(key, ShiftOf(*event)); });
+        if (key == 0) {
+            return;
+        }
+    }
     // Escape closes a window only through a Cancel button of its own.
     if (event->matches(QKeySequence::Cancel)) {
         event->ignore();

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/platform/Keys.h"
+
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 // A secondary window: shown modally with a standard answer (mrOk, mrCancel, mrYes, mrNo) or
@@ -16,6 +19,9 @@ public:
     // A non-zero answer ends the modal showing and hides the window.
     void SetModalResult(int result);
     int ModalResult() const { return modalResult_; }
+
+    // Runs first for every key the window gets; a key it sets to 0 goes no further.
+    std::function<void(WORD& Key, TShiftState)> OnKeyDown;
 
     void Show() { show(); }
     void Hide() { hide(); }

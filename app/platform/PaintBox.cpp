@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -29,18 +30,8 @@ std::optional<TMouseButton> ButtonOf(Qt::MouseButton button) {
 }
 
 TShiftState ShiftOf(const QMouseEvent& event) {
-    TShiftState shift = 0;
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    TShiftState shift = ShiftOf(event.modifiers());
     const Qt::MouseButtons buttons = event.buttons();
-    if (modifiers & Qt::ShiftModifier) {
-        shift |= ssShift;
-    }
-    if (modifiers & Qt::AltModifier) {
-        shift |= ssAlt;
-    }
-    if (modifiers & Qt::ControlModifier) {
-        shift |= ssCtrl;
-    }
     if (buttons & Qt::LeftButton) {
         shift |= ssLeft;
     }
@@ -163,12 +154,13 @@ void TPaintBox::FindPointer() {
     const QPoint global = QCursor::pos();
     if (isVisible() && QApplication::widgetAt(global) == this) {
         Track(SurfacePoint(mapFromGlobal(QPointF(global))));
-    } else {
+    } else if (pointerFromMouse_) {
         pointer_.reset();
     }
 }
 
 void TPaintBox::Track(const QPoint& at) {
+    pointerFromMouse_ = true;
     if (surface_.rect().contains(at)) {
         pointer_ = at;
     } else {
@@ -218,6 +210,26 @@ void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
     if (OnMouseMove) {
         Guard([&] { OnMouseMove(ShiftOf(*event), at.x(), at.y()); });
     }
+}
+
+void TPaintBox::keyPressEvent(QKeyEvent* event) {
+    WORD key = VirtualKey(*event);
+    if (!OnKeyDown || key == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    Guard([&] { OnKeyDown(key, ShiftOf(*event)); });
+    event->setAccepted(key == 0);
+}
+
+// Tab and Shift+Tab go to the key handler rather than to the next widget.
+bool TPaintBox::focusNextPrevChild(bool next) {
+    return OnKeyDown ? false : QWidget::focusNextPrevChild(next);
+}
+
+void TPaintBox::SetPointerPos(const QPoint& at) {
+    pointer_ = at;
+    pointerFromMouse_ = false;
 }
 
 void TPaintBox::enterEvent(QEnterEvent* event) {

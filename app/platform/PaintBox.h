@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/platform/Canvas.h"
+#include "app/platform/Keys.h"
 #include "app/platform/Types.h"
 
 #include <QImage>
@@ -17,6 +18,8 @@
 // when it must (first showing, new surface size, Repaint, Refresh); drawing outside OnPaint
 // reaches the screen at once, even while a handler waits without processing messages. Every
 // handler runs guarded. OnMouseEnter and OnMouseLeave run when the pointer enters and leaves.
+// With an OnKeyDown handler the box keeps Tab and Shift+Tab for it; a key the handler leaves
+// non-zero goes on to the window.
 class TPaintBox : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +30,7 @@ public:
     std::function<void(TMouseButton, TShiftState, int X, int Y)> OnMouseDown;
     std::function<void(TMouseButton, TShiftState, int X, int Y)> OnMouseUp;
     std::function<void(TShiftState, int X, int Y)> OnMouseMove;
+    std::function<void(WORD& Key, TShiftState)> OnKeyDown;
     std::function<void()> OnMouseEnter;
     std::function<void()> OnMouseLeave;
 
@@ -41,8 +45,12 @@ public:
     // FindPointer told; none once it has left, or while a held button has taken it outside.
     std::optional<QPoint> PointerPos() const { return pointer_; }
     // Asks the window system where the pointer is: a box shown under it, and not covered
-    // there by another window, takes it as its pointer position.
+    // there by another window, takes it as its pointer position; elsewhere, only a position
+    // set by SetPointerPos stays.
     void FindPointer();
+    // Where the game points without the mouse (the keyboard): the pointer position until the
+    // mouse's next event.
+    void SetPointerPos(const QPoint& at);
     // The surface pixel under a point of the widget, and the widget's rectangle that shows
     // a rectangle of the surface.
     QPoint SurfacePoint(const QPointF& widgetPoint) const;
@@ -61,6 +69,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void SurfaceChanged(const QRect& rect);
@@ -76,4 +86,5 @@ private:
     bool painting_ = false;
     bool clickPending_ = false;
     std::optional<QPoint> pointer_;
+    bool pointerFromMouse_ = true;
 };

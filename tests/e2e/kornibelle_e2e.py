@@ -941,6 +941,38 @@ def case_bird_at_the_pointer(binary, folder):
         game.stop()
 
 
+def keys_between(start, end):
+    """The arrow keys that take the bird from one cell to another."""
+    (r0, c0), (r1, c1) = start, end
+    return (["Down" if r1 > r0 else "Up"] * abs(r1 - r0)
+            + ["Right" if c1 > c0 else "Left"] * abs(c1 - c0))
+
+
+def case_keyboard_alone(binary, folder):
+    """Two games won with the keyboard alone, the pointer outside the window: the arrows take
+    the bird to each cell, Space and Return press there; the won window plays again on Return
+    and leaves on Escape. The pointer never moves."""
+    game = Game(binary, folder, settings=b"[MaxAnim]\nSavane=2\n")
+    try:
+        game.move(SCREEN_WIDTH - 5, SCREEN_HEIGHT - 5)
+        game.start()
+        bird = (0, 0)
+        for number, leave in ((1, False), (2, True)):
+            board = game.boards(number)[-1]
+            for g, d in pairs_of(board):
+                game.keys_to(game.window, *keys_between(bird, g), "space",
+                             *keys_between(g, d), "Return")
+                bird = d
+            bravo = game.find_window("^Bravo$", size_at_least=(300, 150))
+            game.keys_to(bravo, "Escape" if leave else "Return")
+        check(game.wait_exit() == 0, "exit status:\n" + game.output())
+        location = game.xdotool("getmouselocation", output=True)
+        check(f"x:{SCREEN_WIDTH - 5} y:{SCREEN_HEIGHT - 5}" in location,
+              f"the pointer moved: {location}")
+    finally:
+        game.stop()
+
+
 def case_hand_edits(binary, folder):
     """A settings file written by hand (comments, blank lines, a section of one's own, 8-bit
     text, CRLF): after a game, every byte of it is still there; the missing keys are added

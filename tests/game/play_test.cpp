@@ -280,6 +280,39 @@ TEST_F(Play, AFingerPlaysAsTheMouseAndTheBirdLandsWhereItTouches) {
     leve(Centre(B));
 }
 
+// The arrows stop at the edges, Tab wraps round in reading order, and Space or Return press and
+// release on the cell under the bird, as the mouse does.
+TEST_F(Play, TheKeyboardMovesTheBirdFromCellToCellAndPressesWhereItSits) {
+    Form().ChoixImage = 1;
+    const auto touche = [this](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(Form().PB, key, modifiers);
+    };
+    const auto oiseauSur = [this](Cellule c) { return OiseauAu(Screen(), CentreDessin(c)); };
+    touche(Qt::Key_Up);
+    touche(Qt::Key_Left);
+    touche(Qt::Key_Right);
+    EXPECT_TRUE(oiseauSur({0, 1}));
+    touche(Qt::Key_Down);
+    touche(Qt::Key_Space);
+    EXPECT_TRUE(Montree(A));
+    EXPECT_TRUE(Form().Timer1->isActive());
+    EXPECT_TRUE(oiseauSur(A));
+
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right,
+                        Qt::Key_Right, Qt::Key_Right})
+        touche(key);
+    EXPECT_TRUE(oiseauSur({3, 4}));
+    touche(Qt::Key_Tab);
+    EXPECT_TRUE(oiseauSur({0, 0}));
+    touche(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(oiseauSur({3, 4}));
+    touche(Qt::Key_Up);
+    touche(Qt::Key_Left);
+    touche(Qt::Key_Return);
+    EXPECT_TRUE(Case(A).Trouve && Case(A2).Trouve);
+    EXPECT_EQ(Sons(), (std::vector<std::string>{Cri(0), SonTrouve}));
+}
+
 TEST_F(Play, APressOnTheSelectionDoesNothingWhileItsPictureShows) {
     Presse(A);
     Presse(A, Qt::RightButton);

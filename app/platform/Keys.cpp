@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#include "app/platform/Keys.h"
+
+#include <QKeyEvent>
+
+WORD VirtualKey(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return VK_TAB;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    case Qt::Key_Space:
+        return VK_SPACE;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    default:
+        return 0;
+    }
+}
+
+TShiftState ShiftOf(const QKeyEvent& event) {
+    TShiftState shift = ShiftOf(event.modifiers());
+    if (event.key() == Qt::Key_Backtab) {
+        shift |= ssShift;
+    }
+    return shift;
+}
+
+TShiftState ShiftOf(Qt::KeyboardModifiers modifiers) {
+    TShiftState shift = 0;
+    if (modifiers & Qt::ShiftModifier) {
+        shift |= ssShift;
+    }
+    if (modifiers & Qt::AltModifier) {
+        shift |= ssAlt;
+    }
+    if (modifiers & Qt::ControlModifier) {
+        shift |= ssCtrl;
+    }
+    return shift;
+}

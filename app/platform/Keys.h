@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+// Keys as the toolkit's key handlers see them: a virtual key code, which a handler sets to 0
+// when it has answered the key, and the shift state.
+#pragma once
+
+#include "app/platform/Types.h"
+
+#include <QtCore/qnamespace.h>
+
+class QKeyEvent;
+
+using WORD = unsigned short;
+
+constexpr WORD VK_TAB = 0x09;
+constexpr WORD VK_RETURN = 0x0D;
+constexpr WORD VK_ESCAPE = 0x1B;
+constexpr WORD VK_SPACE = 0x20;
+constexpr WORD VK_LEFT = 0x25;
+constexpr WORD VK_UP = 0x26;
+constexpr WORD VK_RIGHT = 0x27;
+constexpr WORD VK_DOWN = 0x28;
+
+// The virtual key of the event; 0 for a key that has none of the codes above. Shift+Tab is
+// VK_TAB with ssShift, and the keypad's Enter is VK_RETURN.
+WORD VirtualKey(const QKeyEvent& event);
+// Shift, Alt and Ctrl held with the key.
+TShiftState ShiftOf(const QKeyEvent& event);
+// ssShift, ssAlt and ssCtrl of the modifiers held.
+TShiftState ShiftOf(Qt::KeyboardModifiers modifiers);
