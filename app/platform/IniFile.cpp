@@ -184,17 +184,18 @@ std::string Stored(const std::string& content, std::string_view section, std::st
         return result;
     }
     const std::string end = LineEnd(content);
-    std::string added = std::string(key) + "=" + std::string(value) + end;
-    std::size_t at = content.size();
-    if (place.section) {
-        at = lines[place.last].next;
-    } else {
-        added = "[" + std::string(section) + "]" + end + added;
-    }
+    const std::size_t at = place.section ? lines[place.last].next : content.size();
+    // Appended piece by piece: GCC 12 at -O3 mistakes "literal" + a temporary string for an
+    // overlapping copy (-Wrestrict).
+    std::string added;
     // A last line without a line end is given one only when something follows it.
     if (at > 0 && content[at - 1] != '\n') {
-        added = end + added;
+        added += end;
     }
+    if (!place.section) {
+        added.append("[").append(section).append("]").append(end);
+    }
+    added.append(key).append("=").append(value).append(end);
     result.insert(at, added);
     return result;
 }
