@@ -2,9 +2,12 @@
 #include "app/sdimain.h"
 #include "support/Coquille.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 
@@ -84,6 +87,28 @@ TEST_F(SettingsTest, AReadOnlyFileIsReadAndTheUserFileTakesTheWrites) {
     TSDIAppForm suivante;
     EXPECT_EQ(suivante.MaxAnim[1], 2);
     QFile::setPermissions(FichierIni(), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+// A user's file that cannot begin as a whole copy (a full disk, in a child of its own) is not
+// begun at all: the read-only file stays the one read.
+TEST_F(SettingsTest, AUserFileThatCannotBeginAsACopyIsNotWritten) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            EcritIni("[Jeu]\nTypeJeu=1\n; " + std::string(200, 'x') + "\n");
+            QFile::setPermissions(FichierIni(), QFile::ReadOwner);
+            TSDIAppForm fenetre;
+            rlimit limite{};
+            limite.rlim_cur = limite.rlim_max = 16;
+            ::setrlimit(RLIMIT_FSIZE, &limite);
+            std::signal(SIGXFSZ, SIG_IGN);
+            fenetre.close();
+            const QDir personnel(dossier.Chemin("config/kornibelle"));
+            const bool rien = personnel.entryList(QDir::Files | QDir::Hidden).isEmpty();
+            QDir(dossier.Chemin()).removeRecursively();
+            std::_Exit(rien ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 TEST_F(SettingsTest, AFileThatCannotBeWrittenAnywhereDoesNotStopClosing) {
