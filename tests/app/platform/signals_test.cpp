@@ -7,10 +7,12 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <QWidget>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -87,20 +89,22 @@ TEST_F(SignalsTest, AWindowClosedByTheModalsCallerIsNotClosedAgain) {
         testing::ExitedWithCode(0), "");
 }
 
-// A signal that whoever started the program ignores (nohup) stays ignored; a second one
-// while the first is being handled does not wait.
-TEST_F(SignalsTest, AnIgnoredSignalStaysSoAndASecondOneEndsAtOnce) {
+// A signal that whoever started the program ignores (nohup) stays ignored; a second one at
+// once waits for the close, one after the patience ends the program at once.
+TEST_F(SignalsTest, AnIgnoredSignalStaysSoAndOnlyALateSecondOneEndsAtOnce) {
     EXPECT_EXIT(
         {
             Fenetre fenetre;
             std::signal(SIGHUP, SIG_IGN);
-            Signals::CloseOnTermination(fenetre);
+            Signals::CloseOnTermination(fenetre, std::chrono::milliseconds(200));
             std::raise(SIGHUP);
             if (Signals::TerminationReceived())
                 std::_Exit(3);
             std::raise(SIGINT);
             if (!Signals::TerminationReceived())
                 std::_Exit(1);
+            std::raise(SIGTERM);
+            std::this_thread::sleep_for(std::chrono::milliseconds(250));
             std::raise(SIGINT);
             std::_Exit(2);
         },
