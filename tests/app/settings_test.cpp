@@ -89,8 +89,7 @@ TEST_F(SettingsTest, AReadOnlyFileIsReadAndTheUserFileTakesTheWrites) {
     QFile::setPermissions(FichierIni(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
-// A user's file that cannot begin as a whole copy (a full disk, in a child of its own) is not
-// begun at all: the read-only file stays the one read.
+// A user's file that cannot begin as a whole copy (a full disk, in a child) is not begun.
 TEST_F(SettingsTest, AUserFileThatCannotBeginAsACopyIsNotWritten) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
@@ -98,13 +97,11 @@ TEST_F(SettingsTest, AUserFileThatCannotBeginAsACopyIsNotWritten) {
             EcritIni("[Jeu]\nTypeJeu=1\n; " + std::string(200, 'x') + "\n");
             QFile::setPermissions(FichierIni(), QFile::ReadOwner);
             TSDIAppForm fenetre;
-            rlimit limite{};
-            limite.rlim_cur = limite.rlim_max = 16;
+            const rlimit limite = (rlimit{16, 16});
             ::setrlimit(RLIMIT_FSIZE, &limite);
             std::signal(SIGXFSZ, SIG_IGN);
             fenetre.close();
-            const QDir personnel(dossier.Chemin("config/kornibelle"));
-            const bool rien = personnel.entryList(QDir::Files | QDir::Hidden).isEmpty();
+            const bool rien = QDir(dossier.Chemin("config/kornibelle")).isEmpty(QDir::Files);
             QDir(dossier.Chemin()).removeRecursively();
             std::_Exit(rien ? 0 : 1);
         },

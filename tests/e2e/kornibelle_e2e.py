@@ -814,10 +814,9 @@ def case_extreme_settings(binary, folder):
 
 
 def case_terminate(binary, folder):
-    """SIGTERM then SIGHUP at once, as a session's end sends them, once sounds have played and
-    while the options dialog is open: the dialog and the window close as by their close
-    boxes, the settings are written, and the program ends by the signal it handled first
-    (the lower number when both were waiting)."""
+    """SIGTERM then SIGHUP, as a session's end sends them, once sounds played and while the options
+    dialog is open: the dialog and the window close as by their close boxes, the settings
+    are written, and the program ends by the signal it handled first."""
     game = Game(binary, folder, settings=b"[Jeu]\nTypeJeu=0\n")
     try:
         game.start()
@@ -830,8 +829,7 @@ def case_terminate(binary, folder):
         game.process.terminate()
         game.process.send_signal(signal.SIGHUP)
         status = game.wait_exit(10)
-        check(status in (-signal.SIGTERM, -signal.SIGHUP),
-              f"exit status {status} on SIGTERM and SIGHUP:\n" + game.output())
+        check(status in (-signal.SIGTERM, -signal.SIGHUP), f"status {status}:\n" + game.output())
         settings = game.settings()
         check(settings.get("maxanim") == {"savane": "5", "polaire": "5"}, f"settings: {settings}")
         check(settings.get("image", {}).get("choix") == "0", f"settings: {settings}")

@@ -7,7 +7,6 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <QWidget>
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <functional>
@@ -89,8 +88,8 @@ TEST_F(SignalsTest, AWindowClosedByTheModalsCallerIsNotClosedAgain) {
         testing::ExitedWithCode(0), "");
 }
 
-// A signal that whoever started the program ignores (nohup) stays ignored; a second one at
-// once waits for the close, one after the patience ends the program at once.
+// A signal that whoever started the program ignores (nohup) stays ignored; a second one
+// waits for the close on its way, only a late one ends the program at once.
 TEST_F(SignalsTest, AnIgnoredSignalStaysSoAndOnlyALateSecondOneEndsAtOnce) {
     EXPECT_EXIT(
         {
