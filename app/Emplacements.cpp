@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/Emplacements.h"
+#include "app/platform/IniFile.h"
 
+#include <QFile>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -87,15 +87,15 @@ std::string CheminLectureParametres(const std::string& fichier) {
 }
 
 // Written anew rather than copied: the copy must not take the original's read-only mode.
-void CommenceParCopie(const std::string& copie, const std::string& original) {
+bool CommenceParCopie(const std::string& copie, const std::string& original) {
     std::error_code erreur;
     if (copie == original || fs::exists(copie, erreur) || !fs::exists(original, erreur))
-        return;
-    std::ifstream source(original, std::ios::binary);
-    const std::string contenu{std::istreambuf_iterator<char>(source), {}};
-    if (source.bad())
-        return;
-    std::ofstream(copie, std::ios::binary) << contenu;
+        return true;
+    QFile source(QString::fromStdString(original));
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray contenu = source.readAll();
+    return source.error() == QFileDevice::NoError && ReplaceIniFile(copie, contenu.toStdString());
 }
 
 std::string CheminTrace(const std::string& dossierTravail) {

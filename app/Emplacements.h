@@ -15,9 +15,9 @@ std::string CheminParametres(const std::string& fichier);
 std::string CheminLectureParametres(const std::string& fichier);
 // A per-user settings file written for the first time begins as a copy of the file beside
 // the program, so that nothing that one holds is lost at the next start, which reads the
-// copy. Does nothing when copie already exists or is original itself; a copy that fails is
-// left to the write to report.
-void CommenceParCopie(const std::string& copie, const std::string& original);
+// copy. Does nothing when copie already exists or is original itself. False when the copy
+// fails: nothing is then left behind, and copie must not be written, lest it hide original.
+bool CommenceParCopie(const std::string& copie, const std::string& original);
 
 // The trace "espion.log": in dossierTravail when it can be written there, else in
 // $XDG_STATE_HOME/kornibelle/ (by default ~/.local/state/kornibelle/).

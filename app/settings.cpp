@@ -59,7 +59,8 @@ void TSDIAppForm::LitParametres() {
 // A file that cannot be written changes nothing on disk and does not stop the caller.
 void TSDIAppForm::EcritParametres() {
     const std::string fichier = FichierParametres();
-    CommenceParCopie(fichier, FichierPresDuProgramme());
+    if (!CommenceParCopie(fichier, FichierPresDuProgramme()))
+        return;
     TIniFile ini(fichier);
     ini.WriteInteger("Jeu", "TypeJeu", TypeJeu);
     ini.WriteInteger("MaxAnim", "Savane", MaxAnim[0]);

@@ -4,6 +4,8 @@
 # offscreen and silent: every figure printed beside its reference and their ratio, then the
 # peak resident memory of a session of 10 games beside one of 1,000. Extra arguments go to the
 # benchmark program, e.g. scripts/bench.sh --benchmark_filter=DessineScene
+# With --build-only first, stops once built: continuous integration compiles this way what only
+# optimisation warns about.
 set -euo pipefail
 shopt -s inherit_errexit
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -12,6 +14,9 @@ scripts/setup.sh
 export BUILD_DIR=${BUILD_DIR:-build-bench}
 BUILD_TYPE=Release scripts/build.sh -DKORNIBELLE_BENCH=ON -DKORNIBELLE_TESTS=OFF \
     -DKORNIBELLE_ASSETS=OFF
+if [ "${1:-}" = --build-only ]; then
+    exit 0
+fi
 bin=$BUILD_DIR/bin
 
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy

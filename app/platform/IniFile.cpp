@@ -184,17 +184,18 @@ std::string Stored(const std::string& content, std::string_view section, std::st
         return result;
     }
     const std::string end = LineEnd(content);
-    std::string added = std::string(key) + "=" + std::string(value) + end;
-    std::size_t at = content.size();
-    if (place.section) {
-        at = lines[place.last].next;
-    } else {
-        added = "[" + std::string(section) + "]" + end + added;
-    }
+    const std::size_t at = place.section ? lines[place.last].next : content.size();
+    // Appended piece by piece: GCC 12 at -O3 mistakes "literal" + a temporary string for an
+    // overlapping copy (-Wrestrict).
+    std::string added;
     // A last line without a line end is given one only when something follows it.
     if (at > 0 && content[at - 1] != '\n') {
-        added = end + added;
+        added += end;
     }
+    if (!place.section) {
+        added.append("[").append(section).append("]").append(end);
+    }
+    added.append(key).append("=").append(value).append(end);
     result.insert(at, added);
     return result;
 }
@@ -203,7 +204,37 @@ QString FileName(const std::string& fileName) {
     return QString::fromStdString(fileName);
 }
 
+// A file or folder marked read-only is left alone, even for a user whose rights would let the
+// write through.
+bool Writable(const std::string& fileName) {
+    const QFileInfo target(FileName(fileName));
+    const QFileInfo folder(target.absolutePath());
+    const auto writable = [](const QFileInfo& info) {
+        return info.isWritable() && info.permission(QFile::WriteOwner);
+    };
+    return writable(folder) && (!target.exists() || writable(target));
+}
+
 } // namespace
+
+// A temporary file beside the target is renamed over it, so that a failure at any point
+// leaves the old content whole; QSaveFile removes it when it is not committed.
+bool ReplaceIniFile(const std::string& fileName, std::string_view content) {
+    if (!Writable(fileName)) {
+        return false;
+    }
+    QSaveFile file(FileName(fileName));
+    // Unbuffered, so that a short write (a full disk) is seen here: a buffered one would be cut
+    // short at the commit without a word, and the cut file renamed over the old.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return false;
+    }
+    if (file.write(content.data(), qint64(content.size())) != qint64(content.size())) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
 
 struct TIniFile::Impl {
     std::string fileName;
@@ -224,36 +255,6 @@ struct TIniFile::Impl {
         return true;
     }
 
-    // Replaces the file in one step: a temporary file beside it is renamed over it, so that
-    // a failure at any point leaves the old content whole.
-    bool Save(const std::string& text) const {
-        if (!Writable()) {
-            return false;
-        }
-        QSaveFile file(FileName(fileName));
-        // Unbuffered, so that a short write (a full disk) is seen here: a buffered one would
-        // be cut short at the commit without a word, and the cut file renamed over the old.
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            return false;
-        }
-        if (file.write(text.data(), qint64(text.size())) != qint64(text.size())) {
-            file.cancelWriting();
-            return false;
-        }
-        return file.commit();
-    }
-
-    // A file or folder marked read-only is left alone, even for a user whose rights
-    // would let the write through.
-    bool Writable() const {
-        const QFileInfo target(FileName(fileName));
-        const QFileInfo folder(target.absolutePath());
-        const auto writable = [](const QFileInfo& info) {
-            return info.isWritable() && info.permission(QFile::WriteOwner);
-        };
-        return writable(folder) && (!target.exists() || writable(target));
-    }
-
     std::optional<std::string_view> Value(std::string_view section, std::string_view key) const {
         const Place place = Find(content, SplitLines(content), section, key);
         if (!place.key) {
@@ -272,7 +273,7 @@ struct TIniFile::Impl {
         if (text == content) {
             return true;
         }
-        if (!Save(text)) {
+        if (!ReplaceIniFile(fileName, text)) {
             return false;
         }
         content = std::move(text);

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 // A settings file that behaves like the Windows profile functions: section and key names
 // matched without case, the first of a repeated section or key being the one that counts; a
@@ -27,3 +28,8 @@ private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
+
+// Replaces the file named with content as each write does: in full to a temporary file beside
+// it, checked, then renamed over it. False when anything fails, nothing then changed on disk
+// nor left behind; a file or folder marked read-only is left alone.
+bool ReplaceIniFile(const std::string& fileName, std::string_view content);

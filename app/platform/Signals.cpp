@@ -8,7 +8,9 @@
 #include <QTimer>
 #include <QWidget>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
+#include <ctime>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -19,6 +21,18 @@ constexpr int Endings[] = {SIGTERM, SIGINT, SIGHUP};
 // The handler only records the signal and wakes the event loop through this pipe.
 int wakeUp[2] = {-1, -1};
 volatile std::sig_atomic_t received = 0;
+// When the first one arrived, on the monotonic clock, and how long later ones wait. Written
+// before any handler is set, or inside the handler, which no other ending interrupts.
+timespec receivedAt{};
+std::chrono::nanoseconds patience{};
+
+bool PatienceOver() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    const auto waited = std::chrono::seconds(now.tv_sec - receivedAt.tv_sec) +
+                        std::chrono::nanoseconds(now.tv_nsec - receivedAt.tv_nsec);
+    return waited >= patience;
+}
 
 void SetAction(int number, void (*handler)(int)) {
     struct sigaction action {};
@@ -34,11 +48,14 @@ void SetAction(int number, void (*handler)(int)) {
 
 void OnEnding(int number) {
     if (received != 0) {
-        // Delivered with its default action as soon as this handler returns.
-        SetAction(number, SIG_DFL);
-        std::raise(number);
+        if (PatienceOver()) {
+            // Delivered with its default action as soon as this handler returns.
+            SetAction(number, SIG_DFL);
+            std::raise(number);
+        }
         return;
     }
+    ::clock_gettime(CLOCK_MONOTONIC, &receivedAt);
     received = number;
     const int saved = errno;
     const char byte = 1;
@@ -72,7 +89,8 @@ void CloseWhenNothingAbove(const QPointer<QWidget>& window) {
 
 namespace Signals {
 
-void CloseOnTermination(QWidget& window) {
+void CloseOnTermination(QWidget& window, std::chrono::milliseconds patienceGiven) {
+    patience = patienceGiven;
     if (::pipe2(wakeUp, O_CLOEXEC | O_NONBLOCK) != 0) {
         return;
     }

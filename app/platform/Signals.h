@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <chrono>
+
 class QWidget;
 
 // The signals that ask a program to end: SIGTERM (kill, a session that ends), SIGINT (Ctrl+C)
 // and SIGHUP (a terminal that goes away).
 namespace Signals {
 // From now on each of them closes window as its close box does, from the event loop, once
-// every modal window has been closed as by its own close box. A second one, while that
-// close is on its way, ends the program at once.
-void CloseOnTermination(QWidget& window);
+// every modal window has been closed as by its own close box. Endings come in pairs (a
+// session sends SIGTERM then SIGHUP, a closed terminal SIGHUP twice): more of them within
+// patience of the first wait for that close; one after it, the close being stuck, ends the
+// program at once.
+void CloseOnTermination(QWidget& window,
+                        std::chrono::milliseconds patience = std::chrono::seconds(3));
 // True once one of them has arrived.
 bool TerminationReceived();
 // After the event loop: ends the program by the signal that closed it, so that whoever

@@ -2,9 +2,12 @@
 #include "app/sdimain.h"
 #include "support/Coquille.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 
@@ -84,6 +87,25 @@ TEST_F(SettingsTest, AReadOnlyFileIsReadAndTheUserFileTakesTheWrites) {
     TSDIAppForm suivante;
     EXPECT_EQ(suivante.MaxAnim[1], 2);
     QFile::setPermissions(FichierIni(), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+// A user's file that cannot begin as a whole copy (a full disk, in a child) is not begun.
+TEST_F(SettingsTest, AUserFileThatCannotBeginAsACopyIsNotWritten) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            EcritIni("[Jeu]\nTypeJeu=1\n; " + std::string(200, 'x') + "\n");
+            QFile::setPermissions(FichierIni(), QFile::ReadOwner);
+            TSDIAppForm fenetre;
+            const rlimit limite = (rlimit{16, 16});
+            ::setrlimit(RLIMIT_FSIZE, &limite);
+            std::signal(SIGXFSZ, SIG_IGN);
+            fenetre.close();
+            const bool rien = QDir(dossier.Chemin("config/kornibelle")).isEmpty(QDir::Files);
+            QDir(dossier.Chemin()).removeRecursively();
+            std::_Exit(rien ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 TEST_F(SettingsTest, AFileThatCannotBeWrittenAnywhereDoesNotStopClosing) {

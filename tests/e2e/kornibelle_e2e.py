@@ -15,6 +15,7 @@ import ctypes.util
 import os
 import random
 import shutil
+import signal
 import struct
 import subprocess
 import sys
@@ -813,9 +814,9 @@ def case_extreme_settings(binary, folder):
 
 
 def case_terminate(binary, folder):
-    """SIGTERM, as a session's end sends it, once sounds have played and while the options
+    """SIGTERM then SIGHUP, as a session's end sends them, once sounds played and while the options
     dialog is open: the dialog and the window close as by their close boxes, the settings
-    are written, and the program ends by the signal."""
+    are written, and the program ends by the signal it handled first."""
     game = Game(binary, folder, settings=b"[Jeu]\nTypeJeu=0\n")
     try:
         game.start()
@@ -826,8 +827,9 @@ def case_terminate(binary, folder):
             game, s, *g, sprite_colour(board[g[0]][g[1]][0]), SAVANNA_COLOUR))
         game.open_options()
         game.process.terminate()
+        game.process.send_signal(signal.SIGHUP)
         status = game.wait_exit(10)
-        check(status == -15, f"exit status {status} on SIGTERM:\n" + game.output())
+        check(status in (-signal.SIGTERM, -signal.SIGHUP), f"status {status}:\n" + game.output())
         settings = game.settings()
         check(settings.get("maxanim") == {"savane": "5", "polaire": "5"}, f"settings: {settings}")
         check(settings.get("image", {}).get("choix") == "0", f"settings: {settings}")

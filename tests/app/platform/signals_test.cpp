@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -88,19 +89,21 @@ TEST_F(SignalsTest, AWindowClosedByTheModalsCallerIsNotClosedAgain) {
 }
 
 // A signal that whoever started the program ignores (nohup) stays ignored; a second one
-// while the first is being handled does not wait.
-TEST_F(SignalsTest, AnIgnoredSignalStaysSoAndASecondOneEndsAtOnce) {
+// waits for the close on its way, only a late one ends the program at once.
+TEST_F(SignalsTest, AnIgnoredSignalStaysSoAndOnlyALateSecondOneEndsAtOnce) {
     EXPECT_EXIT(
         {
             Fenetre fenetre;
             std::signal(SIGHUP, SIG_IGN);
-            Signals::CloseOnTermination(fenetre);
+            Signals::CloseOnTermination(fenetre, std::chrono::milliseconds(200));
             std::raise(SIGHUP);
             if (Signals::TerminationReceived())
                 std::_Exit(3);
             std::raise(SIGINT);
             if (!Signals::TerminationReceived())
                 std::_Exit(1);
+            std::raise(SIGTERM);
+            std::this_thread::sleep_for(std::chrono::milliseconds(250));
             std::raise(SIGINT);
             std::_Exit(2);
         },
