@@ -9,8 +9,11 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <numeric>
 #include <queue>
 #include <vector>
 
@@ -205,8 +208,10 @@ protected:
         }
     }
 
-    // A 16-bit mono PCM WAV no longer than `maxSeconds`, audible and without clipped samples.
-    static void expectSound(const char* name, double maxSeconds) {
+    // A 16-bit mono PCM WAV no longer than `maxSeconds`, without clipped samples. A jingle peaks
+    // high enough to be heard; a cry, levelled by loudness rather than peaks, gives its loudest
+    // 400 ms in dB to `loudness`.
+    static void expectSound(const char* name, double maxSeconds, double* loudness = nullptr) {
         const QByteArray bytes = readAll(path(name));
         ASSERT_GE(bytes.size(), 44) << name;
         EXPECT_EQ(bytes.left(4), "RIFF") << name;
@@ -222,12 +227,24 @@ protected:
         ASSERT_GT(dataBytes, 0u) << name;
         EXPECT_LE(dataBytes / 2.0 / rate, maxSeconds) << name;
         int peak = 0;
+        std::vector<double> squares;
         for (std::uint32_t at = 44; at < static_cast<std::uint32_t>(bytes.size()); at += 2) {
             const auto sample = static_cast<std::int16_t>(le(bytes, static_cast<int>(at), 2));
             peak = std::max(peak, std::abs(static_cast<int>(sample)));
+            squares.push_back(sample / 32768.0 * (sample / 32768.0));
         }
         EXPECT_LT(peak, 32000) << name << " clips";
-        EXPECT_GT(peak, 16000) << name << " is too quiet";
+        if (loudness == nullptr) {
+            EXPECT_GT(peak, 16000) << name << " is too quiet";
+            return;
+        }
+        const std::size_t window = std::min<std::size_t>(squares.size(), rate * 4 / 10);
+        double loudest = 0.0;
+        for (std::size_t at = 0; at + window <= squares.size(); at += window / 4) {
+            loudest = std::max(
+                loudest, std::accumulate(squares.begin() + at, squares.begin() + at + window, 0.0));
+        }
+        *loudness = 10.0 * std::log10(loudest / window);
     }
 };
 
@@ -291,10 +308,13 @@ TEST_F(AssetPackTest, BirdPicturesAreWholeOnTransparentBlack) {
     }
 }
 
-TEST_F(AssetPackTest, SoundsArePcmWithinTheirLength) {
-    for (const AnimalFiles& animal : kAnimals) {
-        expectSound(animal.cry, kMaxCrySeconds);
+TEST_F(AssetPackTest, SoundsArePcmWithinTheirLengthAndNoCryIsMuchLouderThanAnother) {
+    std::vector<double> loudness(kAnimals.size());
+    for (std::size_t i = 0; i < kAnimals.size(); ++i) {
+        expectSound(kAnimals[i].cry, kMaxCrySeconds, &loudness[i]);
     }
+    // Deep voices measure louder than they sound.
+    EXPECT_LE(std::ranges::max(loudness) - std::ranges::min(loudness), 5.0);
     for (const Jingle& jingle : kJingles) {
         expectSound(jingle.name, jingle.maxSeconds);
     }
