@@ -66,7 +66,7 @@ public:
         }
     }
 
-    // Every file written with its origin, in name order.
+    // Every file written with an origin, in name order.
     QByteArray origins() const {
         QByteArray out = "Kornibelle: where each file of the default pictures and sounds comes "
                          "from, and its licence\n\n";
