@@ -8,52 +8,100 @@ namespace {
 constexpr Environment S = Environment::Savanna;
 constexpr Environment P = Environment::Polar;
 
+// Authors of the collection's files, after its changelog.
+constexpr const char* kChildsplay =
+    "from Childsplay, © 2002-2005 Stas Zytkiewicz, prepared by Pere Pujal i Carabantes";
+constexpr const char* kZoo = "photographed at the San Francisco Zoo by Bill Kendrick";
+constexpr const char* kPujal = "by Pere Pujal i Carabantes";
+constexpr const char* kStampsAuthors = "© Bill Kendrick and the collection's contributors";
+
+// What the collection offers. Nothing for the wolf, crocodile, snake or walrus; the giraffe's
+// and the iguana's recordings are silent. A brown bear stands in for the polar bear, a sea lion
+// for the seal, a stag for the moose, a caribou (the same species) for the reindeer, a toucan
+// for the parrot and a chimpanzee for the monkey.
+constexpr RealAnimal kNothing{};
+constexpr RealAnimal kTiger{"animals/mammals/cats/tiger_sumatran.png", "Le tigre", kZoo,
+                            "animals/mammals/cats/tiger.ogg", kChildsplay};
+constexpr RealAnimal kZebra{"animals/mammals/equines/zebra.png", "Le zèbre", kChildsplay,
+                            "animals/mammals/equines/zebra.ogg", kChildsplay};
+constexpr RealAnimal kChimpanzee{"animals/mammals/apes/chimp.png", "Le chimpanzé", kChildsplay,
+                                 "animals/mammals/apes/chimp.ogg", kChildsplay};
+constexpr RealAnimal kIguana{"animals/lizards/iguana.png", "L'iguane", kChildsplay};
+constexpr RealAnimal kElephant{"animals/mammals/elephant.png", "L'éléphant", kChildsplay,
+                               "animals/mammals/elephant.ogg", kChildsplay};
+constexpr RealAnimal kLion{"animals/mammals/cats/lion-2.png", "Le lion", kStampsAuthors,
+                           "animals/mammals/cats/lion.ogg", kChildsplay};
+constexpr RealAnimal kToucan{"animals/birds/tucan.png", "Le toucan", kChildsplay,
+                             "animals/birds/tucan.ogg", kChildsplay};
+constexpr RealAnimal kGorilla{"animals/mammals/apes/gorilla.png", "Le gorille", kChildsplay,
+                              "animals/mammals/apes/gorilla.ogg", kChildsplay};
+constexpr RealAnimal kGiraffe{"animals/mammals/giraffe.png", "La girafe", kChildsplay};
+constexpr RealAnimal kPenguin{"animals/birds/penguin.png", "Le manchot", kChildsplay,
+                              "animals/birds/penguin.ogg", kChildsplay};
+constexpr RealAnimal kBrownBear{"animals/mammals/bears/european-bear.png", "L'ours", kPujal,
+                                "animals/mammals/bears/bear.ogg", kChildsplay};
+constexpr RealAnimal kSeaLion{"animals/mammals/aquatic/sea_lion.png", "L'otarie", kChildsplay,
+                              "animals/mammals/aquatic/sea_lion.ogg", kChildsplay};
+constexpr RealAnimal kFox{"animals/mammals/dogs/fox.png", "Le renard", kChildsplay,
+                          "animals/mammals/dogs/fox.ogg", kChildsplay};
+constexpr RealAnimal kGander{"animals/birds/gander.png", "L'oie", kChildsplay,
+                             "animals/birds/gander.ogg", kChildsplay};
+constexpr RealAnimal kRabbit{"animals/mammals/rodents/rabbit.png", "Le lapin", kChildsplay,
+                             "animals/mammals/rodents/rabbit.ogg", kChildsplay};
+constexpr RealAnimal kDeer{"animals/mammals/deer/deer.png", "Le cerf", kChildsplay,
+                           "animals/mammals/deer/deer.ogg", kChildsplay};
+constexpr RealAnimal kCaribou{"animals/mammals/deer/caribou.png", "Le renne", kChildsplay,
+                              "animals/mammals/deer/caribou.ogg", kChildsplay};
+
 const std::array kAnimals{
     Animal{S, "Savane/Tigre13G.bmp", "Savane/Tigre13D.bmp", "Savane/Tigre1.jpg",
-           "Savane/Tigre_ou_cochon.wav", "tiger", Look::AsDrawn, "Le tigre", Cry::Tiger},
+           "Savane/Tigre_ou_cochon.wav", "tiger", Look::AsDrawn, "Le tigre", Cry::Tiger, kTiger},
     Animal{S, "Savane/Loup11G.bmp", "Savane/Loup11D.bmp", "Savane/Loup1.jpg", "Savane/Loup.wav",
-           "wolf", Look::AsDrawn, "Le loup", Cry::Wolf},
+           "wolf", Look::AsDrawn, "Le loup", Cry::Wolf, kNothing},
     Animal{S, "Savane/Zebre1g.bmp", "Savane/Zebre1d.bmp", "Savane/Zebres.jpg", "Savane/Zebres.wav",
-           "zebra", Look::AsDrawn, "Le zèbre", Cry::Zebra},
+           "zebra", Look::AsDrawn, "Le zèbre", Cry::Zebra, kZebra},
     Animal{S, "Savane/Singe02g.bmp", "Savane/Singe02d.bmp", "Savane/Singe02.jpg",
-           "Savane/Singe2.wav", "monkey", Look::AsDrawn, "Le singe", Cry::Monkey},
+           "Savane/Singe2.wav", "monkey", Look::AsDrawn, "Le singe", Cry::Monkey, kChimpanzee},
     Animal{S, "Savane/Lezard11G.bmp", "Savane/Lezard11D.bmp", "Savane/Lezard1.jpg",
-           "Savane/Lezard.wav", "lizard", Look::AsDrawn, "Le lézard", Cry::Lizard},
+           "Savane/Lezard.wav", "lizard", Look::AsDrawn, "Le lézard", Cry::Lizard, kIguana},
     Animal{S, "Savane/Croco01G.bmp", "Savane/Croco01D.bmp", "Savane/Crocodile1.jpg",
-           "Savane/Crocodile2.wav", "crocodile", Look::AsDrawn, "Le crocodile", Cry::Crocodile},
+           "Savane/Crocodile2.wav", "crocodile", Look::AsDrawn, "Le crocodile", Cry::Crocodile,
+           kNothing},
     Animal{S, "Savane/Elephant01G.bmp", "Savane/Elephant01D.bmp", "Savane/Elephant1.jpg",
-           "Savane/Elephant.wav", "elephant", Look::AsDrawn, "L'éléphant", Cry::Elephant},
+           "Savane/Elephant.wav", "elephant", Look::AsDrawn, "L'éléphant", Cry::Elephant,
+           kElephant},
     Animal{S, "Savane/Lion01G.bmp", "Savane/Lion01D.bmp", "Savane/Lion1.jpg", "Savane/Lion.wav",
-           "lion", Look::AsDrawn, "Le lion", Cry::Lion},
+           "lion", Look::AsDrawn, "Le lion", Cry::Lion, kLion},
     Animal{S, "Savane/Oiseau3G.bmp", "Savane/Oiseau3D.bmp", "Savane/Oiseau1.jpg",
-           "Savane/Oiseau1.wav", "parrot", Look::AsDrawn, "L'oiseau", Cry::Parrot},
+           "Savane/Oiseau1.wav", "parrot", Look::AsDrawn, "L'oiseau", Cry::Parrot, kToucan},
     Animal{S, "Savane/Serpent01G.bmp", "Savane/Serpent01D.bmp", "Savane/Serpent01.jpg",
-           "Savane/Serpent.wav", "snake", Look::AsDrawn, "Le serpent", Cry::Snake},
+           "Savane/Serpent.wav", "snake", Look::AsDrawn, "Le serpent", Cry::Snake, kNothing},
     Animal{S, "Savane/Singe03G.bmp", "Savane/Singe03D.bmp", "Savane/Singe03.jpg",
-           "Savane/Singe3.wav", "gorilla", Look::AsDrawn, "Le gorille", Cry::Gorilla},
+           "Savane/Singe3.wav", "gorilla", Look::AsDrawn, "Le gorille", Cry::Gorilla, kGorilla},
     Animal{S, "Savane/Girafe01G.bmp", "Savane/Girafe01D.bmp", "Savane/Girafe1.jpg",
-           "Savane/Girafe.wav", "giraffe", Look::AsDrawn, "La girafe", Cry::Giraffe},
+           "Savane/Girafe.wav", "giraffe", Look::AsDrawn, "La girafe", Cry::Giraffe, kGiraffe},
 
     Animal{P, "Polaire/Manchot02G.bmp", "Polaire/Manchot02D.bmp", "Polaire/Manchot02.jpg",
-           "Polaire/Manchot02.wav", "penguin", Look::AsDrawn, "Le manchot", Cry::Penguin},
+           "Polaire/Manchot02.wav", "penguin", Look::AsDrawn, "Le manchot", Cry::Penguin, kPenguin},
     Animal{P, "Polaire/Morse01G.bmp", "Polaire/Morse01D.bmp", "Polaire/Morse01.jpg",
-           "Polaire/Morse01.wav", "seal", Look::Walrus, "Le morse", Cry::Walrus},
+           "Polaire/Morse01.wav", "seal", Look::Walrus, "Le morse", Cry::Walrus, kNothing},
     Animal{P, "Polaire/Ours02G.bmp", "Polaire/Ours02D.bmp", "Polaire/Ours02.jpg",
-           "Polaire/Ours02.wav", "polar-bear", Look::AsDrawn, "L'ours blanc", Cry::PolarBear},
+           "Polaire/Ours02.wav", "polar-bear", Look::AsDrawn, "L'ours blanc", Cry::PolarBear,
+           kBrownBear},
     Animal{P, "Polaire/Phoque01G.bmp", "Polaire/Phoque01D.bmp", "Polaire/Phoque01.jpg",
-           "Polaire/Phoque01.wav", "seal", Look::AsDrawn, "Le phoque", Cry::Seal},
+           "Polaire/Phoque01.wav", "seal", Look::AsDrawn, "Le phoque", Cry::Seal, kSeaLion},
     Animal{P, "Polaire/Renard01G.bmp", "Polaire/Renard01D.bmp", "Polaire/Renard1.jpg",
-           "Polaire/Renard1.wav", "fox", Look::AsDrawn, "Le renard", Cry::Fox},
+           "Polaire/Renard1.wav", "fox", Look::AsDrawn, "Le renard", Cry::Fox, kFox},
     Animal{P, "Polaire/Oie01G.bmp", "Polaire/Oie01D.bmp", "Polaire/Oie01.jpg", "Polaire/Oie01.wav",
-           "goose", Look::AsDrawn, "L'oie", Cry::Goose},
+           "goose", Look::AsDrawn, "L'oie", Cry::Goose, kGander},
     Animal{P, "Polaire/Loup02G.bmp", "Polaire/Loup02D.bmp", "Polaire/Loup2.jpg",
-           "Polaire/Loup2.wav", "wolf", Look::Snowy, "Le loup", Cry::ArcticWolf},
+           "Polaire/Loup2.wav", "wolf", Look::Snowy, "Le loup", Cry::ArcticWolf, kNothing},
     Animal{P, "Polaire/Lapin01G.bmp", "Polaire/Lapin01D.bmp", "Polaire/Lapin01.jpg",
-           "Polaire/Lapin01.wav", "rabbit", Look::AsDrawn, "Le lapin", Cry::Rabbit},
+           "Polaire/Lapin01.wav", "rabbit", Look::AsDrawn, "Le lapin", Cry::Rabbit, kRabbit},
     Animal{P, "Polaire/Elan01G.bmp", "Polaire/Elan01D.bmp", "Polaire/Elan01.jpg",
-           "Polaire/Elan01.wav", "moose", Look::AsDrawn, "L'élan", Cry::Moose},
+           "Polaire/Elan01.wav", "moose", Look::AsDrawn, "L'élan", Cry::Moose, kDeer},
     Animal{P, "Polaire/Renne01G.bmp", "Polaire/Renne01D.bmp", "Polaire/Rennes.jpg",
-           "Polaire/Rennes.wav", "deer", Look::Reindeer, "Le renne", Cry::Reindeer},
+           "Polaire/Rennes.wav", "deer", Look::Reindeer, "Le renne", Cry::Reindeer, kCaribou},
 };
 
 } // namespace

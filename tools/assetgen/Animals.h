@@ -15,6 +15,16 @@ enum class Look {
     Reindeer, // a greyer deer with a red nose
 };
 
+// What the collection of real photographs and recordings holds for an animal, or for the closest
+// animal of its kind: paths under the collection's folder, nullptr where it has nothing.
+struct RealAnimal {
+    const char* photograph = nullptr; // cut out on transparency
+    const char* caption = nullptr;    // French name of what the photograph shows
+    const char* photographBy = nullptr;
+    const char* recording = nullptr; // Ogg Vorbis
+    const char* recordingBy = nullptr;
+};
+
 struct Animal {
     Environment environment;
     const char* spriteG; // file names relative to the pack folder
@@ -23,8 +33,9 @@ struct Animal {
     const char* sound;
     const char* emoji; // drawing in the emoji set, without ".svg"
     Look look;
-    const char* frenchName; // the caption of its photograph
+    const char* frenchName; // the caption of its drawn photograph
     Cry cry;
+    RealAnimal real;
 };
 
 std::span<const Animal> animals();

@@ -6,16 +6,21 @@
 #include "Bird.h"
 #include "Landscape.h"
 #include "Photo.h"
+#include "Recording.h"
 #include "Sounds.h"
 #include "Wav.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cstdio>
+#include <map>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -23,16 +28,19 @@ namespace {
 constexpr int kSpriteArtSize = 140;
 constexpr int kJpegQuality = 90;
 const QSize kBackgroundSize(1024, 768);
+const QString kMadeByUs = "made by Kornibelle's generator: MIT";
+const QString kSynthesisedByUs = "synthesised by Kornibelle's generator: MIT";
 
 [[noreturn]] void fail(const QString& what) {
     throw std::runtime_error(what.toStdString());
 }
 
+// Writes the pack's files and remembers where each one comes from.
 class Writer {
 public:
     explicit Writer(const QString& folder) : root_(folder) {}
 
-    void picture(const QImage& image, const QString& name) const {
+    void picture(const QImage& image, const QString& name, const QString& origin) {
         const bool jpeg = name.endsWith(".jpg");
         QImageWriter writer(path(name), jpeg ? "jpeg" : "bmp");
         if (jpeg) {
@@ -44,14 +52,28 @@ public:
         if (!writer.write(image.convertToFormat(QImage::Format_RGB32))) {
             fail("cannot write " + writer.fileName() + ": " + writer.errorString());
         }
+        origins_[name] = origin;
     }
 
-    void file(const QByteArray& bytes, const QString& name) const {
+    void file(const QByteArray& bytes, const QString& name, const QString& origin = {}) {
         QFile out(path(name));
         if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
             out.write(bytes) != bytes.size() || !out.flush()) {
             fail("cannot write " + out.fileName() + ": " + out.errorString());
         }
+        if (!origin.isEmpty()) {
+            origins_[name] = origin;
+        }
+    }
+
+    // Every file written with an origin, in name order.
+    QByteArray origins() const {
+        QByteArray out = "Kornibelle: where each file of the default pictures and sounds comes "
+                         "from, and its licence\n\n";
+        for (const auto& [name, origin] : origins_) {
+            out += name.toUtf8() + "\n    " + origin.toUtf8() + "\n";
+        }
+        return out;
     }
 
 private:
@@ -64,6 +86,7 @@ private:
     }
 
     QDir root_;
+    std::map<QString, QString> origins_;
 };
 
 QByteArray readFile(const QString& path) {
@@ -88,63 +111,211 @@ QFont captionFont(const QString& fontFile) {
     return font;
 }
 
-QByteArray licenceNotice(const QString& package) {
-    const QJsonObject manifest =
-        QJsonDocument::fromJson(readFile(package + "/package.json")).object();
+QString emojiVersion(const QString& package) {
+    return QJsonDocument::fromJson(readFile(package + "/package.json"))
+        .object()
+        .value("version")
+        .toString();
+}
+
+QByteArray emojiNotice(const QString& package) {
     QByteArray notice = "Kornibelle: default pictures and sounds\n\n"
-                        "The animals are drawn from the \"fluentui-emoji\" package, version ";
-    notice += manifest.value("version").toString().toUtf8();
+                        "The drawn animals come from the \"fluentui-emoji\" package, version ";
+    notice += emojiVersion(package).toUtf8();
     notice += ",\nbuilt on Microsoft's Fluent Emoji, both published under the MIT licence,\n"
-              "whose text follows. The landscapes, the bird and the sounds are made by\n"
-              "Kornibelle's own generator (MIT).\n\n";
+              "whose text follows. The landscapes, the bird and the synthesised sounds are made\n"
+              "by Kornibelle's own generator (MIT). LICENCES/files.txt tells file by file.\n\n";
     notice += readFile(package + "/LICENSE");
     return notice;
 }
 
-void writeAnimals(const Writer& writer, const PackSources& sources) {
-    const QString icons = sources.emojiPackage + "/icons/modern";
-    const QFont font = captionFont(sources.fontFile);
+QByteArray collectionNotice(const Collection& collection) {
+    QByteArray notice =
+        "Kornibelle: real photographs and recordings\n\n"
+        "The photographs and cries that LICENCES/files.txt says come from\n" +
+        collection.source.toUtf8() +
+        " are made from the files it names there, of Tux Paint's stamps\n"
+        "(Debian package tuxpaint-stamps-default), © 2002-2022 Bill Kendrick and\n"
+        "the contributors named there, by Kornibelle's generator (tools/assetgen in\n"
+        "Kornibelle's sources): those files and the generator are their sources.\n\n"
+        "They are free software: you can redistribute them and/or modify them under\n"
+        "the terms of the GNU General Public License as published by the Free\n"
+        "Software Foundation, either version 2 of the License, or (at your option)\n"
+        "any later version. They are distributed WITHOUT ANY WARRANTY; without even\n"
+        "the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE.\n\n";
+    if (collection.licenceText.isEmpty()) {
+        notice += "The licence: https://www.gnu.org/licenses/old-licenses/gpl-2.0.html\n";
+    } else {
+        notice += "The text of the GNU General Public License, version 2, follows.\n\n";
+        notice += readFile(collection.licenceText);
+    }
+    return notice;
+}
+
+// An animal's files, real where the collection has them, drawn and synthesised otherwise.
+class AnimalWriter {
+public:
+    AnimalWriter(Writer& writer, const PackSources& sources)
+        : writer_(writer), sources_(sources), icons_(sources.emojiPackage + "/icons/modern"),
+          drawnBy_("drawing of Fluent Emoji (fluentui-emoji " + emojiVersion(sources.emojiPackage) +
+                   ")"),
+          font_(captionFont(sources.fontFile)),
+          collectionThere_(!sources.collection.folder.isEmpty() &&
+                           QFileInfo(sources.collection.folder).isDir()) {}
+
+    void write(const Animal& animal, int indexInEnvironment) {
+        const QImage sprite = boardSprite(animalArt(animal, icons_, kSpriteArtSize));
+        writer_.picture(sprite, animal.spriteG, drawnBy_ + kMit);
+        writer_.picture(sprite.mirrored(true, false), animal.spriteD, drawnBy_ + kMit);
+        writePhotograph(animal, indexInEnvironment);
+        writeCry(animal);
+    }
+
+    // Tells once which animals kept their drawing or synthesised cry.
+    void reportFallbacks() const {
+        if (!collectionThere_) {
+            std::fprintf(stderr,
+                         "assetgen: no collection of real photographs and recordings (\"%s\"): "
+                         "every photograph is drawn and every cry synthesised\n",
+                         qPrintable(sources_.collection.folder));
+            return;
+        }
+        const auto list = [](const QStringList& names) {
+            return names.isEmpty() ? QString("none") : names.join(", ");
+        };
+        std::fprintf(stderr, "assetgen: drawn photographs: %s\nassetgen: synthesised cries: %s\n",
+                     qPrintable(list(drawn_)), qPrintable(list(synthesised_)));
+    }
+
+    bool usedCollection() const { return usedCollection_; }
+
+private:
+    static constexpr const char* kMit = ": MIT (fluentui-emoji.txt)";
+    static constexpr const char* kGpl = ": GPL version 2 or later (tuxpaint-stamps.txt)";
+
+    void writePhotograph(const Animal& animal, int indexInEnvironment) {
+        const auto shot = [&](const QImage& art, const char* caption) {
+            return photograph(art, animal.environment, indexInEnvironment % 2,
+                              indexInEnvironment + 1, QString::fromUtf8(caption), font_);
+        };
+        if (const auto real = realFile(animal.real.photograph, animal.photograph)) {
+            QImageReader reader(*real);
+            const QImage art = reader.read();
+            if (!art.isNull()) {
+                writer_.picture(
+                    shot(art.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                         animal.real.caption),
+                    animal.photograph,
+                    fromCollection("photograph", animal.real.photograph, animal.real.photographBy) +
+                        ", on a landscape made by Kornibelle's generator" + kGpl);
+                usedCollection_ = true;
+                return;
+            }
+            tellUnusable(*real, reader.errorString(), animal.photograph);
+        }
+        drawn_ << animal.photograph;
+        writer_.picture(shot(animalArt(animal, icons_, kPhotoArtSize), animal.frenchName),
+                        animal.photograph,
+                        drawnBy_ + " on a landscape made by Kornibelle's generator" + kMit);
+    }
+
+    void writeCry(const Animal& animal) {
+        if (const auto real = realFile(animal.real.recording, animal.sound)) {
+            try {
+                const synth::Signal recording = decodeOgg(*real, kDecodedSeconds);
+                writer_.file(
+                    wavFile(recordedCry(recording)), animal.sound,
+                    fromCollection("recording", animal.real.recording, animal.real.recordingBy) +
+                        ", cut, faded and levelled" + kGpl);
+                usedCollection_ = true;
+                return;
+            } catch (const std::runtime_error& error) {
+                tellUnusable(*real, QString::fromLocal8Bit(error.what()), animal.sound);
+            }
+        }
+        synthesised_ << animal.sound;
+        writer_.file(wavFile(cry(animal.cry)), animal.sound, kSynthesisedByUs);
+    }
+
+    // The collection's file for a pack file, when the collection has one.
+    std::optional<QString> realFile(const char* relative, const char* packFile) {
+        if (!collectionThere_ || relative == nullptr) {
+            return std::nullopt;
+        }
+        const QString path = QDir(sources_.collection.folder).filePath(relative);
+        if (!QFileInfo(path).isFile()) {
+            tellUnusable(path, "no such file", packFile);
+            return std::nullopt;
+        }
+        return path;
+    }
+
+    QString fromCollection(const char* what, const char* relative, const char* by) const {
+        return QString("%1 %2 of %3, %4")
+            .arg(what, relative, sources_.collection.source, QString::fromUtf8(by));
+    }
+
+    static void tellUnusable(const QString& path, const QString& why, const char* packFile) {
+        std::fprintf(stderr, "assetgen: %s cannot be used (%s): %s falls back\n", qPrintable(path),
+                     qPrintable(why), packFile);
+    }
+
+    Writer& writer_;
+    const PackSources& sources_;
+    QString icons_;
+    QString drawnBy_;
+    QFont font_;
+    bool collectionThere_;
+    bool usedCollection_ = false;
+    QStringList drawn_;
+    QStringList synthesised_;
+};
+
+void writeAnimals(Writer& writer, const PackSources& sources) {
+    AnimalWriter animalWriter(writer, sources);
     int indexInEnvironment = 0;
     Environment previous = Environment::Savanna;
     for (const Animal& animal : animals()) {
         indexInEnvironment = animal.environment == previous ? indexInEnvironment + 1 : 0;
         previous = animal.environment;
-        const QImage sprite = boardSprite(animalArt(animal, icons, kSpriteArtSize));
-        writer.picture(sprite, animal.spriteG);
-        writer.picture(sprite.mirrored(true, false), animal.spriteD);
-        writer.picture(photograph(animalArt(animal, icons, kPhotoArtSize), animal.environment,
-                                  indexInEnvironment % 2, indexInEnvironment + 1,
-                                  QString::fromUtf8(animal.frenchName), font),
-                       animal.photograph);
-        writer.file(wavFile(cry(animal.cry)), animal.sound);
+        animalWriter.write(animal, indexInEnvironment);
+    }
+    animalWriter.reportFallbacks();
+    if (animalWriter.usedCollection()) {
+        writer.file(collectionNotice(sources.collection), "LICENCES/tuxpaint-stamps.txt");
     }
 }
 
-void writeScenery(const Writer& writer) {
-    writer.picture(landscape(Environment::Savanna, 0, kBackgroundSize), "Savane/Zebres01B.jpg");
-    writer.picture(landscape(Environment::Savanna, 1, kBackgroundSize), "Savane/Zebres02B.jpg");
-    writer.picture(landscape(Environment::Polar, 0, kBackgroundSize), "Polaire/Polaire1.jpg");
-    writer.picture(landscape(Environment::Polar, 1, kBackgroundSize), "Polaire/Polaire2.jpg");
-    writer.picture(restingBird(), "Savane/Oiseau13N.bmp");
+void writeScenery(Writer& writer) {
+    writer.picture(landscape(Environment::Savanna, 0, kBackgroundSize), "Savane/Zebres01B.jpg",
+                   kMadeByUs);
+    writer.picture(landscape(Environment::Savanna, 1, kBackgroundSize), "Savane/Zebres02B.jpg",
+                   kMadeByUs);
+    writer.picture(landscape(Environment::Polar, 0, kBackgroundSize), "Polaire/Polaire1.jpg",
+                   kMadeByUs);
+    writer.picture(landscape(Environment::Polar, 1, kBackgroundSize), "Polaire/Polaire2.jpg",
+                   kMadeByUs);
+    writer.picture(restingBird(), "Savane/Oiseau13N.bmp", kMadeByUs);
     for (int frame = 2; frame <= 6; ++frame) {
         writer.picture(flightFrame(frame),
-                       QString("Savane/Oiseau%1.bmp").arg(frame, 2, 10, QChar('0')));
+                       QString("Savane/Oiseau%1.bmp").arg(frame, 2, 10, QChar('0')), kMadeByUs);
     }
 }
 
-void writeJingles(const Writer& writer) {
-    writer.file(wavFile(jingle(Jingle::Welcome)), "Debut.wav");
-    writer.file(wavFile(jingle(Jingle::PairFound)), "Trouve.wav");
-    writer.file(wavFile(jingle(Jingle::Won)), "Gagne.wav");
-    writer.file(wavFile(jingle(Jingle::Goodbye)), "Sortie.wav");
+void writeJingles(Writer& writer) {
+    writer.file(wavFile(jingle(Jingle::Welcome)), "Debut.wav", kSynthesisedByUs);
+    writer.file(wavFile(jingle(Jingle::PairFound)), "Trouve.wav", kSynthesisedByUs);
+    writer.file(wavFile(jingle(Jingle::Won)), "Gagne.wav", kSynthesisedByUs);
+    writer.file(wavFile(jingle(Jingle::Goodbye)), "Sortie.wav", kSynthesisedByUs);
 }
 
 } // namespace
 
 void writePack(const PackSources& sources, const QString& folder) {
-    const Writer writer(folder);
+    Writer writer(folder);
     writeAnimals(writer, sources);
     writeScenery(writer);
     writeJingles(writer);
-    writer.file(licenceNotice(sources.emojiPackage), "LICENCES/fluentui-emoji.txt");
+    writer.file(emojiNotice(sources.emojiPackage), "LICENCES/fluentui-emoji.txt");
+    writer.file(writer.origins(), "LICENCES/files.txt");
 }

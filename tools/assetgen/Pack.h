@@ -3,11 +3,22 @@
 
 #include <QString>
 
+// A collection of real photographs (PNG cut out on transparency) and recordings (Ogg Vorbis).
+struct Collection {
+    QString folder;      // absent or empty: every animal keeps its drawing and synthesised cry
+    QString source;      // its source package and version, named in the notices
+    QString licenceText; // file with the text of its licence, the GPL version 2; may be empty
+};
+
 struct PackSources {
     QString emojiPackage; // the installed emoji package: icons/, LICENSE, package.json
     QString fontFile;     // TrueType font for the photographs' captions
+    Collection collection;
 };
 
-// Writes every picture, sound and the art's licence notice under `folder`, creating it.
-// The same sources always give the same bytes. Throws std::runtime_error on any failure.
+// Writes every picture, sound and the licence notices under `folder`, creating it: the real
+// photograph and cry of an animal where the collection has them, its drawing and synthesised cry
+// otherwise. A collection file that cannot be read only makes its animal fall back; what fell
+// back is told on the standard error. The same sources always give the same bytes. Throws
+// std::runtime_error on any other failure.
 void writePack(const PackSources& sources, const QString& folder);

@@ -417,6 +417,7 @@ Signal cry(Cry which) {
     highpass(out, 35.0); // saturated voices lean to one side: keep the speaker centred
     levelOut(out, -8.0);
     finish(out);
+    levelLoudness(out);
     return out;
 }
 

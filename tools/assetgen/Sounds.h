@@ -30,6 +30,7 @@ enum class Cry {
 
 enum class Jingle { Welcome, PairFound, Won, Goodbye };
 
-// Finished sounds: peaks at -3 dBFS, faded in and out.
+// Finished sounds, faded in and out: a cry at the loudness all cries share, a jingle peaking at
+// -3 dBFS.
 synth::Signal cry(Cry which);
 synth::Signal jingle(Jingle which);

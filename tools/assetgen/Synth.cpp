@@ -192,10 +192,11 @@ void decay(Signal& signal, double halfLifeSeconds) {
     }
 }
 
-double loudestDb(const Signal& signal) {
-    const std::size_t window = samplesFor(0.05);
+double loudestDb(const Signal& signal, double windowSeconds) {
+    const std::size_t window = std::min(signal.size(), samplesFor(windowSeconds));
     double loudest = 0.0;
-    for (std::size_t start = 0; start + window <= signal.size(); start += window / 2) {
+    for (std::size_t start = 0; window > 0 && start + window <= signal.size();
+         start += std::max<std::size_t>(1, window / 2)) {
         double energy = 0.0;
         for (std::size_t i = start; i < start + window; ++i) {
             energy += static_cast<double>(signal[i]) * signal[i];
@@ -214,6 +215,29 @@ void levelOut(Signal& signal, double targetDb) {
         drive(trial, amount);
     }
     signal = std::move(trial);
+}
+
+void levelLoudness(Signal& signal) {
+    constexpr double kLoudnessDb = -12.0;
+    constexpr double kRumbleHz = 100.0;
+    // Peaks above the knee are rounded off smoothly below the ceiling, so nothing clips.
+    constexpr double kKnee = 0.70;
+    constexpr double kCeiling = 0.94;
+    Signal heard = signal;
+    highpass(heard, kRumbleHz);
+    const double loudest = loudestDb(heard, 0.4);
+    if (loudest < -150.0) {
+        return; // silence
+    }
+    const double gain = std::pow(10.0, (kLoudnessDb - loudest) / 20.0);
+    for (float& sample : signal) {
+        const double size = std::abs(sample * gain);
+        const double rounded =
+            size <= kKnee
+                ? size
+                : kKnee + (kCeiling - kKnee) * std::tanh((size - kKnee) / (kCeiling - kKnee));
+        sample = static_cast<float>(std::copysign(rounded, sample));
+    }
 }
 
 void mixInto(Signal& target, const Signal& source, double atSeconds, double gain) {

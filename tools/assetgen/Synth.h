@@ -45,12 +45,16 @@ void highpass(Signal& signal, double cutoffHz);
 void bandpass(Signal& signal, double centreHz, double q);
 void drive(Signal& signal, double amount);
 void decay(Signal& signal, double halfLifeSeconds);
-// Level in dB (relative to full scale) of the loudest 50 ms.
-double loudestDb(const Signal& signal);
+// Level in dB (relative to full scale) of the loudest stretch of `windowSeconds`.
+double loudestDb(const Signal& signal, double windowSeconds = 0.05);
 // Peaks to full scale, then saturates spiky sounds (noisy growls, beats) just enough for their
 // loudest 50 ms to reach `targetDb`, so they do not sound quieter than steady ones once peaks
 // are matched.
 void levelOut(Signal& signal, double targetDb);
+
+// Brings a cry to the loudness every cry shares (its loudest 400 ms, rumble below 100 Hz left out
+// as the ear does), rounding off the peaks that would reach full scale.
+void levelLoudness(Signal& signal);
 
 void mixInto(Signal& target, const Signal& source, double atSeconds, double gain = 1.0);
 Signal sum(std::initializer_list<std::pair<const Signal*, double>> parts);

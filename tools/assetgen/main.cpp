@@ -2,23 +2,38 @@
 // Generates the default pictures and sounds of the game.
 #include "Pack.h"
 
+#include <QCommandLineParser>
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <exception>
 
 int main(int argc, char* argv[]) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s EMOJI_PACKAGE FONT_FILE OUTPUT_FOLDER\n", argv[0]);
-        return 2;
-    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication application(argc, argv);
+    QCommandLineParser parser;
+    const QCommandLineOption collection("collection",
+                                        "Folder of real photographs and recordings to use.", "DIR");
+    const QCommandLineOption source("collection-source",
+                                    "Its source package and version, for the notices.", "TEXT");
+    const QCommandLineOption licence("collection-licence", "Text of its licence.", "FILE");
+    parser.addOptions({collection, source, licence});
+    parser.addPositionalArgument("EMOJI_PACKAGE", "Installed fluentui-emoji npm package.");
+    parser.addPositionalArgument("FONT_FILE", "Font of the photographs' captions.");
+    parser.addPositionalArgument("OUTPUT_FOLDER", "Where the pack is written.");
+    parser.process(application);
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() != 3) {
+        std::fprintf(stderr, "%s", qPrintable(parser.helpText()));
+        return 2;
+    }
     try {
-        writePack({QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2])},
-                  QString::fromLocal8Bit(argv[3]));
+        writePack({arguments[0],
+                   arguments[1],
+                   {parser.value(collection), parser.value(source), parser.value(licence)}},
+                  arguments[2]);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s: %s\n", argv[0], error.what());
         return 1;

@@ -5,11 +5,15 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <numeric>
 #include <queue>
 #include <vector>
 
@@ -67,11 +71,19 @@ struct Jingle {
 };
 const std::array<Jingle, 4> kJingles{
     {{"Debut.wav", 2.0}, {"Trouve.wav", 1.0}, {"Gagne.wav", 3.0}, {"Sortie.wav", 1.5}}};
-constexpr double kMaxCrySeconds = 1.5;
+constexpr double kMaxCrySeconds = 3.0;
+// Pictures and sounds; with them two notices, and a third when the collection is used.
+constexpr int kPackFiles = 4 * 22 + 4 + 6 + 4;
+const QStringList kBuildsCollection{"--collection=" ASSETGEN_COLLECTION,
+                                    "--collection-source=" ASSETGEN_COLLECTION_SOURCE,
+                                    "--collection-licence=" ASSETGEN_COLLECTION_LICENCE};
+const bool kCollectionInstalled = !QString(ASSETGEN_COLLECTION_SOURCE).isEmpty();
 
-QString runGenerator(const QString& emojiPackage, const QString& folder, int* exitCode) {
+QString runGenerator(const QString& emojiPackage, const QString& folder, int* exitCode,
+                     const QStringList& collection = {}) {
     QProcess generator;
-    generator.start(ASSETGEN_PROGRAM, {emojiPackage, ASSETGEN_FONT, folder});
+    generator.start(ASSETGEN_PROGRAM,
+                    QStringList{emojiPackage, ASSETGEN_FONT, folder} + collection);
     generator.waitForFinished(-1);
     *exitCode = generator.exitStatus() == QProcess::NormalExit ? generator.exitCode() : -1;
     return QString::fromLocal8Bit(generator.readAllStandardError());
@@ -80,6 +92,15 @@ QString runGenerator(const QString& emojiPackage, const QString& folder, int* ex
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList filesUnder(const QString& folder) {
+    QStringList names;
+    QDirIterator files(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        names << QDir(folder).relativeFilePath(files.next());
+    }
+    return names;
 }
 
 std::uint32_t le(const QByteArray& bytes, int at, int size) {
@@ -187,8 +208,10 @@ protected:
         }
     }
 
-    // A 16-bit mono PCM WAV no longer than `maxSeconds`, audible and without clipped samples.
-    static void expectSound(const char* name, double maxSeconds) {
+    // A 16-bit mono PCM WAV no longer than `maxSeconds`, without clipped samples. A jingle peaks
+    // high enough to be heard; a cry, levelled by loudness rather than peaks, gives its loudest
+    // 400 ms in dB to `loudness`.
+    static void expectSound(const char* name, double maxSeconds, double* loudness = nullptr) {
         const QByteArray bytes = readAll(path(name));
         ASSERT_GE(bytes.size(), 44) << name;
         EXPECT_EQ(bytes.left(4), "RIFF") << name;
@@ -204,12 +227,24 @@ protected:
         ASSERT_GT(dataBytes, 0u) << name;
         EXPECT_LE(dataBytes / 2.0 / rate, maxSeconds) << name;
         int peak = 0;
+        std::vector<double> squares;
         for (std::uint32_t at = 44; at < static_cast<std::uint32_t>(bytes.size()); at += 2) {
             const auto sample = static_cast<std::int16_t>(le(bytes, static_cast<int>(at), 2));
             peak = std::max(peak, std::abs(static_cast<int>(sample)));
+            squares.push_back(sample / 32768.0 * (sample / 32768.0));
         }
         EXPECT_LT(peak, 32000) << name << " clips";
-        EXPECT_GT(peak, 16000) << name << " is too quiet";
+        if (loudness == nullptr) {
+            EXPECT_GT(peak, 16000) << name << " is too quiet";
+            return;
+        }
+        const std::size_t window = std::min<std::size_t>(squares.size(), rate * 4 / 10);
+        double loudest = 0.0;
+        for (std::size_t at = 0; at + window <= squares.size(); at += window / 4) {
+            loudest = std::max(
+                loudest, std::accumulate(squares.begin() + at, squares.begin() + at + window, 0.0));
+        }
+        *loudness = 10.0 * std::log10(loudest / window);
     }
 };
 
@@ -273,36 +308,73 @@ TEST_F(AssetPackTest, BirdPicturesAreWholeOnTransparentBlack) {
     }
 }
 
-TEST_F(AssetPackTest, SoundsArePcmWithinTheirLength) {
-    for (const AnimalFiles& animal : kAnimals) {
-        expectSound(animal.cry, kMaxCrySeconds);
+TEST_F(AssetPackTest, SoundsArePcmWithinTheirLengthAndNoCryIsMuchLouderThanAnother) {
+    std::vector<double> loudness(kAnimals.size());
+    for (std::size_t i = 0; i < kAnimals.size(); ++i) {
+        expectSound(kAnimals[i].cry, kMaxCrySeconds, &loudness[i]);
     }
+    // Deep voices measure louder than they sound.
+    EXPECT_LE(std::ranges::max(loudness) - std::ranges::min(loudness), 5.0);
     for (const Jingle& jingle : kJingles) {
         expectSound(jingle.name, jingle.maxSeconds);
     }
 }
 
-TEST_F(AssetPackTest, ShipsTheArtLicence) {
+TEST_F(AssetPackTest, ShipsTheLicencesFileByFile) {
     const QByteArray notice = readAll(path("LICENCES/fluentui-emoji.txt"));
     EXPECT_TRUE(notice.contains("fluentui-emoji"));
     EXPECT_TRUE(notice.contains("MIT License"));
+    const QByteArray origins = readAll(path("LICENCES/files.txt"));
+    for (const QString& name : filesUnder(pack().path())) {
+        EXPECT_TRUE(name.startsWith("LICENCES/") ||
+                    origins.contains("\n" + name.toUtf8() + "\n    "))
+            << name.toStdString();
+    }
+    if (!kCollectionInstalled) {
+        GTEST_SKIP() << "no collection of real photographs and recordings installed";
+    }
+    const QByteArray gpl = readAll(path("LICENCES/tuxpaint-stamps.txt"));
+    EXPECT_TRUE(gpl.contains(ASSETGEN_COLLECTION_SOURCE));
+    EXPECT_TRUE(gpl.contains("either version 2 of the License") &&
+                gpl.contains("any later version"));
+    EXPECT_GE(origins.count("    photograph animals/"), 15);
+    EXPECT_GE(origins.count("    recording animals/"), 15);
 }
 
 TEST_F(AssetPackTest, SameSourcesGiveTheSameBytes) {
     QTemporaryDir again;
     int exitCode = 0;
-    const QString errors = runGenerator(ASSETGEN_EMOJI_PACKAGE, again.path(), &exitCode);
+    const QString errors =
+        runGenerator(ASSETGEN_EMOJI_PACKAGE, again.path(), &exitCode, kBuildsCollection);
     ASSERT_EQ(exitCode, 0) << errors.toStdString();
-    QStringList names;
-    QDirIterator files(again.path(), QDir::Files, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        names << QDir(again.path()).relativeFilePath(files.next());
-    }
-    EXPECT_EQ(names.size(), 4 * 22 + 4 + 6 + 4 + 1);
+    const QStringList names = filesUnder(again.path());
+    EXPECT_EQ(names.size(), kPackFiles + 2 + kCollectionInstalled);
     for (const QString& name : names) {
         EXPECT_EQ(readAll(again.filePath(name)), readAll(pack().filePath(name)))
             << name.toStdString();
     }
+}
+
+TEST(AssetGenerator, AnimalsWhoseCollectionFilesAreDamagedFallBackAndThePackStaysWhole) {
+    QTemporaryDir folder;
+    const QDir cats(folder.filePath("stamps/animals/mammals/cats"));
+    ASSERT_TRUE(QDir().mkpath(cats.path()));
+    for (const char* name : {"lion.ogg", "lion-2.png"}) {
+        QFile damaged(cats.filePath(name));
+        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(3000, 'x')) > 0);
+    }
+    int exitCode = 0;
+    const QString errors =
+        runGenerator(ASSETGEN_EMOJI_PACKAGE, folder.filePath("pack"), &exitCode,
+                     {"--collection=" + folder.filePath("stamps"), "--collection-source=test 1"});
+    ASSERT_EQ(exitCode, 0) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(QRegularExpression("lion.ogg.*not Ogg Vorbis.*Savane/Lion.wav")))
+        << errors.toStdString();
+    EXPECT_TRUE(errors.contains(QRegularExpression("lion-2.png.*Savane/Lion1.jpg")));
+    EXPECT_EQ(filesUnder(folder.filePath("pack")).size(), kPackFiles + 2);
+    const QByteArray origins = readAll(folder.filePath("pack/LICENCES/files.txt"));
+    EXPECT_TRUE(origins.contains("Savane/Lion.wav\n    synthesised"));
+    EXPECT_TRUE(origins.contains("Savane/Lion1.jpg\n    drawing"));
 }
 
 TEST(AssetGenerator, FailsWithAMessageWhenTheArtIsMissing) {

@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "Random.h"
+#include "Recording.h"
 #include "Sounds.h"
 #include "Synth.h"
 #include "Wav.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <vorbis/vorbisenc.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <numbers>
+#include <stdexcept>
 
 using namespace synth;
 
@@ -34,6 +40,70 @@ std::int16_t sampleAt(const QByteArray& wav, int index) {
     const int at = 44 + 2 * index;
     return static_cast<std::int16_t>(static_cast<std::uint8_t>(wav[at]) |
                                      (static_cast<std::uint8_t>(wav[at + 1]) << 8));
+}
+
+// The contents of a mono Ogg Vorbis file of `signal`, as a recorder makes one.
+QByteArray oggFile(const Signal& signal, long rate) {
+    vorbis_info info;
+    vorbis_info_init(&info);
+    vorbis_encode_init_vbr(&info, 1, rate, 0.5f);
+    vorbis_comment comment;
+    vorbis_comment_init(&comment);
+    vorbis_dsp_state dsp;
+    vorbis_analysis_init(&dsp, &info);
+    vorbis_block block;
+    vorbis_block_init(&dsp, &block);
+    ogg_stream_state stream;
+    ogg_stream_init(&stream, 1);
+    ogg_packet headers[3];
+    vorbis_analysis_headerout(&dsp, &comment, &headers[0], &headers[1], &headers[2]);
+    for (ogg_packet& header : headers) {
+        ogg_stream_packetin(&stream, &header);
+    }
+    QByteArray out;
+    ogg_page page;
+    const auto pages = [&](int (*take)(ogg_stream_state*, ogg_page*)) {
+        while (take(&stream, &page) != 0) {
+            out.append(reinterpret_cast<const char*>(page.header), page.header_len);
+            out.append(reinterpret_cast<const char*>(page.body), page.body_len);
+        }
+    };
+    pages(ogg_stream_flush);
+    float** buffer = vorbis_analysis_buffer(&dsp, static_cast<int>(signal.size()));
+    std::copy(signal.begin(), signal.end(), buffer[0]);
+    vorbis_analysis_wrote(&dsp, static_cast<int>(signal.size()));
+    vorbis_analysis_wrote(&dsp, 0);
+    while (vorbis_analysis_blockout(&dsp, &block) == 1) {
+        vorbis_analysis(&block, nullptr);
+        vorbis_bitrate_addblock(&block);
+        ogg_packet packet;
+        while (vorbis_bitrate_flushpacket(&dsp, &packet) == 1) {
+            ogg_stream_packetin(&stream, &packet);
+            pages(ogg_stream_pageout);
+        }
+    }
+    pages(ogg_stream_flush);
+    ogg_stream_clear(&stream);
+    vorbis_block_clear(&block);
+    vorbis_dsp_clear(&dsp);
+    vorbis_comment_clear(&comment);
+    vorbis_info_clear(&info);
+    return out;
+}
+
+QString written(const QTemporaryDir& folder, const char* name, const QByteArray& bytes) {
+    QFile file(folder.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    return file.fileName();
+}
+
+std::string failureOf(const QString& path) {
+    try {
+        decodeOgg(path, 1.0);
+    } catch (const std::runtime_error& error) {
+        return error.what();
+    }
+    return "decoded";
 }
 
 TEST(Curve, InterpolatesBetweenPointsAndHoldsItsEnds) {
@@ -110,6 +180,44 @@ TEST(LevelOut, RaisesSpikySoundsAndLeavesSteadyOnesAlone) {
     levelOut(spiky, -8.0);
     EXPECT_GE(loudestDb(spiky), -8.0);
     EXPECT_LE(peakOf(spiky), 1.0f);
+}
+
+TEST(Recording, DecodesOggAndMakesALongRecordingAShortCryAtTheCommonLoudness) {
+    // Half a second of silence, then bursts of 440 Hz: 0.4 s on, 0.2 s off.
+    constexpr long kFileRate = 44100;
+    Signal recording(static_cast<std::size_t>(4.5 * kFileRate));
+    for (std::size_t i = 0; i < recording.size(); ++i) {
+        const double t = static_cast<double>(i) / kFileRate;
+        const bool on = t >= 0.5 && std::fmod(t - 0.5, 0.6) < 0.4;
+        recording[i] = on ? static_cast<float>(0.3 * std::sin(2 * std::numbers::pi * 440 * t)) : 0;
+    }
+    QTemporaryDir folder;
+    const QString path = written(folder, "bursts.ogg", oggFile(recording, kFileRate));
+
+    const Signal decoded = decodeOgg(path, 10.0);
+    EXPECT_NEAR(static_cast<double>(decoded.size()), 4.5 * kRate, 0.01 * kRate);
+    EXPECT_NEAR(peakOf(decoded), 0.3, 0.05);
+    const Signal burst(decoded.begin() + kRate * 6 / 10, decoded.begin() + kRate * 8 / 10);
+    EXPECT_NEAR(risingZeroCrossings(burst), 88, 2) << "440 Hz for 0.2 s";
+    EXPECT_NEAR(static_cast<double>(decodeOgg(path, 1.0).size()), kRate, 0.01 * kRate);
+
+    const Signal cry = recordedCry(decoded);
+    EXPECT_LE(cry.size(), static_cast<std::size_t>(kMaxRecordedCrySeconds * kRate));
+    EXPECT_GE(cry.size(), static_cast<std::size_t>(1.5 * kRate));
+    EXPECT_GT(loudestDb(Signal(cry.begin(), cry.begin() + kRate / 20), 0.02), -20.0)
+        << "the silent lead-in is left out";
+    EXPECT_LT(loudestDb(Signal(cry.end() - kRate / 50, cry.end()), 0.02), -40.0)
+        << "cut between two bursts";
+    EXPECT_NEAR(loudestDb(cry, 0.4), -12.0, 0.5);
+    EXPECT_LT(peakOf(cry), 0.95f);
+
+    EXPECT_NE(failureOf(written(folder, "damaged.ogg", QByteArray(3000, 'x')))
+                  .find("damaged.ogg: not Ogg Vorbis"),
+              std::string::npos);
+    EXPECT_NE(failureOf(written(folder, "silent.ogg", oggFile(Signal(kFileRate), kFileRate)))
+                  .find("no sound"),
+              std::string::npos);
+    EXPECT_NE(failureOf(folder.filePath("absent.ogg")).find("absent.ogg: "), std::string::npos);
 }
 
 TEST(Random, RepeatsItsSequenceForASeedAndStaysInRange) {

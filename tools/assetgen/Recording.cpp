@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: MIT
+#include "Recording.h"
+
+#define OV_EXCLUDE_STATIC_CALLBACKS
+#include <vorbis/vorbisfile.h>
+
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <numbers>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using namespace synth;
+
+namespace {
+
+constexpr double kSilentPeak = 0.001;
+// A lead-in quieter than this below the loudest moment is left out, and so is a tail quieter than
+// the second.
+constexpr double kLeadInDb = -30.0;
+constexpr double kTailDb = -45.0;
+constexpr double kWindowSeconds = 0.02;
+constexpr double kEarliestCutSeconds = 1.5;
+constexpr double kFadeMs = 10.0;
+constexpr int kResampleTaps = 16;
+
+[[noreturn]] void fail(const QString& path, const std::string& why) {
+    throw std::runtime_error(path.toStdString() + ": " + why);
+}
+
+std::string vorbisError(long code) {
+    switch (code) {
+    case OV_EREAD:
+        return "read error";
+    case OV_ENOTVORBIS:
+        return "not Ogg Vorbis data";
+    case OV_EVERSION:
+        return "unsupported Vorbis version";
+    case OV_EBADHEADER:
+        return "damaged Vorbis header";
+    case OV_EBADLINK:
+    case OV_EINVAL:
+        return "damaged Vorbis stream";
+    default:
+        return "Vorbis error " + std::to_string(code);
+    }
+}
+
+class OggFile {
+public:
+    explicit OggFile(const QString& path) {
+        std::FILE* in = std::fopen(QFile::encodeName(path).constData(), "rb");
+        if (in == nullptr) {
+            fail(path, std::strerror(errno));
+        }
+        if (const int error = ov_open(in, &file_, nullptr, 0); error != 0) {
+            std::fclose(in);
+            fail(path, vorbisError(error));
+        }
+    }
+    ~OggFile() { ov_clear(&file_); }
+    OggFile(const OggFile&) = delete;
+    OggFile& operator=(const OggFile&) = delete;
+
+    OggVorbis_File* get() { return &file_; }
+
+private:
+    OggVorbis_File file_{};
+};
+
+// Windowed-sinc resampling to synth::kRate, low-passed below the lower of the two Nyquists.
+Signal resample(const Signal& in, long fromRate) {
+    if (fromRate == kRate) {
+        return in;
+    }
+    const double step = static_cast<double>(fromRate) / kRate;
+    const double cutoff = std::min(1.0, 1.0 / step);
+    const double reach = kResampleTaps / cutoff;
+    Signal out(static_cast<std::size_t>(static_cast<double>(in.size()) / step));
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const double centre = static_cast<double>(i) * step;
+        const auto first = static_cast<long>(std::max(0.0, std::ceil(centre - reach)));
+        const auto last =
+            std::min(static_cast<long>(in.size()) - 1, static_cast<long>(centre + reach));
+        double sum = 0.0;
+        for (long k = first; k <= last; ++k) {
+            const double x = (static_cast<double>(k) - centre) * cutoff;
+            const double sinc =
+                x == 0.0 ? 1.0 : std::sin(std::numbers::pi * x) / (std::numbers::pi * x);
+            const double window = 0.5 + 0.5 * std::cos(std::numbers::pi * x / kResampleTaps);
+            sum += in[static_cast<std::size_t>(k)] * sinc * window;
+        }
+        out[i] = static_cast<float>(sum * cutoff);
+    }
+    return out;
+}
+
+std::size_t samples(double seconds) {
+    return static_cast<std::size_t>(seconds * kRate);
+}
+
+double meanSquare(const Signal& signal, std::size_t from, std::size_t count) {
+    double energy = 0.0;
+    for (std::size_t i = from; i < from + count; ++i) {
+        energy += static_cast<double>(signal[i]) * signal[i];
+    }
+    return energy / static_cast<double>(std::max<std::size_t>(1, count));
+}
+
+double peakOf(const Signal& signal) {
+    double peak = 0.0;
+    for (float sample : signal) {
+        peak = std::max(peak, static_cast<double>(std::abs(sample)));
+    }
+    return peak;
+}
+
+// Mean square of each successive window of kWindowSeconds.
+std::vector<double> windowEnergies(const Signal& signal) {
+    const std::size_t window = samples(kWindowSeconds);
+    std::vector<double> energies;
+    for (std::size_t at = 0; at + window <= signal.size(); at += window) {
+        energies.push_back(meanSquare(signal, at, window));
+    }
+    return energies;
+}
+
+// Leaves out a quiet lead-in, so the cry answers the child's press at once, and a quiet tail.
+void trimQuietEnds(Signal& signal) {
+    const std::vector<double> energies = windowEnergies(signal);
+    const double loudest =
+        energies.empty() ? 0.0 : *std::max_element(energies.begin(), energies.end());
+    if (loudest <= 0.0) {
+        return;
+    }
+    const auto above = [loudest](double db) {
+        return [floor = loudest * std::pow(10.0, db / 10.0)](double e) { return e > floor; };
+    };
+    const auto first = static_cast<std::size_t>(
+        std::find_if(energies.begin(), energies.end(), above(kLeadInDb)) - energies.begin());
+    const auto last = static_cast<std::size_t>(
+        std::find_if(energies.rbegin(), energies.rend(), above(kTailDb)).base() - energies.begin());
+    const std::size_t window = samples(kWindowSeconds);
+    const std::size_t begin = first > 0 ? (first - 1) * window : 0;
+    const std::size_t end = std::min(signal.size(), (last + 1) * window);
+    signal = Signal(signal.begin() + static_cast<std::ptrdiff_t>(begin),
+                    signal.begin() + static_cast<std::ptrdiff_t>(end));
+}
+
+// Ends a recording longer than the longest cry at its last nearly quietest moment after a short
+// cry's length.
+void cutAtNaturalEnd(Signal& signal) {
+    const std::size_t longest = samples(kMaxRecordedCrySeconds);
+    if (signal.size() <= longest) {
+        return;
+    }
+    const std::vector<double> energies = windowEnergies(
+        Signal(signal.begin(), signal.begin() + static_cast<std::ptrdiff_t>(longest)));
+    const auto earliest = static_cast<std::ptrdiff_t>(kEarliestCutSeconds / kWindowSeconds);
+    const double quietest = *std::min_element(energies.begin() + earliest, energies.end());
+    const auto last = std::find_if(energies.rbegin(), energies.rend(),
+                                   [quietest](double e) { return e <= 2.0 * quietest; });
+    const auto index = static_cast<std::size_t>(last.base() - energies.begin() - 1);
+    signal.resize(index * samples(kWindowSeconds) + samples(kWindowSeconds) / 2);
+}
+
+} // namespace
+
+Signal decodeOgg(const QString& path, double maxSeconds) {
+    OggFile file(path);
+    const vorbis_info* info = ov_info(file.get(), -1);
+    if (info == nullptr || info->channels < 1 || info->rate < 8000) {
+        fail(path, "no audio stream");
+    }
+    const auto wanted = static_cast<std::size_t>(maxSeconds * static_cast<double>(info->rate));
+    Signal mono;
+    while (mono.size() < wanted) {
+        float** channels = nullptr;
+        int section = 0;
+        const long read = ov_read_float(
+            file.get(), &channels,
+            static_cast<int>(std::min<std::size_t>(4096, wanted - mono.size())), &section);
+        if (read == 0) {
+            break;
+        }
+        if (read == OV_HOLE) {
+            continue; // a gap in the data: decoding goes on after it
+        }
+        if (read < 0) {
+            fail(path, vorbisError(read));
+        }
+        // A chained file may change its number of channels from one link to the next.
+        const int count = ov_info(file.get(), section)->channels;
+        for (long i = 0; i < read; ++i) {
+            float sum = 0.0f;
+            for (int c = 0; c < count; ++c) {
+                sum += channels[c][i];
+            }
+            mono.push_back(sum / static_cast<float>(count));
+        }
+    }
+    if (peakOf(mono) < kSilentPeak) {
+        fail(path, "no sound in it");
+    }
+    return resample(mono, info->rate);
+}
+
+Signal recordedCry(Signal recording) {
+    highpass(recording, 30.0); // a recording's offset or rumble would only take loudness
+    trimQuietEnds(recording);
+    cutAtNaturalEnd(recording);
+    finish(recording, 0.0, kFadeMs);
+    levelLoudness(recording);
+    return recording;
+}

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "Synth.h"
+
+#include <QString>
+
+// Longest cry kept from a recording, in seconds.
+constexpr double kMaxRecordedCrySeconds = 3.0;
+// How much of a recording is decoded: the longest cry after a quiet lead-in, and a little more
+// to see whether it goes on.
+constexpr double kDecodedSeconds = 5.0;
+
+// The first `maxSeconds` of an Ogg Vorbis file, channels mixed to mono, at synth::kRate.
+// Throws std::runtime_error saying why when the file cannot be opened or decoded, or is silent.
+synth::Signal decodeOgg(const QString& path, double maxSeconds);
+
+// A recording made into a cry: quiet ends trimmed, cut at its quietest moment when longer than
+// kMaxRecordedCrySeconds, faded in and out over 10 ms, at the common loudness.
+synth::Signal recordedCry(synth::Signal recording);
