@@ -35,31 +35,36 @@ quint16 Champ16(const QByteArray& data, int offset) {
 
 } // namespace
 
-TEST(Bravo, OnlyTheTwoButtonsOrAClosingEndIt) {
+// The buttons, the close box, and the keys: Return or Space play again, Escape is the close
+// box; clicks elsewhere and other keys leave it open, and the buttons never take the focus.
+TEST(Bravo, OnlyTheTwoButtonsTheirKeysOrAClosingEndIt) {
     TBravo bravo;
     EXPECT_EQ(ShowModalAndDo(bravo, [&] { QTest::mouseClick(bravo.bJeu, Qt::LeftButton); }), mrYes);
     EXPECT_EQ(ShowModalAndDo(bravo, [&] { QTest::mouseClick(bravo.bSortie, Qt::LeftButton); }),
               mrNo);
     EXPECT_EQ(ShowModalAndDo(bravo, [&] { bravo.close(); }), mrCancel);
 
-    bool resteOuverte = false;
     QWidget* focus = nullptr;
+    // Keys go where the focus is, as a keyboard's would.
+    const auto touche = [&](Qt::Key key) {
+        focus = QApplication::focusWidget() ? QApplication::focusWidget() : focus;
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &bravo, key);
+    };
+    bool resteOuverte = false;
     const int reponse = ShowModalAndDo(bravo, [&] {
         if (!QTest::qWaitForWindowActive(&bravo))
             return;
         QTest::mouseClick(&bravo, Qt::LeftButton, {}, QPoint(200, 40));  // on "Gagné"
         QTest::mouseClick(&bravo, Qt::LeftButton, {}, QPoint(180, 150)); // on the background
-        // Keys go where the focus is, as a keyboard's would.
-        for (const auto touche : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Return,
-                                  Qt::Key_Enter, Qt::Key_Space}) {
-            focus = QApplication::focusWidget() ? QApplication::focusWidget() : focus;
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &bravo,
-                            touche);
-        }
+        touche(Qt::Key_Tab);
+        touche(Qt::Key_A);
         resteOuverte = bravo.isVisible();
+        touche(Qt::Key_Space);
     });
     EXPECT_TRUE(resteOuverte);
-    EXPECT_EQ(reponse, -1);
+    EXPECT_EQ(reponse, mrYes);
+    EXPECT_EQ(ShowModalAndDo(bravo, [&] { touche(Qt::Key_Escape); }), mrCancel);
+    EXPECT_EQ(ShowModalAndDo(bravo, [&] { touche(Qt::Key_Return); }), mrYes);
     EXPECT_NE(focus, bravo.bJeu);
     EXPECT_NE(focus, bravo.bSortie);
 }
