@@ -11,3 +11,6 @@ std::string ChangeFileExt(const std::string& fileName, const std::string& extens
 // that folder can be written (the program's own file by
 // default). An empty name restores the default.
 void SetProgrammeParametres(const std::string& fichierProgramme);
+
+// The settings file beside the program, where it is looked for first.
+std::string FichierPresDuProgramme();

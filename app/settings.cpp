@@ -1,39 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/Emplacements.h"
 #include "app/Parametres.h"
-#include "app/platform/Application.h"
 #include "app/platform/IniFile.h"
 #include "app/sdimain.h"
-
-namespace {
-
-std::string& ProgrammeParametres() {
-    static std::string programme;
-    return programme;
-}
-
-} // namespace
-
-std::string ChangeFileExt(const std::string& fileName, const std::string& extension) {
-    const std::size_t point = fileName.find_last_of(".\\/:");
-    if (point == std::string::npos || fileName[point] != '.')
-        return fileName + extension;
-    return fileName.substr(0, point) + extension;
-}
-
-void SetProgrammeParametres(const std::string& fichierProgramme) {
-    ProgrammeParametres() = fichierProgramme;
-}
-
-namespace {
-
-// The settings file beside the program, where it is looked for first.
-std::string FichierPresDuProgramme() {
-    const std::string& programme = ProgrammeParametres();
-    return ChangeFileExt(programme.empty() ? Application::ExeName() : programme, ".INI");
-}
-
-} // namespace
 
 std::string TSDIAppForm::FichierParametres() const {
     return CheminParametres(FichierPresDuProgramme());

@@ -21,8 +21,6 @@ constexpr int HauteurVol = 52;
 constexpr int AttenteImage = 30;
 constexpr int AttenteFin = 20;
 
-std::function<void(int, bool)> attenteRemplacee;
-
 // The frame's 100 x 52 area from its top-left corner; what a smaller file lacks is black,
 // hence transparent.
 std::unique_ptr<TBitmap> CadreVol(TBitmap& image) {
@@ -61,12 +59,8 @@ void TSDIAppForm::AnimeOiseau(int x, int y) {
     EnVol = false;
 }
 
-void SetAttente(std::function<void(int millisecondes, bool sansMessages)> attente) {
-    attenteRemplacee = std::move(attente);
-}
-
 void TSDIAppForm::Attente(int millisecondes, bool sansMessages) {
-    if (attenteRemplacee) {
+    if (const auto& attenteRemplacee = AttenteRemplacee()) {
         attenteRemplacee(millisecondes, sansMessages);
         return;
     }

@@ -16,8 +16,6 @@
 
 namespace {
 
-std::function<std::time_t()> sourceGraine;
-
 constexpr int NbPlacesAnimaux = 12;
 constexpr int MaxPaires = NbLignes * NbColonnes / 2;
 
@@ -49,14 +47,6 @@ void Libere(GRILLE& cellule) {
 }
 
 } // namespace
-
-std::time_t GraineJeu() {
-    return sourceGraine ? sourceGraine() : std::time(nullptr);
-}
-
-void SetSourceGraine(std::function<std::time_t()> source) {
-    sourceGraine = std::move(source);
-}
 
 void TSDIAppForm::NouveauJeu() {
     if (TypeJeu != 0 && TypeJeu != 1) {

@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The game surface: the scene composed off screen, the transparent drawing of pictures and
 // the resting bird.
-#include "game/Scene.h"
 #include "app/platform/Errors.h"
 #include "app/sdimain.h"
 #include "game/BltBitmap.h"
 #include "game/Catalogue.h"
+#include "game/OiseauDernier.h"
 
 #include <algorithm>
-
-int XOiseauDernier = 0;
-int YOiseauDernier = 0;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "game/BltBitmap.h"
 #include "game/Catalogue.h"
-#include "game/Scene.h"
+#include "game/OiseauDernier.h"
 #include "support/GameWindow.h"
 
 #include <QFile>
