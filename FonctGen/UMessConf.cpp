@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "FonctGen/UMessConf.h"
 
+#include "app/platform/Form.h"
 #include "app/platform/Guard.h"
-#include "app/platform/Types.h"
 #include "ui_UMessConf.h"
 
 #include <QKeyEvent>

@@ -4,8 +4,9 @@
 #pragma once
 
 #include "app/platform/Bitmap.h"
+#include "app/platform/Keys.h"
 #include "app/platform/PaintBox.h"
-#include "app/platform/Types.h"
+#include "app/platform/Rect.h"
 #include "game/Grille.h"
 #include "game/Reduction.h"
 

@@ -4,7 +4,7 @@
 // no growing history.
 #pragma once
 
-#include "app/platform/Types.h"
+#include "app/platform/Form.h"
 
 // Installs the seams on construction and restores the real ones on destruction.
 class Silence {

@@ -2,7 +2,7 @@
 #include "FuzzCommun.h"
 
 #include "app/platform/Dialogs.h"
-#include "app/platform/Types.h"
+#include "app/platform/Form.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "game/Reduction.h"
 
+#include "app/platform/MulDiv.h"
 #include "app/platform/Screen.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "windows/About.h"
 
+#include "app/platform/Form.h"
 #include "app/platform/Guard.h"
-#include "app/platform/Types.h"
 #include "ui_About.h"
 
 #include <QScreen>

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "windows/Gagne.h"
 
+#include "app/platform/Form.h"
 #include "app/platform/Guard.h"
-#include "app/platform/Types.h"
+#include "app/platform/Keys.h"
 #include "ui_Gagne.h"
 
 #include <QBitmap>

@@ -4,6 +4,7 @@
 #include "FonctGen/FonctGen.h"
 #include "app/platform/Frame.h"
 #include "app/platform/Guard.h"
+#include "app/platform/MulDiv.h"
 #include "app/platform/PaintBox.h"
 #include "app/platform/Screen.h"
 #include "app/platform/Sound.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "windows/UOptions.h"
 
+#include "app/platform/Form.h"
 #include "app/platform/Guard.h"
-#include "app/platform/Types.h"
 #include "app/sdimain.h"
 #include "ui_UOptions.h"
 

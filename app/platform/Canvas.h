@@ -2,7 +2,8 @@
 // A drawing surface with the copy modes and line conventions of the Windows graphics interface.
 #pragma once
 
-#include "app/platform/Types.h"
+#include "app/platform/Color.h"
+#include "app/platform/Rect.h"
 
 #include <QRect>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Dialogs.h"
 
+#include "app/platform/Form.h"
 #include "app/platform/Frame.h"
-#include "app/platform/Types.h"
 
 #include <QApplication>
 #include <QMainWindow>

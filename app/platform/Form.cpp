@@ -2,7 +2,6 @@
 #include "app/platform/Form.h"
 
 #include "app/platform/Guard.h"
-#include "app/platform/Types.h"
 
 #include <QKeyEvent>
 

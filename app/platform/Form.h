@@ -7,6 +7,13 @@
 #include <functional>
 #include <memory>
 
+// Standard answers of modal windows.
+constexpr int mrNone = 0;
+constexpr int mrOk = 1;
+constexpr int mrCancel = 2;
+constexpr int mrYes = 6;
+constexpr int mrNo = 7;
+
 // A secondary window: shown modally with a standard answer (mrOk, mrCancel, mrYes, mrNo) or
 // non-modally with Show(). Closing it by its close box or the platform answers mrCancel.
 class TForm : public QDialog {

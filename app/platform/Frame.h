@@ -3,7 +3,7 @@
 // logical pixels, and the placing of windows inside the work area.
 #pragma once
 
-#include "app/platform/Types.h"
+#include "app/platform/Rect.h"
 
 #include <QMargins>
 #include <QObject>

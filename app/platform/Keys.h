@@ -3,9 +3,18 @@
 // when it has answered the key, and the shift state.
 #pragma once
 
-#include "app/platform/Types.h"
-
 #include <QtCore/qnamespace.h>
+
+// Modifier keys and mouse buttons held during a mouse event (a bit set).
+enum TShiftFlag : unsigned {
+    ssShift = 1,
+    ssAlt = 2,
+    ssCtrl = 4,
+    ssLeft = 8,
+    ssRight = 16,
+    ssMiddle = 32
+};
+using TShiftState = unsigned;
 
 class QKeyEvent;
 

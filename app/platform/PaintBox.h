@@ -3,12 +3,13 @@
 
 #include "app/platform/Canvas.h"
 #include "app/platform/Keys.h"
-#include "app/platform/Types.h"
 
 #include <QImage>
 #include <QWidget>
 #include <functional>
 #include <optional>
+
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
 // A widget with a screen surface that its Canvas draws on, so that reading the canvas reads
 // what the user sees. The surface has the widget's size, until SetSurfaceSize ties it to a

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/platform/Types.h"
+#include "app/platform/Rect.h"
 
 #include <QCursor>
 #include <QRect>
@@ -29,6 +29,3 @@ void SetWorkArea(std::unique_ptr<IWorkArea> workArea);
 
 // The invisible pointer, made from the program's cursor resource.
 const QCursor& crVide();
-
-// a x b / c rounded to the nearest integer, with a 64-bit product; -1 when c is 0.
-int MulDiv(int a, int b, int c);

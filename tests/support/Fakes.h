@@ -5,8 +5,8 @@
 
 #include "app/platform/Dialogs.h"
 #include "app/platform/Form.h"
+#include "app/platform/Rect.h"
 #include "app/platform/Sound.h"
-#include "app/platform/Types.h"
 
 #include <QString>
 #include <QTemporaryDir>

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "windows/Gagne.h"
 
-#include "app/platform/Types.h"
+#include "app/platform/Color.h"
+#include "app/platform/Form.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Application.h"
 #include "app/platform/Dialogs.h"
+#include "app/platform/Form.h"
 #include "app/platform/Frame.h"
 #include "app/platform/Guard.h"
-#include "app/platform/Types.h"
+#include "app/platform/Rect.h"
 #include "support/Fakes.h"
 
 #include <QAbstractButton>

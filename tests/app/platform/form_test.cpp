@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Form.h"
+#include "app/platform/MulDiv.h"
 #include "app/platform/Screen.h"
 #include "support/Fakes.h"
 
