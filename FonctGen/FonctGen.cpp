@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "FonctGen/FonctGen.h"
 
-#include "FonctGen/JpegImage.h"
 #include "app/platform/Bitmap.h"
 #include "app/platform/Dialogs.h"
 #include "app/platform/Errors.h"
+#include "app/platform/JpegImage.h"
 
 #include <cctype>
 #include <cstring>

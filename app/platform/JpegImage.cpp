@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "FonctGen/JpegImage.h"
+#include "app/platform/JpegImage.h"
 
 #include "app/platform/Errors.h"
 
