@@ -1,7 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "app/Emplacements.h"
-#include "app/Parametres.h"
-#include "app/platform/Application.h"
 #include "app/platform/Frame.h"
 #include "app/sdimain.h"
 #include "support/Assets.h"
@@ -298,23 +295,6 @@ TEST_F(MainWindowTest, AWindowWithoutTraceStillOpensAndCloses) {
     EXPECT_EQ(fenetre.Espion, nullptr);
     EXPECT_TRUE(fenetre.close());
     EXPECT_FALSE(LitIni().empty());
-}
-
-TEST(SettingsFileName, ReplacesOrAppendsTheExtension) {
-    EXPECT_EQ(ChangeFileExt("/opt/jeux/kornibelle.bin", ".INI"), "/opt/jeux/kornibelle.INI");
-    EXPECT_EQ(ChangeFileExt("/opt/jeux.d/kornibelle", ".INI"), "/opt/jeux.d/kornibelle.INI");
-    EXPECT_EQ(ChangeFileExt("D:\\Apps\\game.exe", ".INI"), "D:\\Apps\\game.INI");
-    EXPECT_EQ(ChangeFileExt("kornibelle", ".INI"), "kornibelle.INI");
-}
-
-TEST(SettingsFileName, LiesBesideTheProgram) {
-    SetProgrammeParametres({});
-    FakeMessages messages;
-    FakeSound sons;
-    DossierTemp dossier;
-    TSDIAppForm fenetre;
-    EXPECT_EQ(fenetre.FichierParametres(),
-              CheminParametres(ChangeFileExt(Application::ExeName(), ".INI")));
 }
 
 } // namespace

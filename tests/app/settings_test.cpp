@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "app/Emplacements.h"
+#include "app/Parametres.h"
+#include "app/platform/Application.h"
 #include "app/sdimain.h"
 #include "support/Coquille.h"
 
@@ -128,6 +131,16 @@ TEST_F(SettingsTest, AFileThatCannotBeWrittenAnywhereDoesNotStopClosing) {
     EXPECT_EQ(fenetre.Grille[0][0].Dessous, nullptr);
     EXPECT_EQ(fenetre.Fond, nullptr);
     QFile::setPermissions(FichierIni(), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+TEST(SettingsFileName, LiesBesideTheProgram) {
+    SetProgrammeParametres({});
+    FakeMessages messages;
+    FakeSound sons;
+    DossierTemp dossier;
+    TSDIAppForm fenetre;
+    EXPECT_EQ(fenetre.FichierParametres(),
+              CheminParametres(ChangeFileExt(Application::ExeName(), ".INI")));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Bitmap.h"
 #include "app/platform/Canvas.h"
+#include "support/Fill.h"
 
 #include <QImage>
 #include <climits>
@@ -8,12 +9,6 @@
 #include <vector>
 
 namespace {
-
-void Fill(TBitmap& bitmap, int width, int height, TColor color) {
-    bitmap.SetSize(width, height);
-    bitmap.Canvas().Brush.Color = color;
-    bitmap.Canvas().FillRect(Rect(0, 0, width, height));
-}
 
 std::vector<TColor> Row(TCanvas& canvas, int y) {
     std::vector<TColor> row;
@@ -304,28 +299,6 @@ TEST(Canvas, ReportsTheClippedRectangleItTouched) {
     canvas.FillRect(Rect(20, 20, 30, 30));
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(changes[0], QRect(0, 8, 3, 2));
-}
-
-TEST(Bitmap, ResizingKeepsTheTopLeftAndBlackensTheRest) {
-    TBitmap bitmap;
-    Fill(bitmap, 2, 2, clWhite);
-    bitmap.SetWidth(3);
-    bitmap.SetHeight(3);
-    EXPECT_EQ(bitmap.Canvas().Pixel(1, 1), clWhite);
-    EXPECT_EQ(bitmap.Canvas().Pixel(2, 1), clBlack);
-    EXPECT_EQ(bitmap.Canvas().Pixel(1, 2), clBlack);
-
-    TBitmap copy;
-    copy.Assign(bitmap);
-    bitmap.Canvas().Brush.Color = 0x112233;
-    bitmap.Canvas().FillRect(Rect(0, 0, 3, 3));
-    EXPECT_EQ(copy.Canvas().Pixel(0, 0), clWhite);
-    EXPECT_EQ(copy.Width(), 3);
-
-    TBitmap thin;
-    thin.SetWidth(7);
-    EXPECT_EQ(thin.Width(), 7);
-    EXPECT_TRUE(thin.Empty());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "app/platform/Bitmap.h"
 #include "app/platform/Errors.h"
 #include "support/Fakes.h"
+#include "support/Fill.h"
 
 #include <QFile>
 #include <QImage>
@@ -92,6 +93,28 @@ TEST_F(BitmapFileTest, RefusesAHeaderClaimingAHugePictureBeforeDecoding) {
     const std::string message = Message("./Enorme.bmp");
     EXPECT_NE(message.find("« ./Enorme.bmp »"), std::string::npos) << message;
     EXPECT_NE(message.find("trop grande"), std::string::npos) << message;
+}
+
+TEST(Bitmap, ResizingKeepsTheTopLeftAndBlackensTheRest) {
+    TBitmap bitmap;
+    Fill(bitmap, 2, 2, clWhite);
+    bitmap.SetWidth(3);
+    bitmap.SetHeight(3);
+    EXPECT_EQ(bitmap.Canvas().Pixel(1, 1), clWhite);
+    EXPECT_EQ(bitmap.Canvas().Pixel(2, 1), clBlack);
+    EXPECT_EQ(bitmap.Canvas().Pixel(1, 2), clBlack);
+
+    TBitmap copy;
+    copy.Assign(bitmap);
+    bitmap.Canvas().Brush.Color = 0x112233;
+    bitmap.Canvas().FillRect(Rect(0, 0, 3, 3));
+    EXPECT_EQ(copy.Canvas().Pixel(0, 0), clWhite);
+    EXPECT_EQ(copy.Width(), 3);
+
+    TBitmap thin;
+    thin.SetWidth(7);
+    EXPECT_EQ(thin.Width(), 7);
+    EXPECT_TRUE(thin.Empty());
 }
 
 } // namespace

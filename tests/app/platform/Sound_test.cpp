@@ -85,15 +85,4 @@ TEST_F(SoundTest, WithoutAnAudioDeviceIsSilentAndDoesNotLookAgain) {
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
 }
 
-TEST(FakeSound, RecordsEveryCallInOrder) {
-    FakeSound sound;
-    sndPlaySoundA("./Trouve.wav", SND_ASYNC);
-    sndPlaySoundA("./Gagne.wav", SND_SYNC);
-    ASSERT_EQ(sound.played.size(), 2u);
-    EXPECT_EQ(sound.played[0].fileName, "./Trouve.wav");
-    EXPECT_EQ(sound.played[0].flags, SND_ASYNC);
-    EXPECT_EQ(sound.played[1].fileName, "./Gagne.wav");
-    EXPECT_EQ(sound.played[1].flags, SND_SYNC);
-}
-
 } // namespace

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/platform/Application.h"
 #include "app/platform/Dialogs.h"
 #include "app/platform/Form.h"
 #include "app/platform/Frame.h"
-#include "app/platform/Guard.h"
 #include "app/platform/Rect.h"
 #include "support/Fakes.h"
 
@@ -13,9 +11,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
-#include <QTranslator>
 #include <gtest/gtest.h>
-#include <stdexcept>
 
 namespace {
 
@@ -84,39 +80,6 @@ TEST(MessageDlg, CentredOnTheMainWindowAndKeptInTheWorkArea) {
     AnswerNextBox(kept, "OK");
     MessageDlg("Perdu", TMsgDlgType::mtError, TMsgDlgButtons::mbOK, 0);
     EXPECT_EQ(kept.outer.bottomRight(), QPoint(1365, 767));
-}
-
-TEST(Guard, ShowsOneErrorPerFailureAndCarriesOn) {
-    FakeMessages messages;
-    messages.answer = mrCancel;
-    bool after = false;
-    Guard([] { throw std::runtime_error("Erreur JPEG #42"); });
-    Guard([] { throw 1; });
-    Guard([&] { after = true; });
-    EXPECT_TRUE(after);
-    ASSERT_EQ(messages.messages.size(), 2u);
-    EXPECT_EQ(messages.messages[0].text, "Erreur JPEG #42");
-    EXPECT_EQ(messages.messages[0].type, TMsgDlgType::mtError);
-    EXPECT_EQ(messages.messages[1].text, "Erreur inconnue");
-}
-
-TEST(Application, KeepsTitleHelpFileAndLoadsFrenchForTheToolkit) {
-    Application::SetTitle("Kornibelle");
-    Application::SetHelpFile("KORNIBELLE.HLP");
-    EXPECT_EQ(Application::Title(), "Kornibelle");
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Kornibelle");
-    EXPECT_EQ(Application::HelpFile(), "KORNIBELLE.HLP");
-    EXPECT_EQ(Application::ExeName(), QCoreApplication::applicationFilePath().toStdString());
-
-    const QLocale previous;
-    Application::LoadFrenchTranslation(*qApp);
-    EXPECT_EQ(QLocale().language(), QLocale::French);
-    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annuler");
-    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
-    }
-    QLocale::setDefault(previous);
 }
 
 } // namespace

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#include "app/Parametres.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SettingsFileName, ReplacesOrAppendsTheExtension) {
+    EXPECT_EQ(ChangeFileExt("/opt/jeux/kornibelle.bin", ".INI"), "/opt/jeux/kornibelle.INI");
+    EXPECT_EQ(ChangeFileExt("/opt/jeux.d/kornibelle", ".INI"), "/opt/jeux.d/kornibelle.INI");
+    EXPECT_EQ(ChangeFileExt("D:\\Apps\\game.exe", ".INI"), "D:\\Apps\\game.INI");
+    EXPECT_EQ(ChangeFileExt("kornibelle", ".INI"), "kornibelle.INI");
+}
+
+} // namespace
