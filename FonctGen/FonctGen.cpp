@@ -62,13 +62,16 @@ TBitmap* LitJpeg(std::ifstream& fichier, TBitmap* destination) {
 
 std::string ExtensionFichier(const char* nom) {
     const char* point = nom != nullptr ? std::strrchr(nom, '.') : nullptr;
-    if (point == nullptr)
+    if (point == nullptr) {
         return {};
-    if (std::strlen(point) >= 6)
+    }
+    if (std::strlen(point) >= 6) {
         return ".";
+    }
     std::string extension(point + 1);
-    for (char& c : extension)
+    for (char& c : extension) {
         c = Majuscule(c);
+    }
     return extension;
 }
 
@@ -77,8 +80,9 @@ std::string ExtensionFichier(const std::string& nom) {
 }
 
 TBitmap* LitBitmap(const std::string& nomFichier, TBitmap* destination) {
-    if (nomFichier.empty())
+    if (nomFichier.empty()) {
         return nullptr;
+    }
     if (nomFichier == NomPressePapier) {
         MessageErreur(QStringLiteral(
                           "Erreur système : on essaye de lire le presse-papier avec 'LitBitmap()'"),
@@ -86,21 +90,26 @@ TBitmap* LitBitmap(const std::string& nomFichier, TBitmap* destination) {
         return nullptr;
     }
     std::error_code erreur;
-    if (!std::filesystem::is_regular_file(nomFichier, erreur))
+    if (!std::filesystem::is_regular_file(nomFichier, erreur)) {
         return nullptr;
+    }
 
     std::ifstream fichier(nomFichier, std::ios::binary);
-    if (!fichier)
+    if (!fichier) {
         throw EPlatformError("Impossible d'ouvrir le fichier " + nomFichier);
+    }
     char octets[2];
-    if (!fichier.read(octets, sizeof octets))
+    if (!fichier.read(octets, sizeof octets)) {
         throw EPlatformError(ErreurLectureFlux);
+    }
 
     const std::string extension = ExtensionFichier(nomFichier);
-    if (extension == "BMP" && SignatureBmp(octets))
+    if (extension == "BMP" && SignatureBmp(octets)) {
         return LitBmp(fichier, nomFichier, destination);
-    if ((extension == "JPG" || extension == "JPEG") && SignatureJpeg(octets))
+    }
+    if ((extension == "JPG" || extension == "JPEG") && SignatureJpeg(octets)) {
         return LitJpeg(fichier, destination);
+    }
     MessageErreur(QStringLiteral("Format d'image non reconnu (") + TexteSignature(octets) + ')', 0);
     return nullptr;
 }
@@ -134,8 +143,9 @@ bool ChargeImageParExtension(const std::string& nomFichier, std::unique_ptr<TBit
     if (extension == "JPG" || extension == "JPEG") {
         remplace();
         const TBitmap* image = LitBitmap(nomFichier, &brouillon);
-        if (image == nullptr)
+        if (image == nullptr) {
             return false;
+        }
         cible->Assign(*image);
         return true;
     }

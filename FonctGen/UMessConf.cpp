@@ -34,10 +34,12 @@ void TMessConf::Button2Click() {
 
 // Captions are compared exactly; any other caption answers nothing.
 void TMessConf::ReponseDe(const QPushButton& bouton) {
-    if (bouton.text() == "OUI")
+    if (bouton.text() == "OUI") {
         SetModalResult(mrYes);
-    if (bouton.text() == "NON")
+    }
+    if (bouton.text() == "NON") {
         SetModalResult(mrNo);
+    }
 }
 
 void TMessConf::FormShortCut(int key) {
@@ -75,7 +77,8 @@ bool TMessConf::eventFilter(QObject* watched, QEvent* event) {
 // Keys reach the window itself only when no button has the focus; those that a button
 // passes on were already seen by the filter.
 void TMessConf::keyPressEvent(QKeyEvent* event) {
-    if (!focusWidget())
+    if (!focusWidget()) {
         Guard([this, event] { FormShortCut(event->key()); });
+    }
     TForm::keyPressEvent(event);
 }

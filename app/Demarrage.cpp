@@ -12,8 +12,9 @@ void ChoisitPlateforme() {
     const bool xwayland =
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY");
     // Wayland still, should the X server not answer; Qt's -platform argument still wins.
-    if (xwayland && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (xwayland && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    }
 }
 
 void PrepareApplication(QApplication& app) {

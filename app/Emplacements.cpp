@@ -25,8 +25,9 @@ bool Accessible(const fs::path& chemin) {
 // An existing file must be writable itself; a new one needs a writable folder.
 bool Ecrivable(const fs::path& fichier) {
     std::error_code erreur;
-    if (fs::exists(fichier, erreur))
+    if (fs::exists(fichier, erreur)) {
         return Accessible(fichier);
+    }
     const fs::path dossier = DossierDe(fichier);
     return fs::is_directory(dossier, erreur) && Accessible(dossier);
 }
@@ -49,8 +50,9 @@ bool ParametresEcrivables(const fs::path& fichier) {
 
 fs::path DossierPersonnel() {
     const char* home = std::getenv("HOME");
-    if (home && *home)
+    if (home && *home) {
         return home;
+    }
     const passwd* compte = ::getpwuid(::getuid());
     return compte && compte->pw_dir ? compte->pw_dir : "/";
 }
@@ -59,8 +61,9 @@ fs::path DossierPersonnel() {
 // to be ignored), else the default below the home folder.
 fs::path DossierDeBase(const char* variable, const char* defaut) {
     const char* valeur = std::getenv(variable);
-    if (valeur && fs::path(valeur).is_absolute())
+    if (valeur && fs::path(valeur).is_absolute()) {
         return valeur;
+    }
     return DossierPersonnel() / defaut;
 }
 
@@ -75,8 +78,9 @@ std::string DansDossierPersonnel(const char* variable, const char* defaut, const
 } // namespace
 
 std::string CheminParametres(const std::string& fichier) {
-    if (ParametresEcrivables(fichier))
+    if (ParametresEcrivables(fichier)) {
         return fichier;
+    }
     return DansDossierPersonnel("XDG_CONFIG_HOME", ".config", fs::path(fichier).filename());
 }
 
@@ -89,18 +93,21 @@ std::string CheminLectureParametres(const std::string& fichier) {
 // Written anew rather than copied: the copy must not take the original's read-only mode.
 bool CommenceParCopie(const std::string& copie, const std::string& original) {
     std::error_code erreur;
-    if (copie == original || fs::exists(copie, erreur) || !fs::exists(original, erreur))
+    if (copie == original || fs::exists(copie, erreur) || !fs::exists(original, erreur)) {
         return true;
+    }
     QFile source(QString::fromStdString(original));
-    if (!source.open(QIODevice::ReadOnly))
+    if (!source.open(QIODevice::ReadOnly)) {
         return false;
+    }
     const QByteArray contenu = source.readAll();
     return source.error() == QFileDevice::NoError && ReplaceIniFile(copie, contenu.toStdString());
 }
 
 std::string CheminTrace(const std::string& dossierTravail) {
     const fs::path trace = fs::path(dossierTravail) / "espion.log";
-    if (Ecrivable(trace))
+    if (Ecrivable(trace)) {
         return trace.string();
+    }
     return DansDossierPersonnel("XDG_STATE_HOME", ".local/state", "espion.log");
 }

@@ -44,8 +44,9 @@ TFenetres::TFenetres() {
     // Only the main window keeps the program alive: closing it ends the program even while
     // the environment viewer is still open.
     for (QWidget* secondaire :
-         std::initializer_list<QWidget*>{AboutBox, MessConf, Bravo, Options, Environ})
+         std::initializer_list<QWidget*>{AboutBox, MessConf, Bravo, Options, Environ}) {
         secondaire->setAttribute(Qt::WA_QuitOnClose, false);
+    }
 }
 
 TFenetres::~TFenetres() {

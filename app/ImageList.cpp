@@ -23,8 +23,9 @@ void Feuille(QPainter& peintre, const QRectF& cadre) {
     peintre.setBrush(Qt::white);
     peintre.drawRect(cadre);
     peintre.setPen(QPen(QColor(128, 128, 160), 1));
-    for (qreal y = cadre.top() + 3; y < cadre.bottom() - 1; y += 2)
+    for (qreal y = cadre.top() + 3; y < cadre.bottom() - 1; y += 2) {
         peintre.drawLine(QPointF(cadre.left() + 2, y), QPointF(cadre.right() - 2, y));
+    }
 }
 
 QPixmap Ciseaux() {

@@ -23,14 +23,16 @@ void TSDIAppForm::PolaireClick() {
 
 // The dialog has already written its settings when it answers Yes.
 void TSDIAppForm::mOptionsClick() {
-    if (Options->ShowModal() == mrYes)
+    if (Options->ShowModal() == mrYes) {
         LanceNouveauJeu();
+    }
 }
 
 void TSDIAppForm::LanceNouveauJeu() {
     // The photograph shown belongs to the game that ends.
-    if (Environ)
+    if (Environ) {
         Environ->Hide();
+    }
     // A set-up that fails halfway has still replaced the board: the old scene must not stay
     // over it. The error goes on to the handler guard once the new scene shows.
     std::exception_ptr erreur;
@@ -41,8 +43,9 @@ void TSDIAppForm::LanceNouveauJeu() {
     }
     PB->Repaint();
     PB->Refresh();
-    if (erreur)
+    if (erreur) {
         std::rethrow_exception(erreur);
+    }
     Application::ProcessMessages();
 }
 
@@ -67,12 +70,15 @@ void TSDIAppForm::HelpAbout1Execute() {
 
 // A program asked to end by its session or a terminal leaves without its leaving sound.
 void TSDIAppForm::FormClose() {
-    if (Bruitage && !Signals::TerminationReceived())
+    if (Bruitage && !Signals::TerminationReceived()) {
         sndPlaySoundA(SonSortie, SND_SYNC);
+    }
     EcritParametres();
     FermeEspion();
-    for (auto& ligne : Grille)
-        for (GRILLE& cellule : ligne)
+    for (auto& ligne : Grille) {
+        for (GRILLE& cellule : ligne) {
             cellule.Dessous.reset();
+        }
+    }
     Fond.reset();
 }

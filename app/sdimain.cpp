@@ -29,10 +29,13 @@ constexpr Qt::WindowFlags BoutonsFenetre = Qt::Window | Qt::CustomizeWindowHint 
 
 // Something has been revealed or found on the board.
 bool PartieEntamee(const GRILLE (&grille)[NbLignes][NbColonnes]) {
-    for (const auto& ligne : grille)
-        for (const GRILLE& cellule : ligne)
-            if (cellule.Dessous || cellule.Trouve)
+    for (const auto& ligne : grille) {
+        for (const GRILLE& cellule : ligne) {
+            if (cellule.Dessous || cellule.Trouve) {
                 return true;
+            }
+        }
+    }
     return false;
 }
 
@@ -49,8 +52,9 @@ TSDIAppForm::TSDIAppForm(QWidget* parent)
     move(zone.Left, zone.Top);
     PB->setCursor(crVide());
     LitParametres();
-    if (Bruitage)
+    if (Bruitage) {
         sndPlaySoundA(SonDebut, SND_ASYNC);
+    }
     // A background that cannot be decoded is reported; the window still opens.
     Guard([this] { NouveauJeu(); });
 }
@@ -80,13 +84,15 @@ void TSDIAppForm::PrepareComposants() {
     PrepareGlyphes();
 
     // The board has the keyboard: Space must never reach a toolbar button.
-    for (QWidget* bouton : ToolBar1->findChildren<QWidget*>())
+    for (QWidget* bouton : ToolBar1->findChildren<QWidget*>()) {
         bouton->setFocusPolicy(Qt::NoFocus);
+    }
     PB->setFocusPolicy(Qt::StrongFocus);
     PB->setFocus();
 
-    for (QMenu* menu : {ui->File1, ui->Edit1, ui->Jeu1, ui->Help1})
+    for (QMenu* menu : {ui->File1, ui->Edit1, ui->Jeu1, ui->Help1}) {
         menu->menuAction()->setStatusTip(menu->statusTip());
+    }
     ui->Edit1->menuAction()->setVisible(false);
 
     ui->StatusBar->addWidget(ui->Panneau1);
@@ -103,20 +109,23 @@ void TSDIAppForm::PrepareGlyphes() {
     for (QAction* action : findChildren<QAction*>(Qt::FindDirectChildrenOnly)) {
         bool valide = false;
         const int index = action->property("glyphe").toInt(&valide);
-        if (valide && index >= 0 && index < int(glyphes.size()))
+        if (valide && index >= 0 && index < int(glyphes.size())) {
             action->setIcon(QIcon(glyphes[std::size_t(index)]));
+        }
     }
 }
 
 QFileDialog& TSDIAppForm::DialogueOuverture() {
-    if (!OpenDialog)
+    if (!OpenDialog) {
         OpenDialog = CreeDialogueFichier(false);
+    }
     return *OpenDialog;
 }
 
 QFileDialog& TSDIAppForm::DialogueEnregistrement() {
-    if (!SaveDialog)
+    if (!SaveDialog) {
         SaveDialog = CreeDialogueFichier(true);
+    }
     return *SaveDialog;
 }
 
@@ -166,11 +175,13 @@ void TSDIAppForm::ConnecteEvenements() {
 // before the window is first shown.
 int TSDIAppForm::HauteurMenu(int largeur) const {
     const QWidget* menu = menuWidget();
-    if (!menu || menu->isHidden() || menu->isWindow())
+    if (!menu || menu->isHidden() || menu->isWindow()) {
         return 0;
+    }
     int hauteur = menu->heightForWidth(qMax(largeur, menu->minimumWidth()));
-    if (hauteur < 0)
+    if (hauteur < 0) {
         hauteur = menu->sizeHint().height();
+    }
     return qBound(menu->minimumSizeHint().height(), hauteur, menu->maximumHeight());
 }
 
@@ -211,15 +222,18 @@ TailleImage TSDIAppForm::TailleAffichee(int largeur, int hauteur) const {
 // again for the true one, and the frame put at the work area's corner, as long as nothing has
 // been revealed (the sprites drawn into Fond would be lost) and the user has not maximised it.
 void TSDIAppForm::CadreChange() {
-    if (isMaximized() || isFullScreen() || PartieEntamee(Grille))
+    if (isMaximized() || isFullScreen() || PartieEntamee(Grille)) {
         return;
+    }
     const TailleImage voulue = TailleAffichee(LargeurFondLu, HauteurFondLu);
     if (!FichierFond.empty() && voulue != TailleImage{LargeurScene(), HauteurScene()} &&
-        ChargeFond(FichierFond))
+        ChargeFond(FichierFond)) {
         PB->Repaint();
+    }
     const TRect zone = WorkArea();
-    if (frameGeometry().topLeft() != QPoint(zone.Left, zone.Top))
+    if (frameGeometry().topLeft() != QPoint(zone.Left, zone.Top)) {
         move(zone.Left, zone.Top);
+    }
 }
 
 void TSDIAppForm::FormShow() {
@@ -228,8 +242,9 @@ void TSDIAppForm::FormShow() {
 
 void TSDIAppForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         Guard([this] { FormShow(); });
+    }
 }
 
 void TSDIAppForm::FormActivate() {
@@ -253,11 +268,13 @@ void TSDIAppForm::changeEvent(QEvent* event) {
 // A window opened maximised has never been placed by the window manager at its normal size:
 // restored, its title bar can land under a panel, out of the user's reach.
 void TSDIAppForm::GardeDansZoneDeTravail() {
-    if (isMaximized() || isFullScreen())
+    if (isMaximized() || isFullScreen()) {
         return;
+    }
     const QPoint dedans = KeptInside(frameGeometry(), WorkArea());
-    if (dedans != frameGeometry().topLeft())
+    if (dedans != frameGeometry().topLeft()) {
         move(dedans);
+    }
 }
 
 void TSDIAppForm::moveEvent(QMoveEvent* event) {

@@ -19,17 +19,19 @@ void TSDIAppForm::LitParametres() {
     DessEnviron = ini.ReadBool("Environ", "Dess", true);
     Bruitage = ini.ReadBool("Environ", "Bruitage", true);
     ChoixImage = ini.ReadInteger("Image", "Choix", 0);
-    if (ini.ReadBool("Form", "InitMax", false))
+    if (ini.ReadBool("Form", "InitMax", false)) {
         setWindowState(windowState() | Qt::WindowMaximized);
-    else
+    } else {
         setWindowState(windowState() & ~Qt::WindowMaximized);
+    }
 }
 
 // A file that cannot be written changes nothing on disk and does not stop the caller.
 void TSDIAppForm::EcritParametres() {
     const std::string fichier = FichierParametres();
-    if (!CommenceParCopie(fichier, FichierPresDuProgramme()))
+    if (!CommenceParCopie(fichier, FichierPresDuProgramme())) {
         return;
+    }
     TIniFile ini(fichier);
     ini.WriteInteger("Jeu", "TypeJeu", TypeJeu);
     ini.WriteInteger("MaxAnim", "Savane", MaxAnim[0]);

@@ -44,16 +44,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         avant = Autres(ini);
     }
     const int ecrit = typeJeu == 7 ? -3 : 7;
-    if (!Ecrit(nom, ecrit))
+    if (!Ecrit(nom, ecrit)) {
         return 0;
+    }
     const std::string une = Contenu(nom);
     {
         const TIniFile ini(nom);
         if (ini.ReadInteger("Jeu", "TypeJeu", 0) != ecrit ||
-            !ini.ReadBool("Form", "InitMax", false) || Autres(ini) != avant)
+            !ini.ReadBool("Form", "InitMax", false) || Autres(ini) != avant) {
             std::abort();
+        }
     }
-    if (!Ecrit(nom, ecrit) || Contenu(nom) != une)
+    if (!Ecrit(nom, ecrit) || Contenu(nom) != une) {
         std::abort();
+    }
     return 0;
 }

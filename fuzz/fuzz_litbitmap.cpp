@@ -10,8 +10,9 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    if (taille == 0)
+    if (taille == 0) {
         return 0;
+    }
     const std::string nom = FichierFuzz(donnees[0] & 1 ? "entree.bmp" : "entree.jpg");
     InitFormatJpeg(donnees[0] & 2 ? 8 : 32);
     EcritEntree(nom, donnees + 1, taille - 1);
@@ -23,9 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         // Unreadable pictures are reported to the user; that is the expected way out.
     }
     // A refusal or an error leaves the destination as it was.
-    if (resultat == nullptr && !destination.Empty())
+    if (resultat == nullptr && !destination.Empty()) {
         std::abort();
-    if (resultat != nullptr && resultat != &destination)
+    }
+    if (resultat != nullptr && resultat != &destination) {
         std::abort();
+    }
     return 0;
 }

@@ -80,15 +80,18 @@ const char* const SonGagne = "./Gagne.wav";
 const char* const SonSortie = "./Sortie.wav";
 
 std::string CheminCatalogue(int environnement, int animal, char lettre) {
-    if (environnement < 0 || environnement >= static_cast<int>(std::size(Environnements)))
+    if (environnement < 0 || environnement >= static_cast<int>(std::size(Environnements))) {
         return {};
+    }
     const auto animaux = Environnements[environnement];
-    if (animal < 0 || animal >= static_cast<int>(animaux.size()))
+    if (animal < 0 || animal >= static_cast<int>(animaux.size())) {
         return {};
+    }
     // strchr would also match the terminating NUL.
     const char* position = lettre != '\0' ? std::strchr(LettresAnimal, lettre) : nullptr;
-    if (position == nullptr)
+    if (position == nullptr) {
         return {};
+    }
     return animaux[animal][position - LettresAnimal];
 }
 

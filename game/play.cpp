@@ -30,8 +30,9 @@ bool DansGrille(Case c) {
 // With a button held the pointer may leave the paint box: such points index no cell. The
 // bounds are checked on the point, as the divisions round toward zero.
 Case CaseSous(const TPaintBox& pb, int X, int Y) {
-    if (X < 0 || Y < 0 || X >= pb.Width() || Y >= pb.Height())
+    if (X < 0 || Y < 0 || X >= pb.Width() || Y >= pb.Height()) {
         return {};
+    }
     return {Y * NbLignes / pb.Height(), X * NbColonnes / pb.Width()};
 }
 
@@ -57,23 +58,28 @@ const GRILLE& CelluleAvec(const TSDIAppForm& f, int ligne, int colonne,
                           std::string GRILLE::*champ) {
     const GRILLE& cellule = f.Grille[ligne][colonne];
     const Case autre{cellule.LigneAutre, cellule.ColonneAutre};
-    if (!(cellule.*champ).empty() || !DansGrille(autre))
+    if (!(cellule.*champ).empty() || !DansGrille(autre)) {
         return cellule;
+    }
     return f.Grille[autre.Ligne][autre.Colonne];
 }
 
 bool ToutTrouve(const TSDIAppForm& f) {
-    for (const auto& ligne : f.Grille)
-        for (const GRILLE& cellule : ligne)
-            if (!cellule.Dessin.empty() && !cellule.Trouve)
+    for (const auto& ligne : f.Grille) {
+        for (const GRILLE& cellule : ligne) {
+            if (!cellule.Dessin.empty() && !cellule.Trouve) {
                 return false;
+            }
+        }
+    }
     return true;
 }
 
 void Revele(TSDIAppForm& f, Case c) {
     GRILLE& cellule = f.Grille[c.Ligne][c.Colonne];
-    if (f.DessEnviron)
+    if (f.DessEnviron) {
         f.MontrePhoto(c.Ligne, c.Colonne);
+    }
     f.CacheCase(cellule.LigneAutre, cellule.ColonneAutre);
     // A sprite still shown is taken off first: saving under it would save the sprite itself.
     f.CacheCase(c.Ligne, c.Colonne);
@@ -99,19 +105,22 @@ void Revele(TSDIAppForm& f, Case c) {
     }
     f.DessineTransparent(*sprite, largeur, hauteur, coin.x(), coin.y(), true);
     sprite.reset();
-    if (f.Bruitage)
+    if (f.Bruitage) {
         f.JoueCri(c.Ligne, c.Colonne);
+    }
     f.RemetOiseau();
 }
 
 void Gagne(TSDIAppForm& f) {
-    if (f.Bruitage)
+    if (f.Bruitage) {
         sndPlaySoundA(SonGagne, SND_SYNC);
+    }
     PlaceCentredOn(*Bravo, f);
-    if (Bravo->ShowModal() == mrYes)
+    if (Bravo->ShowModal() == mrYes) {
         f.LanceNouveauJeu();
-    else
+    } else {
         f.close();
+    }
 }
 
 // c: the pressed cell; p: the earlier selection, c's partner.
@@ -130,27 +139,31 @@ void PaireTrouvee(TSDIAppForm& f, Case c, Case p) {
     autre.Trouve = true;
     sprite.reset();
 
-    if (f.Bruitage)
+    if (f.Bruitage) {
         sndPlaySoundA(SonTrouve, SND_ASYNC);
+    }
     f.LigneSel = -1;
     f.ColonneSel = -1;
     cellule.Dessous.reset();
     autre.Dessous.reset();
     f.RemetOiseau();
-    if (ToutTrouve(f))
+    if (ToutTrouve(f)) {
         Gagne(f);
+    }
 }
 
 } // namespace
 
 void TSDIAppForm::PBMouseDown(TMouseButton, TShiftState, int X, int Y) {
     const Case clic = CaseSous(*PB, X, Y);
-    if (!DansGrille(clic))
+    if (!DansGrille(clic)) {
         return;
+    }
     const Case precedente{LigneSel, ColonneSel};
     // A selected cell hidden again since is revealed like any other hidden cell.
-    if (clic == precedente && Grille[clic.Ligne][clic.Colonne].Dessous)
+    if (clic == precedente && Grille[clic.Ligne][clic.Colonne].Dessous) {
         return;
+    }
     LigneSel = clic.Ligne;
     ColonneSel = clic.Colonne;
 
@@ -162,19 +175,23 @@ void TSDIAppForm::PBMouseDown(TMouseButton, TShiftState, int X, int Y) {
             return;
         }
     }
-    if (cellule.Trouve || cellule.Dessin.empty())
+    if (cellule.Trouve || cellule.Dessin.empty()) {
         return;
+    }
     Revele(*this, clic);
 }
 
 void TSDIAppForm::PBMouseUp(TMouseButton, TShiftState, int X, int Y) {
-    if (ChoixImage != 1)
+    if (ChoixImage != 1) {
         return;
+    }
     const Case relache = CaseSous(*PB, X, Y);
-    if (!DansGrille(relache) || relache != Case{LigneSel, ColonneSel})
+    if (!DansGrille(relache) || relache != Case{LigneSel, ColonneSel}) {
         return;
-    if (Grille[relache.Ligne][relache.Colonne].LigneAutre == -1)
+    }
+    if (Grille[relache.Ligne][relache.Colonne].LigneAutre == -1) {
         return;
+    }
     if (Timer1->isActive()) {
         Timer1->stop();
         CacheCase(LigneImage, ColonneImage);
@@ -187,14 +204,16 @@ void TSDIAppForm::PBMouseUp(TMouseButton, TShiftState, int X, int Y) {
 
 void TSDIAppForm::PBMouseMove(TShiftState, int X, int Y) {
     const Case survol = CaseSous(*PB, X, Y);
-    if (survol != Case{LigneSouris, ColonneSouris} && DansGrille(survol))
+    if (survol != Case{LigneSouris, ColonneSouris} && DansGrille(survol)) {
         CacheCase(survol.Ligne, survol.Colonne);
+    }
     LigneSouris = survol.Ligne;
     ColonneSouris = survol.Colonne;
 
     AvecOiseau([&] {
-        if (!EnVol)
+        if (!EnVol) {
             EffaceOiseau();
+        }
         EnVol = true;
         AnimeOiseau(X - 50, Y - 25);
         PoseOiseau(X, Y);
@@ -271,11 +290,13 @@ void TSDIAppForm::Timer1Timer() {
 }
 
 void TSDIAppForm::CacheCase(int ligne, int colonne) {
-    if (!DansGrille({ligne, colonne}))
+    if (!DansGrille({ligne, colonne})) {
         return;
+    }
     GRILLE& cellule = Grille[ligne][colonne];
-    if (!cellule.Dessous)
+    if (!cellule.Dessous) {
         return;
+    }
     // An empty Dessous (the sprite could not be read) covers nothing.
     if (!cellule.Dessous->Empty()) {
         const int gauche = cellule.XCentre - cellule.Largeur / 2;
@@ -295,11 +316,13 @@ void TSDIAppForm::CacheCase(int ligne, int colonne) {
 }
 
 void TSDIAppForm::MontrePhoto(int ligne, int colonne) {
-    if (Environ->Visible())
+    if (Environ->Visible()) {
         Environ->Hide();
+    }
     const GRILLE& cellule = CelluleAvec(*this, ligne, colonne, &GRILLE::PhotoAnimal);
-    if (cellule.PhotoAnimal.empty())
+    if (cellule.PhotoAnimal.empty()) {
         return;
+    }
     Environ->FichierImage = cellule.PhotoAnimal;
     Environ->FichierSon = cellule.CriAnimal;
     Environ->Show();
@@ -307,6 +330,7 @@ void TSDIAppForm::MontrePhoto(int ligne, int colonne) {
 
 void TSDIAppForm::JoueCri(int ligne, int colonne) {
     const GRILLE& cellule = CelluleAvec(*this, ligne, colonne, &GRILLE::CriAnimal);
-    if (!cellule.CriAnimal.empty())
+    if (!cellule.CriAnimal.empty()) {
         sndPlaySoundA(cellule.CriAnimal, SND_ASYNC);
+    }
 }

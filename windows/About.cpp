@@ -19,8 +19,9 @@ TAboutBox::~TAboutBox() = default;
 
 void TAboutBox::showEvent(QShowEvent* event) {
     TForm::showEvent(event);
-    if (event->spontaneous())
+    if (event->spontaneous()) {
         return;
+    }
     QRect cadre = frameGeometry();
     cadre.moveCenter(screen()->geometry().center());
     move(cadre.topLeft());

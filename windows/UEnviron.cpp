@@ -22,13 +22,15 @@ int CasesCouvertes(const QRect& exterieur) {
     const TSDIAppForm& principal = *SDIAppForm;
     const QPoint origine = principal.PB->mapToGlobal(QPoint(0, 0));
     int couvertes = 0;
-    for (int ligne = 0; ligne < NbLignes; ++ligne)
+    for (int ligne = 0; ligne < NbLignes; ++ligne) {
         for (int colonne = 0; colonne < NbColonnes; ++colonne) {
             const QRect cellule(colonne * principal.LargeurCase, ligne * principal.HauteurCase,
                                 principal.LargeurCase, principal.HauteurCase);
-            if (exterieur.intersects(principal.PB->WidgetRect(cellule).translated(origine)))
+            if (exterieur.intersects(principal.PB->WidgetRect(cellule).translated(origine))) {
                 ++couvertes;
+            }
         }
+    }
     return couvertes;
 }
 
@@ -68,28 +70,33 @@ TEnviron::~TEnviron() = default;
 
 void TEnviron::showEvent(QShowEvent* event) {
     TForm::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         Guard([this] { FormShow(); });
+    }
 }
 
 void TEnviron::FormShow() {
-    if (!ChargeImage())
+    if (!ChargeImage()) {
         return;
+    }
     PlaceAcoteDuPrincipal();
     PB->Repaint();
 }
 
 // Placed with an estimate of the frame at its first showing: placed again with the true one.
 void TEnviron::CadreChange() {
-    if (Visible() && ImageVue && !ImageVue->Empty())
+    if (Visible() && ImageVue && !ImageVue->Empty()) {
         PlaceAcoteDuPrincipal();
+    }
 }
 
 bool TEnviron::ChargeImage() {
-    if (FichierImage.size() <= 3)
+    if (FichierImage.size() <= 3) {
         return false;
-    if (!ChargeImageParExtension(FichierImage, ImageVue))
+    }
+    if (!ChargeImageParExtension(FichierImage, ImageVue)) {
         return false;
+    }
     ImageVue->Dormant();
     ImageVue->FreeImage();
     return true;
@@ -109,8 +116,9 @@ void TEnviron::PlaceAcoteDuPrincipal() {
     const int aGauche = principal.left() - zone.Left - bords;
     int largeur = std::min(zone.Width() - principal.width() - 8, std::max(aDroite, aGauche));
     const bool aCote = largeur >= zone.Width() / 6;
-    if (!aCote)
+    if (!aCote) {
         largeur = zone.Width() / 3;
+    }
 
     // The width resize would give, bounded as it bounds it: resizing to find it out would lay
     // out and refill the window at that width each time, when the height then narrows it.
@@ -147,6 +155,7 @@ void TEnviron::PBPaint() {
 }
 
 void TEnviron::PBClick() {
-    if (SDIAppForm->Bruitage)
+    if (SDIAppForm->Bruitage) {
         sndPlaySoundA(FichierSon, SND_SYNC);
+    }
 }

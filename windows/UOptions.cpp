@@ -29,8 +29,9 @@ TOptions::TOptions(QWidget* parent) : TForm(parent), ui(std::make_unique<Ui::Opt
     ui->ComboBox1->clear();
     ui->ComboBox1->addItems({"Savane", "Polaire"});
     ui->ComboBox2->clear();
-    for (int nombre = MinPersonnages; nombre <= MaxPersonnages; ++nombre)
+    for (int nombre = MinPersonnages; nombre <= MaxPersonnages; ++nombre) {
         ui->ComboBox2->addItem(QString::number(nombre));
+    }
 
     connect(ui->OK, &QPushButton::clicked, this, Guarded(this, &TOptions::OKClick));
     connect(ui->Annuler, &QPushButton::clicked, this, Guarded(this, &TOptions::AnnulerClick));
@@ -47,8 +48,9 @@ TOptions::~TOptions() = default;
 // Every opening shows the settings as they are now, not what the dialog held last time.
 void TOptions::showEvent(QShowEvent* event) {
     TForm::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         Remplit();
+    }
 }
 
 void TOptions::Remplit() {
@@ -72,10 +74,11 @@ int TOptions::EnvironnementChoisi() const {
 void TOptions::OKClick() {
     TSDIAppForm& fenetre = *SDIAppForm;
     const int choisi = EnvironnementChoisi();
-    if (choisi >= 0)
+    if (choisi >= 0) {
         fenetre.TypeJeu = choisi;
-    else if (!EnvironnementValide(fenetre.TypeJeu))
+    } else if (!EnvironnementValide(fenetre.TypeJeu)) {
         fenetre.TypeJeu = 0;
+    }
     fenetre.MaxAnim[fenetre.TypeJeu] = ui->UpDown1->value();
     fenetre.DessCases = ui->CheckBox1->isChecked();
     fenetre.DessEnviron = ui->CheckBox2->isChecked();
@@ -91,16 +94,18 @@ void TOptions::AnnulerClick() {
 // Choosing an environment shows the number of animals it has now.
 void TOptions::ComboBox1Change() {
     const int choisi = EnvironnementChoisi();
-    if (choisi >= 0)
+    if (choisi >= 0) {
         ui->UpDown1->setValue(SDIAppForm->MaxAnim[choisi]);
+    }
 }
 
 // A typed number moves the arrows, held within their bounds; other text leaves them alone.
 void TOptions::ComboBox2Change() {
     bool nombre = false;
     const int valeur = ui->ComboBox2->currentText().trimmed().toInt(&nombre);
-    if (nombre)
+    if (nombre) {
         ui->UpDown1->setValue(valeur);
+    }
 }
 
 void TOptions::UpDown1Change() {

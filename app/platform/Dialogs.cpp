@@ -13,11 +13,14 @@ namespace {
 
 // A box belongs to the modal window in use, else to the program's main window.
 QWidget* Owner() {
-    if (QWidget* modal = QApplication::activeModalWidget())
+    if (QWidget* modal = QApplication::activeModalWidget()) {
         return modal;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (qobject_cast<QMainWindow*>(window) && window->isVisible())
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMainWindow*>(window) && window->isVisible()) {
             return window;
+        }
+    }
     return QApplication::activeWindow();
 }
 
@@ -30,8 +33,9 @@ public:
 protected:
     void showEvent(QShowEvent* event) override {
         QMessageBox::showEvent(event);
-        if (parentWidget())
+        if (parentWidget()) {
             PlaceCentredOn(*this, *parentWidget()->window());
+        }
     }
 };
 

@@ -25,8 +25,9 @@ QMargins EstimatedFrame(const QWidget& window) {
 QMargins FrameOf(const QWidget& window) {
     const QRect outer = window.frameGeometry();
     const QRect inner = window.geometry();
-    if (outer == inner)
+    if (outer == inner) {
         return EstimatedFrame(window);
+    }
     return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
                     outer.right() - inner.right(), outer.bottom() - inner.bottom());
 }
@@ -56,11 +57,12 @@ QMargins WindowFrame::Margins() const {
 
 bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &window_) {
-        if (event->type() == QEvent::Show)
+        if (event->type() == QEvent::Show) {
             Follow();
-        else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
-                 event->spontaneous())
+        } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+                   event->spontaneous()) {
             Report();
+        }
     } else if (event->type() == QEvent::Expose) {
         Report();
     }
@@ -71,8 +73,9 @@ bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
 // flags change.
 void WindowFrame::Follow() {
     QWindow* handle = window_.windowHandle();
-    if (handle == nullptr || handle == handle_)
+    if (handle == nullptr || handle == handle_) {
         return;
+    }
     handle_ = handle;
     handle->installEventFilter(this);
 }
@@ -80,13 +83,15 @@ void WindowFrame::Follow() {
 // A window manager frames a window before it maps it: once the window is on the screen,
 // its frame is the true one (none without a window manager).
 void WindowFrame::Report() {
-    if (!handle_ || !handle_->isExposed())
+    if (!handle_ || !handle_->isExposed()) {
         return;
+    }
     const QMargins frame = handle_->frameMargins();
     const bool changed = !reported_ || *reported_ != frame;
     reported_ = frame;
-    if (changed && OnChange)
+    if (changed && OnChange) {
         OnChange();
+    }
 }
 
 #include "moc_Frame.cpp"

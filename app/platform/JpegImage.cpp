@@ -53,8 +53,9 @@ void SortieIgnoree(j_common_ptr) {}
 
 // Called by libjpeg between pieces of work while it reads the data.
 void SuitProgression(j_common_ptr cinfo) {
-    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > JpegPassesMax)
+    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > JpegPassesMax) {
         ERREXIT(cinfo, JERR_BAD_PROGRESSION);
+    }
 }
 
 void DebutSource(j_decompress_ptr) {}
@@ -69,8 +70,9 @@ boolean RemplitTampon(j_decompress_ptr cinfo) {
         source->position += bloc;
         return TRUE;
     }
-    if (source->taille == 0)
+    if (source->taille == 0) {
         ERREXIT(cinfo, JERR_INPUT_EMPTY);
+    }
     // Data that runs out ends the picture; libjpeg fills in what is missing.
     WARNMS(cinfo, JWRN_JPEG_EOF);
     source->pub.next_input_byte = FinImage;
@@ -80,8 +82,9 @@ boolean RemplitTampon(j_decompress_ptr cinfo) {
 
 void SauteDonnees(j_decompress_ptr cinfo, long nombre) {
     auto* source = reinterpret_cast<SourceMemoire*>(cinfo->src);
-    if (nombre <= 0)
+    if (nombre <= 0) {
         return;
+    }
     auto reste = static_cast<std::size_t>(nombre);
     if (reste <= source->pub.bytes_in_buffer) {
         source->pub.next_input_byte += reste;
@@ -126,8 +129,9 @@ void LitEntete(Decompression& d, const std::vector<unsigned char>& donnees) {
     jpeg_read_header(&d.cinfo, TRUE);
     const long long largeur = d.cinfo.image_width;
     const long long hauteur = d.cinfo.image_height;
-    if (largeur > JpegCoteMax || hauteur > JpegCoteMax || largeur * hauteur > JpegPixelsMax)
+    if (largeur > JpegCoteMax || hauteur > JpegCoteMax || largeur * hauteur > JpegPixelsMax) {
         ERREXIT1(&d.cinfo, JERR_IMAGE_TOO_BIG, JpegCoteMax);
+    }
 }
 
 void PosePalette(const jpeg_decompress_struct& cinfo, QImage& image) {
@@ -146,10 +150,12 @@ void PosePalette(const jpeg_decompress_struct& cinfo, QImage& image) {
 void PrepareImage(jpeg_decompress_struct& cinfo, QImage& image) {
     image = QImage(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
                    cinfo.quantize_colors ? QImage::Format_Indexed8 : QImage::Format_RGB32);
-    if (image.isNull())
+    if (image.isNull()) {
         ERREXIT1(&cinfo, JERR_OUT_OF_MEMORY, 0);
-    if (cinfo.quantize_colors)
+    }
+    if (cinfo.quantize_colors) {
         PosePalette(cinfo, image);
+    }
 }
 
 // Colour output straight in the layout of QImage::Format_RGB32 (0xFFRRGGBB in native byte
@@ -192,12 +198,14 @@ void TJPEGImage::LoadFromStream(std::istream& flux) {
     flux.seekg(0, std::ios::end);
     const auto fin = flux.tellg();
     flux.seekg(debut);
-    if (!flux || debut < 0 || fin < debut)
+    if (!flux || debut < 0 || fin < debut) {
         throw EPlatformError(ErreurLectureFlux);
+    }
     std::vector<unsigned char> donnees(static_cast<std::size_t>(fin - debut));
     if (!flux.read(reinterpret_cast<char*>(donnees.data()),
-                   static_cast<std::streamsize>(donnees.size())))
+                   static_cast<std::streamsize>(donnees.size()))) {
         throw EPlatformError(ErreurLectureFlux);
+    }
     LoadFromMemory(std::move(donnees));
 }
 

@@ -28,9 +28,10 @@ std::unique_ptr<IWorkArea>& Provider() {
 
 TRect WorkAreaWithin(const QRect& available, const QRect& screen, double ratio) {
     QRect area = available.intersected(screen);
-    if (!qFuzzyCompare(ratio, 1.0))
+    if (!qFuzzyCompare(ratio, 1.0)) {
         area.adjust(0, 0, area.right() < screen.right() ? -1 : 0,
                     area.bottom() < screen.bottom() ? -1 : 0);
+    }
     return TRect{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
 }
 

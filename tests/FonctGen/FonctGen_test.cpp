@@ -185,8 +185,9 @@ TEST_F(LitBitmapTest, GreyJpegGivesAGreyPalette) {
     ASSERT_EQ(LitBitmap("gris.jpg", &destination), &destination);
     EXPECT_EQ(destination.PixelFormat(), TPixelFormat::pf8bit);
     EXPECT_FALSE(destination.Image().colorTable().isEmpty());
-    for (const QRgb couleur : destination.Image().colorTable())
+    for (const QRgb couleur : destination.Image().colorTable()) {
         EXPECT_TRUE(qRed(couleur) == qGreen(couleur) && qGreen(couleur) == qBlue(couleur));
+    }
 }
 
 TEST_F(LitBitmapTest, EightBitScreensGetIndexedPictures) {

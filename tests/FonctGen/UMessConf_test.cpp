@@ -23,8 +23,9 @@ protected:
             EXPECT_EQ(cible, boite.Button1);
             QTest::keyClick(cible, touche, modificateurs);
             ouverteApres = boite.isVisible();
-            if (ouverteApres)
+            if (ouverteApres) {
                 boite.SetModalResult(mrCancel);
+            }
         });
         return boite.ShowModal();
     }
@@ -32,8 +33,9 @@ protected:
         QuandVisible(boite, [this, bouton] {
             QTest::mouseClick(bouton, Qt::LeftButton);
             ouverteApres = boite.isVisible();
-            if (ouverteApres)
+            if (ouverteApres) {
                 boite.SetModalResult(mrCancel);
+            }
         });
         return boite.ShowModal();
     }

@@ -20,15 +20,17 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(temp_.isValid());
         racine_ = temp_.path().toStdString();
-        for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_STATE_HOME"})
+        for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_STATE_HOME"}) {
             sauves_.emplace_back(variable, qgetenv(variable), qEnvironmentVariableIsSet(variable));
+        }
         qputenv("HOME", QByteArray::fromStdString((racine_ / "maison").string()));
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((racine_ / "config").string()));
         qputenv("XDG_STATE_HOME", QByteArray::fromStdString((racine_ / "etat").string()));
     }
     void TearDown() override {
-        for (const auto& [variable, valeur, present] : sauves_)
+        for (const auto& [variable, valeur, present] : sauves_) {
             present ? qputenv(variable, valeur) : qunsetenv(variable);
+        }
     }
 
     fs::path Dossier(const char* nom) const {

@@ -148,8 +148,9 @@ TEST_F(CommandsTest, ASignalClosesLikeTheCloseBoxWithoutTheLeavingSound) {
             Signals::CloseOnTermination(fenetre);
             sons.played.clear();
             std::raise(SIGTERM);
-            for (int essai = 0; essai < 500 && fenetre.isVisible(); ++essai)
+            for (int essai = 0; essai < 500 && fenetre.isVisible(); ++essai) {
                 QTest::qWait(10);
+            }
             const bool ferme = !fenetre.isVisible() && sons.played.empty() &&
                                LitIni().find("Bruitage=1") != std::string::npos &&
                                fenetre.Espion == nullptr && fenetre.Fond == nullptr;
@@ -168,14 +169,18 @@ TEST_F(CommandsTest, ClosingWithoutSoundsIsSilent) {
 }
 
 TEST_F(CommandsTest, ClosingReleasesThePicturesAndTheTrace) {
-    for (auto& ligne : fenetre.Grille)
-        for (GRILLE& cellule : ligne)
+    for (auto& ligne : fenetre.Grille) {
+        for (GRILLE& cellule : ligne) {
             cellule.Dessous = std::make_unique<TBitmap>();
+        }
+    }
     fenetre.Fond = std::make_unique<TBitmap>();
     fenetre.close();
-    for (auto& ligne : fenetre.Grille)
-        for (GRILLE& cellule : ligne)
+    for (auto& ligne : fenetre.Grille) {
+        for (GRILLE& cellule : ligne) {
             EXPECT_EQ(cellule.Dessous, nullptr);
+        }
+    }
     EXPECT_EQ(fenetre.Fond, nullptr);
     EXPECT_EQ(fenetre.Espion, nullptr);
 }

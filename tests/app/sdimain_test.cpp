@@ -43,9 +43,11 @@ protected:
     }
     QAction* Action(const char* nom) const { return form->findChild<QAction*>(nom); }
     bool DebutJoue() const {
-        for (const FakeSound::Played& son : sons.played)
-            if (son.fileName == "./Debut.wav" && son.flags == SND_ASYNC)
+        for (const FakeSound::Played& son : sons.played) {
+            if (son.fileName == "./Debut.wav" && son.flags == SND_ASYNC) {
                 return true;
+            }
+        }
         return false;
     }
 
@@ -73,11 +75,13 @@ TEST_F(MainWindowTest, ToolbarShowsOnlyTheSeparatorAndTheTwoEnvironmentButtons) 
     EXPECT_EQ(fenetre.PB->mapTo(&fenetre, QPoint(0, 0)).y(),
               fenetre.ToolBar1->mapTo(&fenetre, QPoint(0, 0)).y() + 30);
 
-    for (const char* cache :
-         {"ToolButton9", "ToolButton1", "ToolButton2", "ToolButton4", "ToolButton5", "ToolButton6"})
+    for (const char* cache : {"ToolButton9", "ToolButton1", "ToolButton2", "ToolButton4",
+                              "ToolButton5", "ToolButton6"}) {
         EXPECT_FALSE(fenetre.findChild<QWidget*>(cache)->isVisible()) << cache;
-    for (const char* montre : {"ToolButton3", "Savane", "Polaire"})
+    }
+    for (const char* montre : {"ToolButton3", "Savane", "Polaire"}) {
         EXPECT_TRUE(fenetre.findChild<QWidget*>(montre)->isVisible()) << montre;
+    }
 
     const auto place = [&](QWidget* enfant) {
         return QRect(enfant->mapTo(fenetre.ToolBar1, QPoint(0, 0)), enfant->size());
@@ -99,21 +103,25 @@ TEST_F(MainWindowTest, ToolbarShowsOnlyTheSeparatorAndTheTwoEnvironmentButtons) 
 TEST_F(MainWindowTest, MenusActionsAndHints) {
     TSDIAppForm& fenetre = Ouvre();
     QStringList barre;
-    for (QAction* entree : fenetre.menuBar()->actions())
-        if (entree->isVisible())
+    for (QAction* entree : fenetre.menuBar()->actions()) {
+        if (entree->isVisible()) {
             barre << entree->text();
+        }
+    }
     EXPECT_EQ(barre, QStringList({"&Fichier", "Jeu", "Options", "&Aide"}));
     EXPECT_EQ(fenetre.findChild<QMenu*>("File1")->menuAction()->statusTip(),
               "Commandes liées aux fichiers");
 
     QStringList fichier;
-    for (QAction* entree : fenetre.findChild<QMenu*>("File1")->actions())
+    for (QAction* entree : fenetre.findChild<QMenu*>("File1")->actions()) {
         fichier << (entree->isSeparator() ? "-" : entree->text());
+    }
     EXPECT_EQ(fichier, QStringList({"&Nouveau", "&Ouvrir", "&Enregistrer", "Enregistrer &sous...",
                                     "-", "&Quitter"}));
     QStringList jeu;
-    for (QAction* entree : fenetre.findChild<QMenu*>("Jeu1")->actions())
+    for (QAction* entree : fenetre.findChild<QMenu*>("Jeu1")->actions()) {
         jeu << entree->text();
+    }
     EXPECT_EQ(jeu, QStringList({"Savanne", "Polaire"}));
 
     QAction* ouvrir = Action("FileOpen1");
@@ -163,8 +171,9 @@ TEST_F(MainWindowTest, NoContextMenuOffersToHideTheToolbar) {
         QApplication::sendEvent(cible, &clic);
         QWidget* menu = QApplication::activePopupWidget();
         EXPECT_EQ(menu, nullptr);
-        if (menu)
+        if (menu) {
             menu->close();
+        }
     }
 }
 

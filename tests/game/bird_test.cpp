@@ -134,8 +134,9 @@ TEST_F(BirdTest, TheFlightShowsItsSevenFramesInOrderEachPausedThenPausesOnce) {
     for (const char* image :
          {"./Savane/Oiseau06.bmp", "./Savane/Oiseau05.bmp", "./Savane/Oiseau04.bmp",
           "./Savane/Oiseau03.bmp", "./Savane/Oiseau02.bmp", "./Savane/Oiseau03.bmp",
-          "./Savane/Oiseau05.bmp"})
+          "./Savane/Oiseau05.bmp"}) {
         attendues.emplace_back(30, true, assets::SpriteColour(image) & 0xFFFFFFu);
+    }
     attendues.emplace_back(20, true, Rgb(ecran, coin.x(), coin.y())); // the last frame gone
     EXPECT_EQ(pauses, attendues);
     EXPECT_FALSE(Form().EnVol);
@@ -148,8 +149,9 @@ TEST_F(BirdTest, AnUnreadableBirdIsReportedOncePerGameAndTheSystemPointerShowsIn
         const QString nom = QString::fromUtf8(fichier);
         messages.messages.clear();
         ASSERT_TRUE(QFile::rename(nom, nom + ".cache"));
-        for (const QPoint point : {QPoint(60, 50), QPoint(150, 90)})
+        for (const QPoint point : {QPoint(60, 50), QPoint(150, 90)}) {
             Bouge(point);
+        }
         Form().PB->Repaint();
         Form().Timer1Timer();
         EXPECT_EQ(Messages().size(), 1u);

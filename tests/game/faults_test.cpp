@@ -88,8 +88,9 @@ QByteArray TailleEnorme(QByteArray fichier) {
     }
     // Baseline or progressive frame header: length, precision, height, width.
     qsizetype sof = fichier.indexOf("\xFF\xC0");
-    if (sof < 0)
+    if (sof < 0) {
         sof = fichier.indexOf("\xFF\xC2");
+    }
     EXPECT_GE(sof, 0);
     ecrit16(sof + 5, 60000);
     ecrit16(sof + 7, 60000);
@@ -122,10 +123,11 @@ void Abime(const std::string& chemin, Degat degat) {
         Ecrit(chemin, TailleEnorme(original));
         break;
     case Degat::UnPixel:
-        if (chemin.ends_with(".jpg"))
+        if (chemin.ends_with(".jpg")) {
             assets::WriteJpeg(chemin, 1, 1);
-        else
+        } else {
             assets::WriteBmp(chemin, assets::SpriteImage(1, 1, 0));
+        }
         break;
     }
 }
@@ -154,12 +156,15 @@ protected:
     // The pairs of the board, 'G' cell first.
     std::vector<std::pair<Cellule, Cellule>> Paires() {
         std::vector<std::pair<Cellule, Cellule>> paires;
-        for (int l = 0; l < NbLignes; ++l)
-            for (int c = 0; c < NbColonnes; ++c)
-                if (!Form().Grille[l][c].PhotoAnimal.empty())
+        for (int l = 0; l < NbLignes; ++l) {
+            for (int c = 0; c < NbColonnes; ++c) {
+                if (!Form().Grille[l][c].PhotoAnimal.empty()) {
                     paires.push_back(
                         {{l, c},
                          {Form().Grille[l][c].LigneAutre, Form().Grille[l][c].ColonneAutre}});
+                }
+            }
+        }
         return paires;
     }
 
@@ -182,8 +187,9 @@ protected:
         const Cellule g = Paires().front().first;
         switch (cas.fichier) {
         case Fichier::Fond:
-            for (const char* fond : FondsJeu[0])
+            for (const char* fond : FondsJeu[0]) {
                 Abime(fond, cas.degat);
+            }
             Form().PB->Canvas().Surface().fill(Qt::magenta);
             QTest::mouseClick(Form().Savane, Qt::LeftButton);
             break;
@@ -208,8 +214,9 @@ protected:
         const Cas cas = GetParam();
         const std::vector<QString> vus = Messages();
         const auto seulement = [&](std::vector<QString> attendus) { EXPECT_EQ(vus, attendus); };
-        if (cas.degat == Degat::UnPixel)
+        if (cas.degat == Degat::UnPixel) {
             return seulement({}); // a valid picture, however small
+        }
         const auto uneErreur = [&] {
             ASSERT_EQ(vus.size(), 1u);
             EXPECT_EQ(messages.messages.front().type, TMsgDlgType::mtError);
@@ -218,18 +225,23 @@ protected:
         const QString pasDImage = QStringLiteral("Pas d'image");
         switch (cas.fichier) {
         case Fichier::Fond:
-            if (cas.degat == Degat::Manquant)
+            if (cas.degat == Degat::Manquant) {
                 return seulement({pasDImage});
-            if (cas.degat == Degat::Coupe)
+            }
+            if (cas.degat == Degat::Coupe) {
                 return seulement({}); // decoded, the missing part filled in
-            if (cas.degat == Degat::AutreFormat)
+            }
+            if (cas.degat == Degat::AutreFormat) {
                 return seulement({QStringLiteral("Format d'image non reconnu (42-4D)"), pasDImage});
+            }
             return uneErreur(); // the read error, passed on to the handler
         case Fichier::Photo:
-            if (cas.degat == Degat::Manquant || cas.degat == Degat::Coupe)
+            if (cas.degat == Degat::Manquant || cas.degat == Degat::Coupe) {
                 return seulement({});
-            if (cas.degat == Degat::AutreFormat)
+            }
+            if (cas.degat == Degat::AutreFormat) {
                 return seulement({QStringLiteral("Format d'image non reconnu (42-4D)")});
+            }
             return uneErreur();
         case Fichier::Sprite:
         case Fichier::Vol:
@@ -270,10 +282,12 @@ TEST_P(Faults, TheGameSaysWhatWentWrongPlaysOnAndClosesWithItsSettings) {
 
 std::vector<Cas> TousLesCas() {
     std::vector<Cas> cas;
-    for (Fichier f : {Fichier::Fond, Fichier::Sprite, Fichier::Photo, Fichier::Vol})
+    for (Fichier f : {Fichier::Fond, Fichier::Sprite, Fichier::Photo, Fichier::Vol}) {
         for (Degat d : {Degat::Manquant, Degat::Vide, Degat::UnOctet, Degat::Coupe,
-                        Degat::AutreFormat, Degat::Enorme, Degat::UnPixel})
+                        Degat::AutreFormat, Degat::Enorme, Degat::UnPixel}) {
             cas.push_back({f, d});
+        }
+    }
     return cas;
 }
 

@@ -32,10 +32,13 @@ protected:
 
     GRILLE& Case(Cellule c) { return Form().Grille[c.Ligne][c.Colonne]; }
     Cellule PremiereG() {
-        for (int l = 0; l < NbLignes; ++l)
-            for (int c = 0; c < NbColonnes; ++c)
-                if (!Form().Grille[l][c].PhotoAnimal.empty())
+        for (int l = 0; l < NbLignes; ++l) {
+            for (int c = 0; c < NbColonnes; ++c) {
+                if (!Form().Grille[l][c].PhotoAnimal.empty()) {
                     return {l, c};
+                }
+            }
+        }
         ADD_FAILURE() << "no pair";
         return {0, 0};
     }
@@ -76,14 +79,16 @@ protected:
     bool Dessine(const QImage& image, const QImage& avant, Cellule c, const QImage& sprite) {
         const int x0 = c.Colonne * Form().LargeurCase + Form().LargeurCase / 2 - sprite.width() / 2;
         const int y0 = c.Ligne * Form().HauteurCase + Form().HauteurCase / 2 - sprite.height() / 2;
-        for (int y = 0; y < sprite.height(); ++y)
+        for (int y = 0; y < sprite.height(); ++y) {
             for (int x = 0; x < sprite.width(); ++x) {
                 const QRgb attendu = (sprite.pixel(x, y) & 0xFFFFFFu) == 0
                                          ? avant.pixel(x0 + x, y0 + y)
                                          : sprite.pixel(x, y);
-                if (Rgb(image, x0 + x, y0 + y) != (attendu & 0xFFFFFFu))
+                if (Rgb(image, x0 + x, y0 + y) != (attendu & 0xFFFFFFu)) {
                     return false;
+                }
             }
+        }
         return true;
     }
 };
@@ -109,8 +114,9 @@ INSTANTIATE_TEST_SUITE_P(BitmapKinds, Formats,
 class GreyBackground : public GameWindowTest {};
 
 TEST_F(GreyBackground, SpritesOverAGreyPhotographAreDrawnIntoItAndSurviveARepaint) {
-    for (const char* fond : FondsJeu[0])
+    for (const char* fond : FondsJeu[0]) {
         ImagesTest::EcritJpeg(fond, ImagesTest::Quartiers(400, 330), ImagesTest::GenreJpeg::Gris);
+    }
     Form().DessEnviron = false;
     Form().DessCases = false;
     Form().TypeJeu = 0;
@@ -119,10 +125,13 @@ TEST_F(GreyBackground, SpritesOverAGreyPhotographAreDrawnIntoItAndSurviveARepain
     ASSERT_EQ(Form().Fond->Width(), 400);
 
     Cellule g{0, 0};
-    for (int l = 0; l < NbLignes; ++l)
-        for (int c = 0; c < NbColonnes; ++c)
-            if (!Form().Grille[l][c].PhotoAnimal.empty())
+    for (int l = 0; l < NbLignes; ++l) {
+        for (int c = 0; c < NbColonnes; ++c) {
+            if (!Form().Grille[l][c].PhotoAnimal.empty()) {
                 g = {l, c};
+            }
+        }
+    }
     GRILLE& cellule = Form().Grille[g.Ligne][g.Colonne];
     const QRgb couleur = assets::SpriteColour(cellule.Dessin);
     const int l = Form().PB->Width(), h = Form().PB->Height();

@@ -33,11 +33,12 @@ protected:
         Form().DessEnviron = false;
         Form().ChoixImage = 0;
         Form().Bruitage = true;
-        for (auto& ligne : Form().Grille)
+        for (auto& ligne : Form().Grille) {
             for (GRILLE& cellule : ligne) {
                 cellule = GRILLE();
                 cellule.LigneAutre = cellule.ColonneAutre = -1;
             }
+        }
         Paire(0, A, A2);
         Paire(1, B, B2);
         Form().LigneSel = Form().ColonneSel = -1;
@@ -106,11 +107,14 @@ protected:
         const QImage oiseau = assets::SpriteImage(
             assets::RestingBirdWidth, assets::RestingBirdHeight, assets::SpriteColour(OiseauRepos));
         const QPoint coin = point - QPoint(oiseau.width() / 2, oiseau.height() / 2);
-        for (int y = 0; y < oiseau.height(); ++y)
-            for (int x = 0; x < oiseau.width(); ++x)
+        for (int y = 0; y < oiseau.height(); ++y) {
+            for (int x = 0; x < oiseau.width(); ++x) {
                 if (Rgb(oiseau, x, y) != clBlack &&
-                    Rgb(image, coin.x() + x, coin.y() + y) != Rgb(oiseau, x, y))
+                    Rgb(image, coin.x() + x, coin.y() + y) != Rgb(oiseau, x, y)) {
                     return false;
+                }
+            }
+        }
         return true;
     }
     void TrouveTout() {
@@ -122,8 +126,9 @@ protected:
 
     std::vector<std::string> Sons() const {
         std::vector<std::string> noms;
-        for (const auto& son : sons.played)
+        for (const auto& son : sons.played) {
             noms.push_back(son.fileName);
+        }
         return noms;
     }
     // Boards set up so far, as the trace tells.
@@ -131,8 +136,9 @@ protected:
         const std::string trace = Trace();
         size_t nombre = 0;
         for (size_t at = trace.find("Fin d'initialisation"); at != std::string::npos;
-             at = trace.find("Fin d'initialisation", at + 1))
+             at = trace.find("Fin d'initialisation", at + 1)) {
             ++nombre;
+        }
         return nombre;
     }
     std::string Cri(int animal) { return CheminAnimal(&Form(), animal, 'S'); }
@@ -143,23 +149,28 @@ protected:
                                                   assets::SpriteColour(Case(c).Dessin),
                                                   Case(c).Dessin.ends_with("D.bmp"));
         const QPoint coin = CentreDessin(c) - QPoint(sprite.width() / 2, sprite.height() / 2);
-        for (int y = 0; y < sprite.height(); ++y)
+        for (int y = 0; y < sprite.height(); ++y) {
             for (int x = 0; x < sprite.width(); ++x) {
                 const QRgb attendu = sprite.pixel(x, y) == qRgb(0, 0, 0)
                                          ? fond_.pixel(coin + QPoint(x, y))
                                          : sprite.pixel(x, y);
-                if (Rgb(image, coin.x() + x, coin.y() + y) != (attendu & 0xFFFFFFu))
+                if (Rgb(image, coin.x() + x, coin.y() + y) != (attendu & 0xFFFFFFu)) {
                     return false;
+                }
             }
+        }
         return true;
     }
     // The background alone over the cell (its outline left out).
     bool FondSeul(const QImage& image, Cellule c) {
         const int l = Form().LargeurCase, h = Form().HauteurCase;
-        for (int y = c.Ligne * h + 1; y < (c.Ligne + 1) * h; ++y)
-            for (int x = c.Colonne * l + 1; x < (c.Colonne + 1) * l; ++x)
-                if (Rgb(image, x, y) != (fond_.pixel(x, y) & 0xFFFFFFu))
+        for (int y = c.Ligne * h + 1; y < (c.Ligne + 1) * h; ++y) {
+            for (int x = c.Colonne * l + 1; x < (c.Colonne + 1) * l; ++x) {
+                if (Rgb(image, x, y) != (fond_.pixel(x, y) & 0xFFFFFFu)) {
                     return false;
+                }
+            }
+        }
         return true;
     }
     QImage Fond() { return Form().Fond->Image(); }
@@ -299,8 +310,9 @@ TEST_F(Play, TheKeyboardMovesTheBirdFromCellToCellAndPressesWhereItSits) {
     EXPECT_TRUE(oiseauSur(A));
 
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right,
-                        Qt::Key_Right, Qt::Key_Right})
+                        Qt::Key_Right, Qt::Key_Right}) {
         touche(key);
+    }
     EXPECT_TRUE(oiseauSur({3, 4}));
     touche(Qt::Key_Tab);
     EXPECT_TRUE(oiseauSur({0, 0}));
@@ -494,9 +506,11 @@ TEST_F(Play, WinningWithFewerThanTenPairsPlaysTheWinningSoundThenAsks) {
     EXPECT_TRUE(Form().isVisible());
     EXPECT_EQ(Plateaux(), plateaux + 1);
     EXPECT_TRUE(Selection({-1, -1}));
-    for (const auto& ligne : Form().Grille)
-        for (const GRILLE& cellule : ligne)
+    for (const auto& ligne : Form().Grille) {
+        for (const GRILLE& cellule : ligne) {
             EXPECT_FALSE(cellule.Trouve);
+        }
+    }
 }
 
 TEST_F(Play, WithoutSoundsNothingPlaysAtAll) {

@@ -31,14 +31,16 @@ void CoquilleTest::EcritIni(const std::string& contenu) const {
 
 std::string CoquilleTest::LitIni() const {
     QFile fichier(FichierIni());
-    if (!fichier.open(QIODevice::ReadOnly))
+    if (!fichier.open(QIODevice::ReadOnly)) {
         return {};
+    }
     return fichier.readAll().toStdString();
 }
 
 void QuandVisible(QWidget& window, std::function<void()> action) {
     QTimer::singleShot(0, &window, [&window, action] {
-        if (window.isVisible())
+        if (window.isVisible()) {
             action();
+        }
     });
 }

@@ -18,10 +18,11 @@ QImage Quartiers(int largeur, int hauteur) {
             const bool droite = x >= largeur / 2;
             const bool bas = y >= hauteur / 2;
             QRgb couleur = qRgb(255, 255, 255);
-            if (!bas)
+            if (!bas) {
                 couleur = droite ? qRgb(0, 255, 0) : qRgb(255, 0, 0);
-            else if (!droite)
+            } else if (!droite) {
                 couleur = qRgb(0, 0, 255);
+            }
             image.setPixel(x, y, couleur);
         }
     }
@@ -45,8 +46,9 @@ std::vector<unsigned char> OctetsJpeg(const QImage& image, GenreJpeg genre) {
     cinfo.in_color_space = gris ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, 90, TRUE);
-    if (genre == GenreJpeg::Progressif)
+    if (genre == GenreJpeg::Progressif) {
         jpeg_simple_progression(&cinfo);
+    }
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
         auto* ligne =
@@ -63,10 +65,12 @@ std::vector<unsigned char> OctetsJpeg(const QImage& image, GenreJpeg genre) {
 std::size_t Segment(const std::vector<unsigned char>& jpeg, unsigned char marqueur) {
     std::size_t i = 2;
     while (i + 4 <= jpeg.size() && jpeg[i] == 0xFF) {
-        if (jpeg[i + 1] == marqueur)
+        if (jpeg[i + 1] == marqueur) {
             return i;
-        if (jpeg[i + 1] == 0xDA)
+        }
+        if (jpeg[i + 1] == 0xDA) {
             break;
+        }
         i += 2 + (jpeg[i + 2] << 8 | jpeg[i + 3]);
     }
     return std::string::npos;
@@ -76,8 +80,9 @@ void EcritOctets(const std::string& chemin, const std::vector<unsigned char>& oc
     std::ofstream fichier(chemin, std::ios::binary | std::ios::trunc);
     fichier.write(reinterpret_cast<const char*>(octets.data()),
                   static_cast<std::streamsize>(octets.size()));
-    if (!fichier)
+    if (!fichier) {
         throw std::runtime_error("cannot write " + chemin);
+    }
 }
 
 std::vector<unsigned char> LitOctets(const std::string& chemin) {
@@ -95,12 +100,14 @@ void EcritBmp(const std::string& chemin, const QImage& image, bool huitBits) {
     if (huitBits) {
         // Qt writes 4 bits per pixel for 16 colours or fewer: fill the palette with greys.
         QList<QRgb> palette = source.colorTable();
-        for (int gris = 0; palette.size() < 256; ++gris)
+        for (int gris = 0; palette.size() < 256; ++gris) {
             palette.append(qRgb(gris, gris, gris));
+        }
         source.setColorTable(palette);
     }
-    if (!source.save(QString::fromStdString(chemin), "BMP"))
+    if (!source.save(QString::fromStdString(chemin), "BMP")) {
         throw std::runtime_error("cannot write " + chemin);
+    }
 }
 
 void Tronque(const std::string& chemin, std::size_t taille) {

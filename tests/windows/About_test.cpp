@@ -22,8 +22,9 @@ TEST(AboutBox, FixedLayoutScaledFromItsDesignResolution) {
     EXPECT_EQ(panneau->frameShadow(), QFrame::Sunken);
     EXPECT_TRUE(boite.findChild<QLabel*>("ProgramIcon")->pixmap().isNull());
     QStringList textes;
-    for (const char* nom : {"ProductName", "Version", "Copyright", "Comments"})
+    for (const char* nom : {"ProductName", "Version", "Copyright", "Comments"}) {
         textes << boite.findChild<QLabel*>(nom)->text();
+    }
     EXPECT_EQ(textes, QStringList({"Nom du produit", "Version", "Copyright", "Commentaires"}));
     auto* ok = boite.findChild<QPushButton*>("OKButton");
     EXPECT_EQ(ok->geometry(), QRect(118, 175, 64, 33));
@@ -37,8 +38,9 @@ TEST(AboutBox, CentredOnTheScreenAndClosedByEnterOrOK) {
         EXPECT_EQ(boite.frameGeometry().center(), boite.screen()->geometry().center());
         EXPECT_TRUE(QTest::qWaitForWindowActive(&boite));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        if (boite.isVisible())
+        if (boite.isVisible()) {
             boite.SetModalResult(mrCancel);
+        }
     });
     EXPECT_EQ(boite.ShowModal(), mrOk);
 

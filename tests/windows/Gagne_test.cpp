@@ -20,8 +20,9 @@ namespace {
 int ShowModalAndDo(TBravo& bravo, const std::function<void()>& act) {
     QTimer::singleShot(0, &bravo, [&] {
         act();
-        if (bravo.isVisible())
+        if (bravo.isVisible()) {
             bravo.done(-1);
+        }
     });
     return bravo.ShowModal();
 }
@@ -53,8 +54,9 @@ TEST(Bravo, OnlyTheTwoButtonsTheirKeysOrAClosingEndIt) {
     };
     bool resteOuverte = false;
     const int reponse = ShowModalAndDo(bravo, [&] {
-        if (!QTest::qWaitForWindowActive(&bravo))
+        if (!QTest::qWaitForWindowActive(&bravo)) {
             return;
+        }
         QTest::mouseClick(&bravo, Qt::LeftButton, {}, QPoint(200, 40));  // on "Gagné"
         QTest::mouseClick(&bravo, Qt::LeftButton, {}, QPoint(180, 150)); // on the background
         touche(Qt::Key_Tab);

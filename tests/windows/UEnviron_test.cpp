@@ -24,8 +24,9 @@ protected:
     }
 
     void Montre(const std::string& image, const std::string& son = "cri.wav") {
-        if (environ.Visible())
+        if (environ.Visible()) {
             environ.Hide();
+        }
         environ.FichierImage = image;
         environ.FichierSon = son;
         environ.Show();
@@ -36,10 +37,13 @@ protected:
 };
 
 bool Uni(const QImage& image, QRgb couleur) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFFu) != (couleur & 0xFFFFFFu))
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if ((image.pixel(x, y) & 0xFFFFFFu) != (couleur & 0xFFFFFFu)) {
                 return false;
+            }
+        }
+    }
     return true;
 }
 

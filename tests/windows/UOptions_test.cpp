@@ -37,8 +37,9 @@ protected:
                 ->subControlRect(QStyle::CC_SpinBox, &option,
                                  haut ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown, fleches)
                 .center();
-        for (int i = 0; i < fois; ++i)
+        for (int i = 0; i < fois; ++i) {
             QTest::mouseClick(fleches, Qt::LeftButton, {}, point);
+        }
     }
     static void Remplace(QComboBox* boite, const QString& texte) {
         boite->lineEdit()->selectAll();
@@ -70,8 +71,9 @@ TEST_F(OptionsTest, LayoutAsDesigned) {
     EXPECT_EQ(Trouve<QCheckBox>("CheckBox2")->text(), "Image dans l'environnement");
 
     QStringList items;
-    for (int i = 0; i < Environnement()->count(); ++i)
+    for (int i = 0; i < Environnement()->count(); ++i) {
         items << Environnement()->itemText(i);
+    }
     EXPECT_EQ(items, QStringList({"Savane", "Polaire"}));
     EXPECT_EQ(Nombre()->count(), 10);
     EXPECT_EQ(Nombre()->itemText(9), "10");
@@ -82,8 +84,9 @@ TEST_F(OptionsTest, LayoutAsDesigned) {
         ordre << controle->objectName();
         controle = controle->nextInFocusChain();
         while (controle->focusPolicy() == Qt::NoFocus || controle->objectName().isEmpty() ||
-               controle->objectName().startsWith("qt_"))
+               controle->objectName().startsWith("qt_")) {
             controle = controle->nextInFocusChain();
+        }
     } while (controle != Environnement());
     EXPECT_EQ(ordre, QStringList({"ComboBox1", "ComboBox2", "UpDown1", "OK", "Annuler", "CheckBox1",
                                   "CheckBox2", "Persiste", "Disparait", "CheckBox3"}));

@@ -83,8 +83,9 @@ std::vector<unsigned char> AvecScansVides(int copies) {
     const auto second = std::search(premier + 2, octets.end(), std::begin(sos), std::end(sos));
     const auto position = second - octets.begin();
     const std::vector<unsigned char> entete(second, second + 2 + (second[2] << 8 | second[3]));
-    for (int i = 0; i < copies; ++i)
+    for (int i = 0; i < copies; ++i) {
         octets.insert(octets.begin() + position, entete.begin(), entete.end());
+    }
     return octets;
 }
 
@@ -149,8 +150,9 @@ TEST(TJPEGImage, GreyFilesGiveAGreyPaletteAtAnyDepth) {
     const QImage image = jpeg.Bitmap();
     EXPECT_EQ(image.format(), QImage::Format_Indexed8);
     EXPECT_LE(image.colorCount(), 236);
-    for (const QRgb couleur : image.colorTable())
+    for (const QRgb couleur : image.colorTable()) {
         EXPECT_TRUE(qRed(couleur) == qGreen(couleur) && qGreen(couleur) == qBlue(couleur));
+    }
     EXPECT_LT(qGray(image.pixel(8, 8)), qGray(image.pixel(24, 24)));
 }
 
@@ -169,8 +171,9 @@ TEST(TJPEGImage, SkipsSegmentsLongerThanABlock) {
     const unsigned taille = 10000;
     std::vector<unsigned char> commentaire = {0xFF, 0xFE, taille >> 8, taille & 0xFF};
     // End-of-image markers inside the comment: reading them would end the file early.
-    for (unsigned i = 2; i < taille; i += 2)
+    for (unsigned i = 2; i < taille; i += 2) {
         commentaire.insert(commentaire.end(), {0xFF, 0xD9});
+    }
     octets.insert(octets.begin() + 2, commentaire.begin(), commentaire.end());
     VerifieQuartiers(Decode(octets, TJPEGPixelFormat::jf24Bit));
 }

@@ -166,9 +166,11 @@ TEST_F(PaintBoxTest, ResizedAwayFromItsWindowSizeTheSurfaceIsShownStretched) {
         QTest::mouseRelease(&box, Qt::LeftButton, Qt::NoModifier, at);
     }
     std::vector<QPoint> presses;
-    for (const MouseCall& call : calls)
-        if (call.kind == 'D')
+    for (const MouseCall& call : calls) {
+        if (call.kind == 'D') {
             presses.emplace_back(call.x, call.y);
+        }
+    }
     EXPECT_EQ(presses, (std::vector<QPoint>{{0, 0}, {39, 29}, {20, 10}, {22, 12}}));
     EXPECT_EQ(box.WidgetRect(QRect(20, 10, 1, 1)), QRect(50, 15, 3, 2));
     EXPECT_EQ(box.WidgetRect(QRect(0, 0, 40, 30)), box.rect());

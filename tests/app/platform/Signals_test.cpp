@@ -44,8 +44,9 @@ void SignalSousUnDialogue(Fenetre& fenetre, int numero, const std::function<void
         suite(dialogue.exec());
     });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(9); });
-    if (QCoreApplication::exec() == 9)
+    if (QCoreApplication::exec() == 9) {
         std::_Exit(9);
+    }
 }
 
 // The modal window is closed as by its close box; the window only once every nested loop has
