@@ -3,7 +3,7 @@
 """Makes docs/screenshot.png: a game in progress with the default pictures, on its own X
 server. Run after a build with the asset pack (scripts/build.sh).
 
-    scripts/screenshot.py [--build build] [--output docs/screenshot.png]"""
+    tools/screenshot.py [--build build] [--output docs/screenshot.png]"""
 
 import argparse
 import os
