@@ -277,20 +277,22 @@ void TSDIAppForm::GardeDansZoneDeTravail() {
     }
 }
 
-void TSDIAppForm::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    if (restauree_ && event->spontaneous()) {
+// The window manager's first placement after a restore, a move or a resize.
+void TSDIAppForm::PlaceApresRestauration(const QEvent& event) {
+    if (restauree_ && event.spontaneous()) {
         restauree_ = false;
         GardeDansZoneDeTravail();
     }
 }
 
+void TSDIAppForm::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    PlaceApresRestauration(*event);
+}
+
 void TSDIAppForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (restauree_ && event->spontaneous()) {
-        restauree_ = false;
-        GardeDansZoneDeTravail();
-    }
+    PlaceApresRestauration(*event);
 }
 
 // Closing is never refused.

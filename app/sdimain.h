@@ -176,6 +176,7 @@ private:
     int HauteurMenu(int largeur) const;
     void FermeEspion();
     void GardeDansZoneDeTravail();
+    void PlaceApresRestauration(const QEvent& event);
 
     std::unique_ptr<Ui::SDIAppForm> ui;
     // Restored from maximised, until the window manager has placed the window again.
