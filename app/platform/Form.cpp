@@ -48,8 +48,9 @@ void TForm::reject() {
 void TForm::keyPressEvent(QKeyEvent* event) {
     WORD key = VirtualKey(*event);
     if (OnKeyDown && key != 0) {
-        Guard([&] { OnKeyDown(key, ShiftOf(*event)); });
-        if (key == 0) {
+        const bool answered = KeyRepeats.Answer(
+            *event, key, [&] { Guard([&] { OnKeyDown(key, ShiftOf(*event)); }); });
+        if (!answered || key == 0) {
             return;
         }
     }

@@ -27,8 +27,10 @@ public:
     void SetModalResult(int result);
     int ModalResult() const { return modalResult_; }
 
-    // Runs first for every key the window gets; a key it sets to 0 goes no further.
+    // Runs for the keys that reach the window itself: those its focused control, if any, did
+    // not take (not a preview of every key). A key it sets to 0 goes no further.
     std::function<void(WORD& Key, TShiftState)> OnKeyDown;
+    TKeyRepeats KeyRepeats; // which repeats of a held key reach OnKeyDown
 
     void Show() { show(); }
     void Hide() { hide(); }
