@@ -311,6 +311,7 @@ def play_on(desktop, binary, folder):
         check(abs((won.left + won.right) // 2 - centre[0]) <= slack + 1
               and abs((won.top + won.bottom) // 2 - centre[1]) <= slack + 1,
               f"won window {won} not centred on the main window {main}")
+        time.sleep(e2e.QUIET)
         game.click_at(won.left + LEAVE[0] * scale, won.top + LEAVE[1] * scale)
         game.expect_clean_exit()
     finally:
