@@ -15,7 +15,9 @@ constexpr int mrYes = 6;
 constexpr int mrNo = 7;
 
 // A secondary window: shown modally with a standard answer (mrOk, mrCancel, mrYes, mrNo) or
-// non-modally with Show(). Closing it by its close box or the platform answers mrCancel.
+// non-modally with Show(). Closing it by its close box or the platform answers mrCancel. It is
+// never minimised nor maximised: some window managers offer both for every dialog, whatever
+// its border icons, and a minimised modal window would leave the game frozen.
 class TForm : public QDialog {
     Q_OBJECT
 public:
@@ -40,6 +42,7 @@ public:
     void done(int result) override;
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -135,6 +135,11 @@ class DesktopGame(e2e.Game):
         return Rect(client.left - left, client.top - top, client.right + right,
                     client.bottom + bottom)
 
+    def min_max(self, window):
+        """Whether the window manager lets the window be minimised or maximised."""
+        allowed = self.run("xprop", "-id", str(window), "_NET_WM_ALLOWED_ACTIONS")
+        return any("_NET_WM_ACTION_" + a in allowed for a in ("MINIMIZE", "MAXIMIZE_HORZ"))
+
     def settled(self, what, window):
         """The window's frame once it has stayed put for a moment."""
         last = [None]
@@ -298,6 +303,7 @@ def play_on(desktop, binary, folder):
         viewer = game.settled("the viewer to settle",
                               game.find_window("^Environnement$", size_at_least=(100, 100)))
         check(viewer.inside(area), f"viewer {viewer} outside the work area {area}")
+        check(not game.min_max(game.windows("^Environnement$")[0]), "viewer minimisable")
         check(not viewer.overlaps(main), f"viewer {viewer} over the main window {main}")
         board.press(*d)
         for g, d in pairs[1:]:
