@@ -39,6 +39,11 @@ bool PartieEntamee(const GRILLE (&grille)[NbLignes][NbColonnes]) {
     return false;
 }
 
+// How long the window manager is given to restore a window from maximised, and to tell a
+// maximised state after the maximised size.
+constexpr int AttenteRestauration = 300;
+constexpr int AttenteGeometrie = 200;
+
 } // namespace
 
 TSDIAppForm::TSDIAppForm(QWidget* parent)
@@ -198,8 +203,20 @@ int TSDIAppForm::ClientHeight() const {
 
 void TSDIAppForm::SetClientSize(int width, int height) {
     resize(width, height + HauteurMenu(width));
+    tailleDonnee_ = size();
+    normale_ = geometry();
     // What the window got: no smaller than its menu bar and toolbar allow.
     PB->SetSurfaceSize(ClientWidth(), std::max(ClientHeight() - HauteurBarreOutils(), 1), size());
+}
+
+void TSDIAppForm::DonneTailleScene(int width, int height) {
+    const bool laissee = isMaximized() || isFullScreen() || size() != tailleDonnee_;
+    if (!isVisible() || !laissee) {
+        SetClientSize(width, height);
+        return;
+    }
+    PB->SetSurfaceSize(width, std::max(height - HauteurBarreOutils(), 1),
+                       QSize(width, height + HauteurMenu(width)));
 }
 
 int TSDIAppForm::LargeurScene() const {
@@ -225,7 +242,7 @@ TailleImage TSDIAppForm::TailleAffichee(int largeur, int hauteur) const {
 // again for the true one, and the frame put at the work area's corner, as long as nothing has
 // been revealed (the sprites drawn into Fond would be lost) and the user has not maximised it.
 void TSDIAppForm::CadreChange() {
-    if (isMaximized() || isFullScreen() || PartieEntamee(Grille)) {
+    if (Agrandie() || restauree_ || size() != tailleDonnee_ || PartieEntamee(Grille)) {
         return;
     }
     const TailleImage voulue = TailleAffichee(LargeurFondLu, HauteurFondLu);
@@ -260,42 +277,61 @@ void TSDIAppForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         Guard([this] { FormActivate(); });
     } else if (event->type() == QEvent::WindowStateChange) {
-        const auto* changement = static_cast<QWindowStateChangeEvent*>(event);
-        if (changement->oldState().testFlag(Qt::WindowMaximized) && !isMaximized()) {
+        const Qt::WindowStates avant = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+        const bool etaitAgrandie = avant & (Qt::WindowMaximized | Qt::WindowFullScreen);
+        if (etaitAgrandie && !Agrandie()) {
             restauree_ = true;
-            GardeDansZoneDeTravail();
+            QTimer::singleShot(AttenteRestauration, this,
+                               Guarded(this, &TSDIAppForm::RemetGeometrieNormale));
         }
     }
 }
 
-// A window opened maximised has never been placed by the window manager at its normal size:
-// restored, its title bar can land under a panel, out of the user's reach.
-void TSDIAppForm::GardeDansZoneDeTravail() {
-    if (isMaximized() || isFullScreen()) {
-        return;
-    }
-    const QPoint dedans = KeptInside(frameGeometry(), WorkArea());
-    if (dedans != frameGeometry().topLeft()) {
-        move(dedans);
+bool TSDIAppForm::Agrandie() const {
+    return isMaximized() || isFullScreen();
+}
+
+void TSDIAppForm::NoteGeometrieNormale() {
+    if (!Agrandie() && !restauree_) {
+        normale_ = geometry();
     }
 }
 
-// The window manager's first placement after a restore, a move or a resize.
-void TSDIAppForm::PlaceApresRestauration(const QEvent& event) {
-    if (restauree_ && event.spontaneous()) {
-        restauree_ = false;
-        GardeDansZoneDeTravail();
+// A window manager may tell the maximised size before the maximised state: a geometry counts
+// as normal once it has stood for a moment.
+void TSDIAppForm::GeometrieChangee(const QEvent& event) {
+    if (event.spontaneous()) {
+        QTimer::singleShot(AttenteGeometrie, this,
+                           Guarded(this, &TSDIAppForm::NoteGeometrieNormale));
     }
+}
+
+// Once the window manager has restored the window: the geometry from before, inside the work
+// area. A window manager may restore the maximised size, or a place under a panel for a window
+// it never saw at its normal size (opened maximised).
+void TSDIAppForm::RemetGeometrieNormale() {
+    restauree_ = false;
+    if (Agrandie() || !normale_.isValid()) {
+        return;
+    }
+    const QMargins cadre = FrameOf(*this);
+    QRect voulue = normale_;
+    voulue.moveTopLeft(KeptInside(voulue.marginsAdded(cadre), WorkArea()) +
+                       QPoint(cadre.left(), cadre.top()));
+    if (voulue != geometry()) {
+        setGeometry(voulue);
+    }
+    NoteGeometrieNormale();
 }
 
 void TSDIAppForm::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    PlaceApresRestauration(*event);
+    GeometrieChangee(*event);
 }
 
 void TSDIAppForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    PlaceApresRestauration(*event);
+    GeometrieChangee(*event);
 }
 
 // Closing is never refused.

@@ -64,8 +64,8 @@ PANEL = """<?xml version="1.0" encoding="UTF-8"?>
 """
 EDGES = {"top": 6, "bottom": 8}
 
-# Designed places in the won window, in the program's own pixels: the leave button.
-LEAVE = (272 + 32, 112 + 32)
+# Designed places in the won window, in the program's own pixels: leave, play again.
+LEAVE, REPLAY = (272 + 32, 112 + 32), (32 + 32, 112 + 32)
 
 
 @dataclasses.dataclass(frozen=True)
@@ -339,14 +339,13 @@ def toggle_maximised(game, window, main, maximised):
 def maximised_mid_game(binary, folder):
     """openbox at 1280 x 800, a game under way: maximised from its title bar, the window shows
     the same board stretched, 5 x 4 cells over its whole client area, and every press reveals
-    the cell under the pointer, to the end of the game. Opened maximised again at the next
-    start, then restored, its frame is back inside the work area. The photograph window is
-    off: over a maximised window it covers cells."""
+    the cell under the pointer, to the end of the game; "Rejouer" keeps it maximised. Opened
+    maximised again at the next start, then restored, it has its first size and place. The
+    photograph window is off: over a maximised window it covers cells."""
     game = DesktopGame(binary, folder, (1280, 800), 1, settings=b"[Environ]\nDess=0\n")
     session = None
     try:
         session = Desktop(game, "openbox", "top")
-        area = session.area
         game.start(measure=False)
         window = game.find_window("^Kornibelle$", size_at_least=(200, 200))
         main = game.settled("the main window to settle", window)
@@ -355,6 +354,7 @@ def maximised_mid_game(binary, folder):
         pairs = pairs_of(game.boards(1)[0])
         board.press(*pairs[0][0])
 
+        normal = main
         main = toggle_maximised(game, window, main, True)
         client = board.measure()
         check(abs(5 * board.width - (client.right - client.left)) <= 5
@@ -366,7 +366,12 @@ def maximised_mid_game(binary, folder):
             board.press(*d)
         won = game.settled("the won window to settle",
                            game.find_window("^Bravo$", size_at_least=(100, 50)))
-        game.click_at(won.left + LEAVE[0], won.top + LEAVE[1])
+        time.sleep(e2e.QUIET)
+        game.click_at(won.left + REPLAY[0], won.top + REPLAY[1])
+        game.boards(2)
+        check(game.settled("the main window to settle", window) == main and "MAXIMIZED_HORZ"
+              in game.run("xprop", "-id", str(window), "_NET_WM_STATE"), "a new game restored it")
+        game.close_request()
         game.expect_clean_exit()
         check(game.settings()["form"].get("initmax") == "1", "the maximised state was not kept")
 
@@ -374,7 +379,7 @@ def maximised_mid_game(binary, folder):
         window = game.find_window("^Kornibelle$", size_at_least=(1000, 600))
         main = game.settled("the main window to settle", window)
         main = toggle_maximised(game, window, main, False)
-        check(main.inside(area), f"restored main window {main} outside the work area {area}")
+        check(main == normal, f"restored to {main}, not to {normal}")
         game.close_request()
         game.expect_clean_exit()
     finally:
