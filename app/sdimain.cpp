@@ -49,6 +49,7 @@ constexpr int AttenteGeometrie = 200;
 TSDIAppForm::TSDIAppForm(QWidget* parent)
     : QMainWindow(parent, BoutonsFenetre), ui(std::make_unique<Ui::SDIAppForm>()) {
     ui->setupUi(this);
+    tailleDonnee_ = size(); // the design's, until a background is loaded
     PrepareComposants();
     ConnecteEvenements();
     Espion = std::fopen(CheminTrace().c_str(), "wt");
@@ -245,6 +246,7 @@ void TSDIAppForm::CadreChange() {
     if (Agrandie() || restauree_ || size() != tailleDonnee_ || PartieEntamee(Grille)) {
         return;
     }
+    tailleEstimee_ = false;
     const TailleImage voulue = TailleAffichee(LargeurFondLu, HauteurFondLu);
     if (!FichierFond.empty() && voulue != TailleImage{LargeurScene(), HauteurScene()} &&
         ChargeFond(FichierFond)) {
@@ -322,6 +324,10 @@ void TSDIAppForm::RemetGeometrieNormale() {
         setGeometry(voulue);
     }
     NoteGeometrieNormale();
+    // Opened maximised, the window was sized for an estimated frame.
+    if (tailleEstimee_) {
+        CadreChange();
+    }
 }
 
 void TSDIAppForm::moveEvent(QMoveEvent* event) {

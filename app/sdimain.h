@@ -187,8 +187,9 @@ private:
     std::unique_ptr<Ui::SDIAppForm> ui;
     // Restored from maximised, until the window manager has placed the window again.
     bool restauree_ = false;
-    QSize tailleDonnee_; // the size the game last gave the window
-    QRect normale_;      // the window's geometry when last neither maximised nor full screen
+    QSize tailleDonnee_;        // the size the game last gave the window
+    bool tailleEstimee_ = true; // until sized for the frame the window manager drew
+    QRect normale_;             // the window's geometry when last neither maximised nor full screen
 };
 
 // Windows of the program, created at start-up in this order and living until it ends.
