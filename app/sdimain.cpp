@@ -211,7 +211,7 @@ void TSDIAppForm::SetClientSize(int width, int height) {
 }
 
 void TSDIAppForm::DonneTailleScene(int width, int height) {
-    const bool laissee = isMaximized() || isFullScreen() || size() != tailleDonnee_;
+    const bool laissee = Agrandie() || size() != tailleDonnee_;
     if (!isVisible() || !laissee) {
         SetClientSize(width, height);
         return;
@@ -241,7 +241,8 @@ TailleImage TSDIAppForm::TailleAffichee(int largeur, int hauteur) const {
 
 // Until the window was framed, the background was sized for an estimated frame: it is sized
 // again for the true one, and the frame put at the work area's corner, as long as nothing has
-// been revealed (the sprites drawn into Fond would be lost) and the user has not maximised it.
+// been revealed (the sprites drawn into Fond would be lost) and the user has neither maximised
+// nor resized it; a window being restored is placed once restored.
 void TSDIAppForm::CadreChange() {
     if (Agrandie() || restauree_ || size() != tailleDonnee_ || PartieEntamee(Grille)) {
         return;
