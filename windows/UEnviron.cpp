@@ -66,8 +66,10 @@ std::optional<QRect> SurLaBande(const QSize& photo, const QMargins& cadre, const
 // found and never the one just revealed; among equals the top right one, where the viewer
 // usually stands.
 QRect DansUnCoin(const QSize& photo, const QMargins& cadre, const AlentoursVue& a) {
-    const QRect& p = a.plateau;
-    const QSize quart(p.width() / 2, p.height() / 2);
+    // Half the cells each way, less a pixel for the rounding of the scale: what the board has
+    // beyond its cells must not bring a sliver of the next row under it.
+    const QRect& p = a.grille;
+    const QSize quart(p.width() / 2, p.height() / 2 - 1);
     const QSize exterieur = Fitted(photo, quart.shrunkBy(cadre)).grownBy(cadre);
     const int droite = p.right() + 1 - exterieur.width();
     const int bas = p.bottom() + 1 - exterieur.height();
@@ -97,12 +99,14 @@ AlentoursVue Alentours() {
     auto ecran = [&](const QRect& surface) {
         return boite.WidgetRect(surface).translated(origine);
     };
-    AlentoursVue alentours{WorkArea(),
-                           principal.frameGeometry(),
-                           boite.rect().translated(origine),
-                           ecran(QRect(0, 0, boite.Width(), boite.Height())),
-                           {},
-                           {}};
+    AlentoursVue alentours{
+        WorkArea(),
+        principal.frameGeometry(),
+        boite.rect().translated(origine),
+        ecran(QRect(0, 0, boite.Width(), boite.Height())),
+        ecran(QRect(0, 0, NbColonnes * principal.LargeurCase, NbLignes * principal.HauteurCase)),
+        {},
+        {}};
     for (int ligne = 0; ligne < NbLignes; ++ligne) {
         for (int colonne = 0; colonne < NbColonnes; ++colonne) {
             const GRILLE& cellule = principal.Grille[ligne][colonne];

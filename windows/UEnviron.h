@@ -26,6 +26,7 @@ struct AlentoursVue {
     QRect principal;          // the main window's frame
     QRect boite;              // the main window's paint box
     QRect plateau;            // the part of the box that shows the board
+    QRect grille;             // the part of the board its cells cover, whole rows and columns
     std::vector<QRect> cases; // the board's cells not found yet
     QRect revelee;            // the cell just revealed; empty when none
 };

@@ -126,11 +126,11 @@ TEST(PlaceVue, WithNoRoomTheCornerHidingFewestCellsNeverTheOneJustRevealed) {
     }
     const QRect plateau(0, 60, 1280, 960);
     AlentoursVue alentours{
-        Rect(0, 0, 1280, 1024), QRect(0, 0, 1280, 1024), plateau, plateau, cellules, {}};
+        Rect(0, 0, 1280, 1024), QRect(0, 0, 1280, 1024), plateau, plateau, plateau, cellules, {}};
     const QMargins cadre(4, 24, 4, 4);
     const QRect coin = PlaceVue(QSize(640, 480), cadre, alentours);
     EXPECT_EQ(coin.topLeft(), QPoint(1280 - coin.width(), 60));
-    EXPECT_EQ(coin.height(), 480);
+    EXPECT_EQ(coin.height(), 479);
     EXPECT_LE(coin.width(), 640);
     alentours.revelee = cellules[8];
     EXPECT_EQ(PlaceVue(QSize(640, 480), cadre, alentours).topLeft(), QPoint(0, 60));
