@@ -8,6 +8,7 @@
 #include "game/OiseauDernier.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -50,9 +51,23 @@ void PlumeBlanche(TCanvas& canvas) {
     canvas.Pen.Width = 1;
 }
 
+// The board shown smaller or larger than drawn keeps every grid line, equally thick.
+void GardeGrilleVisible(TSDIAppForm& f) {
+    std::vector<int> colonnes;
+    std::vector<int> lignes;
+    if (f.DessCases) {
+        LignesGrille(f.LargeurCase, f.HauteurCase, f.PB->Width(), f.PB->Height(),
+                     [&](int x0, int y0, int x1, int) {
+                         (x0 == x1 ? colonnes : lignes).push_back(x0 == x1 ? x0 : y0);
+                     });
+    }
+    f.PB->SetKeptLines(std::move(colonnes), std::move(lignes));
+}
+
 } // namespace
 
 void TSDIAppForm::PBPaint() {
+    GardeGrilleVisible(*this);
     // The whole client area, toolbar included: the part below the paint box is clipped.
     DessineScene(LargeurScene(), HauteurScene(), PB->Canvas());
     // The bird is the child's only pointer: a paint must not take it away.

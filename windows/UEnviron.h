@@ -6,15 +6,36 @@
 #include "app/platform/Bitmap.h"
 #include "app/platform/Form.h"
 
+#include <QMargins>
+#include <QRect>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QShowEvent;
+class QTimer;
 class TPaintBox;
 class WindowFrame;
 namespace Ui {
 class Environ;
 }
+
+// What the viewer's place depends on, in screen coordinates.
+struct AlentoursVue {
+    TRect zone;               // the work area
+    QRect principal;          // the main window's frame
+    QRect boite;              // the main window's paint box
+    QRect plateau;            // the part of the box that shows the board
+    QRect grille;             // the part of the board its cells cover, whole rows and columns
+    std::vector<QRect> cases; // the board's cells not found yet
+    QRect revelee;            // the cell just revealed; empty when none
+};
+
+// The viewer's frame for a photograph of that size, the viewer's frame having those margins.
+// Beside the main window when the work area leaves room there; else over the box's free strip
+// beside the board; else, at most a quarter of the board, in the board's corner where it
+// covers the fewest cells not found, never the one just revealed.
+QRect PlaceVue(const QSize& photo, const QMargins& cadre, const AlentoursVue& alentours);
 
 class TEnviron : public TForm {
     Q_OBJECT
@@ -34,13 +55,18 @@ public:
     void PBClick();
     // The window manager has framed the window, or changed its frame.
     void CadreChange();
+    // The main window has moved, or its board has changed size (resized, maximised, restored,
+    // a new game).
+    void PrincipalChange();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void PlaceAcoteDuPrincipal();
+    void Place();
 
-    WindowFrame* Cadre = nullptr; // owned by the window
+    WindowFrame* Cadre = nullptr;  // owned by the window
+    QTimer* Replacement = nullptr; // owned by the window: one placing for a burst of changes
     std::unique_ptr<Ui::Environ> ui;
 };

@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -55,6 +57,12 @@ TPaintBox::TPaintBox(QWidget* parent)
                                [this](const QRect& rect) { SurfaceChanged(rect); }) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    margin_ = new QWidget(this);
+    margin_->hide();
+    margin_->setAutoFillBackground(true);
+    margin_->setCursor(Qt::ArrowCursor);
+    margin_->setAttribute(Qt::WA_NoMousePropagation);
+    margin_->installEventFilter(this);
     NewSurface(size());
 }
 
@@ -68,30 +76,78 @@ void TPaintBox::SetSurfaceSize(int width, int height, const QSize& windowSize) {
     windowSize_ = windowSize;
     if (surface_.size() != QSize(width, height)) {
         NewSurface(QSize(width, height));
+        PlaceMargin();
         update();
     }
 }
 
+// The right or bottom strip that the surface leaves, the other being empty: the surface's
+// proportions fill one way.
+void TPaintBox::PlaceMargin() {
+    const QRect shown = WidgetRect(surface_.rect());
+    QRect margin;
+    if (Scaled() && shown.right() < rect().right()) {
+        margin = rect().adjusted(shown.right() + 1, 0, 0, 0);
+    } else if (Scaled() && shown.bottom() < rect().bottom()) {
+        margin = rect().adjusted(0, shown.bottom() + 1, 0, 0);
+    }
+    margin_->setGeometry(margin);
+    margin_->setVisible(!margin.isEmpty());
+}
+
+void TPaintBox::SetKeptLines(std::vector<int> columns, std::vector<int> rows) {
+    if (columns != keptColumns_ || rows != keptRows_) {
+        keptColumns_ = std::move(columns);
+        keptRows_ = std::move(rows);
+        scale_.reset();
+    }
+}
+
+QSize TPaintBox::DeviceSize() const {
+    const qreal ratio = devicePixelRatioF();
+    return QSize(int(std::lround(width() * ratio)), int(std::lround(height() * ratio)));
+}
+
+bool TPaintBox::Scaled() const {
+    const QSize device = DeviceSize();
+    return !device.isEmpty() && !surface_.isNull() && surface_.size() != device;
+}
+
+const TPaintBox::Scale& TPaintBox::CurrentScale() const {
+    const QSize device = DeviceSize();
+    if (!scale_ || scale_->surface != surface_.size() || scale_->device != device) {
+        const QSize shown = Fitted(surface_.size(), device);
+        scale_ = Scale{surface_.size(), device,
+                       ScaledAxis(surface_.width(), shown.width(), keptColumns_),
+                       ScaledAxis(surface_.height(), shown.height(), keptRows_)};
+    }
+    return *scale_;
+}
+
 QPoint TPaintBox::SurfacePoint(const QPointF& widgetPoint) const {
-    if (!Stretched() || width() <= 0 || height() <= 0) {
+    if (!Scaled()) {
         return PixelOf(widgetPoint);
     }
-    // The stretched surface is sampled at the centres of the screen's pixels: the point takes
-    // the surface pixel its screen pixel shows.
-    const qreal centre = 0.5 / devicePixelRatioF();
-    return PixelOf(QPointF((widgetPoint.x() + centre) * surface_.width() / width(),
-                           (widgetPoint.y() + centre) * surface_.height() / height()));
+    const Scale& scale = CurrentScale();
+    const QPoint device = PixelOf(widgetPoint * devicePixelRatioF());
+    return QPoint(scale.columns.PictureOf(device.x()), scale.rows.PictureOf(device.y()));
 }
 
 QRect TPaintBox::WidgetRect(const QRect& surfaceRect) const {
-    if (!Stretched() || surface_.isNull()) {
+    if (!Scaled()) {
         return surfaceRect;
     }
-    const qreal sx = qreal(width()) / surface_.width();
-    const qreal sy = qreal(height()) / surface_.height();
-    const QRectF shown(surfaceRect.x() * sx, surfaceRect.y() * sy, surfaceRect.width() * sx,
-                       surfaceRect.height() * sy);
-    return shown.toAlignedRect();
+    const Scale& scale = CurrentScale();
+    const auto [left, right] =
+        scale.columns.ScreenSpan(surfaceRect.left(), surfaceRect.left() + surfaceRect.width());
+    const auto [top, bottom] =
+        scale.rows.ScreenSpan(surfaceRect.top(), surfaceRect.top() + surfaceRect.height());
+    if (left >= right || top >= bottom) {
+        return {};
+    }
+    const qreal ratio = devicePixelRatioF();
+    return QRectF(left / ratio, top / ratio, (right - left) / ratio, (bottom - top) / ratio)
+        .toAlignedRect();
 }
 
 TCanvas& TPaintBox::Canvas() {
@@ -133,14 +189,44 @@ void TPaintBox::paintEvent(QPaintEvent* event) {
     if (needsPaint_) {
         RunOnPaint();
     }
+    canvas_.WritePending();
     QPainter painter(this);
-    if (!Stretched()) {
+    if (Scaled()) {
+        PaintScaled(painter, event->rect());
+    } else {
         painter.drawImage(event->rect(), surface_, event->rect());
+    }
+}
+
+// Every screen pixel of rect that shows the surface shows the one pixel its scale gives it;
+// the margin covers the rest.
+void TPaintBox::PaintScaled(QPainter& painter, const QRect& rect) {
+    const Scale& scale = CurrentScale();
+    const qreal ratio = devicePixelRatioF();
+    const QRect device =
+        QRectF(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio, rect.height() * ratio)
+            .toAlignedRect() &
+        QRect(0, 0, scale.columns.Screen(), scale.rows.Screen());
+    if (device.isEmpty()) {
         return;
     }
-    // Stretched without smoothing: every pixel shown is one of the surface's, exactly, and
-    // the paint's clip keeps the work to the rectangle asked for.
-    painter.drawImage(QRectF(rect()), surface_, QRectF(surface_.rect()));
+    QImage shown(device.size(), QImage::Format_RGB32);
+    const int* const columns = scale.columns.Table().data() + device.left();
+    const int* const rows = scale.rows.Table().data() + device.top();
+    for (int y = 0; y < device.height(); ++y) {
+        auto* line = reinterpret_cast<std::uint32_t*>(shown.scanLine(y));
+        if (y > 0 && rows[y] == rows[y - 1]) {
+            std::memcpy(line, shown.constScanLine(y - 1), std::size_t(device.width()) * 4);
+            continue;
+        }
+        const auto* source =
+            reinterpret_cast<const std::uint32_t*>(surface_.constScanLine(rows[y]));
+        for (int x = 0; x < device.width(); ++x) {
+            line[x] = source[columns[x]];
+        }
+    }
+    shown.setDevicePixelRatio(ratio);
+    painter.drawImage(QPointF(device.x() / ratio, device.y() / ratio), shown);
 }
 
 void TPaintBox::resizeEvent(QResizeEvent* event) {
@@ -148,6 +234,7 @@ void TPaintBox::resizeEvent(QResizeEvent* event) {
     if (follows && surface_.size() != event->size()) {
         NewSurface(event->size());
     }
+    PlaceMargin();
 }
 
 void TPaintBox::FindPointer() {
@@ -242,10 +329,27 @@ void TPaintBox::enterEvent(QEnterEvent* event) {
 }
 
 void TPaintBox::leaveEvent(QEvent*) {
+    PointerLeft();
+}
+
+void TPaintBox::PointerLeft() {
     pointer_.reset();
     if (OnMouseLeave) {
         Guard(OnMouseLeave);
     }
+}
+
+// The window system sees the margin as a child: going there leaves the box, and coming back
+// from it enters the box again.
+bool TPaintBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == margin_ && event->type() == QEvent::Enter) {
+        PointerLeft();
+    } else if (watched == margin_ && event->type() == QEvent::Leave &&
+               rect().contains(mapFromGlobal(QCursor::pos()))) {
+        QEnterEvent enter(mapFromGlobal(QCursor::pos()), QCursor::pos(), QCursor::pos());
+        enterEvent(&enter);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 #include "moc_PaintBox.cpp"

@@ -3,21 +3,27 @@
 
 #include "app/platform/Canvas.h"
 #include "app/platform/Keys.h"
+#include "app/platform/ScaledAxis.h"
 
 #include <QImage>
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <vector>
+
+class QPainter;
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
 // A widget with a screen surface that its Canvas draws on, so that reading the canvas reads
 // what the user sees. The surface has the widget's size, until SetSurfaceSize ties it to a
 // size of the window: the window resized or maximised away from it, the widget shows the
-// surface stretched and maps every pointer position back into surface pixels, so that
-// handlers only ever see the surface. OnPaint rebuilds the surface
-// when it must (first showing, new surface size, Repaint, Refresh); drawing outside OnPaint
-// reaches the screen at once, even while a handler waits without processing messages. Every
+// surface as large as fits with its proportions kept, against its top-left corner, the rest
+// in the face colour with the usual pointer (for the box's events, the pointer has left it
+// there), and maps every pointer position back into surface pixels through the
+// very scale that drew them, so that handlers only ever see the surface. OnPaint rebuilds the
+// surface when it must (first showing, new surface size, Repaint, Refresh); drawing outside
+// OnPaint reaches the screen at once, even while a handler waits without processing messages. Every
 // handler runs guarded. OnMouseEnter and OnMouseLeave run when the pointer enters and leaves.
 // With an OnKeyDown handler the box keeps Tab and Shift+Tab for it; a key the handler leaves
 // non-zero goes on to the window.
@@ -53,10 +59,13 @@ public:
     // Where the game points without the mouse (the keyboard): the pointer position until the
     // mouse's next event.
     void SetPointerPos(const QPoint& at);
-    // The surface pixel under a point of the widget, and the widget's rectangle that shows
-    // a rectangle of the surface.
+    // The surface pixel under a point of the widget (beyond the surface's edges outside the
+    // part that shows it), and the widget's rectangle that shows a rectangle of the surface.
     QPoint SurfacePoint(const QPointF& widgetPoint) const;
     QRect WidgetRect(const QRect& surfaceRect) const;
+    // Surface columns and rows (a grid's lines) that a smaller scale never drops and a larger
+    // one shows all equally thick.
+    void SetKeptLines(std::vector<int> columns, std::vector<int> rows);
     TColor Color = clBlack;
 
     // Both run OnPaint and show the result at once.
@@ -73,16 +82,35 @@ protected:
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void SurfaceChanged(const QRect& rect);
     void RunOnPaint();
     void Track(const QPoint& at);
     void NewSurface(const QSize& size);
-    bool Stretched() const { return surface_.size() != size(); }
+    // The widget's size in screen pixels; the surface is scaled when it differs (and neither is
+    // empty).
+    QSize DeviceSize() const;
+    bool Scaled() const;
+    // Both axes of the surface's scale at the widget's current size, kept until either changes.
+    struct Scale {
+        QSize surface;
+        QSize device;
+        ScaledAxis columns;
+        ScaledAxis rows;
+    };
+    const Scale& CurrentScale() const;
+    void PaintScaled(QPainter& painter, const QRect& rect);
+    void PlaceMargin();
+    void PointerLeft();
 
     QImage surface_;
     std::optional<QSize> windowSize_; // the window's size at which the surface follows
+    std::vector<int> keptColumns_;
+    std::vector<int> keptRows_;
+    mutable std::optional<Scale> scale_;
+    QWidget* margin_ = nullptr; // the part of the box that the scaled surface leaves; a child
     TCanvas canvas_;
     bool needsPaint_ = true;
     bool painting_ = false;

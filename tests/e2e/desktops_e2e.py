@@ -226,7 +226,8 @@ def measure_board(shot, client):
     """The cells from the white grid drawn over the board: (left, top, width, height) of the
     cell at row 0, column 0, in screen pixels. The grid has lines between the cells, and may
     have one more along the last row's or column's far edge."""
-    xs = [client.left + (client.right - client.left) * k // 9 for k in range(1, 9)]
+    # The board keeps its proportions: in a wider window it leaves a strip on the right.
+    xs = [client.left + (client.right - client.left) * k // 9 for k in range(1, 6)]
     rows = white_runs([all(shot(x, y) == WHITE for x in xs)
                        for y in range(client.top, client.bottom)])
     check(len(rows) >= 3, f"{len(rows)} horizontal grid lines")
@@ -338,11 +339,11 @@ def toggle_maximised(game, window, main, maximised):
 
 def maximised_mid_game(binary, folder):
     """openbox at 1280 x 800, a game under way: maximised from its title bar, the window shows
-    the same board stretched, 5 x 4 cells over its whole client area, and every press reveals
+    the same board enlarged, 5 x 4 cells as high as its client area, and every press reveals
     the cell under the pointer, to the end of the game; "Rejouer" keeps it maximised. Opened
     maximised again at the next start, then restored, it has its first size and place. The
-    photograph window is off: over a maximised window it covers cells."""
-    game = DesktopGame(binary, folder, (1280, 800), 1, settings=b"[Environ]\nDess=0\n")
+    photograph window follows the window onto the strip the board leaves free, over no cell."""
+    game = DesktopGame(binary, folder, (1280, 800), 1)
     session = None
     try:
         session = Desktop(game, "openbox", "top")
@@ -357,10 +358,14 @@ def maximised_mid_game(binary, folder):
         normal = main
         main = toggle_maximised(game, window, main, True)
         client = board.measure()
-        check(abs(5 * board.width - (client.right - client.left)) <= 5
-              and board.cells.inside(client) and client.right - client.left > 1200,
-              f"cells {board.cells} do not fill the maximised window {client}")
+        check(abs(board.cells.bottom - client.bottom) <= 5 and board.cells.inside(client)
+              and client.right - client.left > 1200,
+              f"cells {board.cells} do not fill the maximised window's height {client}")
         board.press(*pairs[0][1])
+        viewer = game.settled("the viewer to settle",
+                              game.find_window("^Environnement$", size_at_least=(100, 100)))
+        check(not viewer.overlaps(board.cells) and viewer.inside(main),
+              f"viewer {viewer} over the cells {board.cells} or outside the window {main}")
         for g, d in pairs[1:]:
             board.press(*g)
             board.press(*d)

@@ -78,42 +78,66 @@ TEST_F(Viewer, SitsAgainstTheMainWindowAndKeepsThePhotographsProportions) {
     EXPECT_EQ(environ.size(), QSize(hauteur / 4, hauteur));
     const int largeur = hauteur / 4 + cadre.width();
     EXPECT_EQ(environ.frameGeometry(), QRect(400 - largeur, 0, largeur, 1024));
-}
-
-TEST_F(Viewer, OverAMaximisedMainWindowTakesTheCornerCoveringFewestCells) {
-    // The board stretched over a window as wide as the screen and 800 high: cells of 256 x
-    // about 190 below the menu bar and toolbar.
-    assets::WriteJpeg("grand.jpg", 960, 720);
-    ASSERT_TRUE(Form().ChargeFond("grand.jpg"));
-    Form().setGeometry(0, Form().geometry().top(), 1280, 800);
-    assets::WriteJpeg("photo.jpg", 640, 480);
-    Montre("photo.jpg");
-    // 426 x 320 and its frame: four cells in either top corner, two of the last row in either
-    // bottom corner; of those the bottom right.
-    const QSize exterieur = environ.frameGeometry().size();
-    EXPECT_EQ(environ.size(), QSize(426, 320));
-    EXPECT_EQ(environ.frameGeometry().topLeft(),
-              QPoint(1280 - exterieur.width(), 1024 - exterieur.height()));
-}
-
-TEST_F(Viewer, WithNoRoomOnTheRightStaysOnTheScreenAtAThirdOfItsWidth) {
-    PlacePrincipal(70, 900, 1250);
-    assets::WriteJpeg("photo.jpg", 640, 480);
-    Montre("photo.jpg");
-    EXPECT_EQ(environ.width(), 426);
-    EXPECT_EQ(environ.height(), 320); // 480 x 426 / 640 = 319.5, rounded
-    EXPECT_TRUE(QRect(0, 0, 1280, 1024).contains(environ.frameGeometry()));
-
-    assets::WriteJpeg("haute.jpg", 200, 800); // too tall for the screen at that width
-    Montre("haute.jpg");
-    EXPECT_TRUE(QRect(0, 0, 1280, 1024).contains(environ.frameGeometry()));
-    EXPECT_NEAR(environ.width() * 4, environ.height(), 4);
 
     // A background of three quarters of the work area leaves enough room beside it.
     PlacePrincipal(0, 0, 960);
-    Montre("photo.jpg");
+    Montre("photo.Jpg");
     EXPECT_EQ(environ.frameGeometry().topLeft(), QPoint(960, 0));
     EXPECT_EQ(environ.width(), 312);
+}
+
+TEST_F(Viewer, OverAMaximisedMainWindowStandsBesideTheBoardAndFollowsTheWindow) {
+    // The board, its proportions kept, leaves a strip on the right of a window as wide as the
+    // screen and 800 high.
+    assets::WriteJpeg("grand.jpg", 960, 720);
+    ASSERT_TRUE(Form().ChargeFond("grand.jpg"));
+    Form().setGeometry(0, 30, 1280, 800);
+    assets::WriteJpeg("photo.jpg", 640, 480);
+    Montre("photo.jpg");
+    // Where the viewer goes: against the board, at the top of the paint box.
+    auto contre = [this] {
+        const TPaintBox& boite = *Form().PB;
+        const QPoint origine = boite.mapToGlobal(QPoint(0, 0));
+        const QRect plateau = boite.WidgetRect(QRect(0, 0, boite.Width(), boite.Height()));
+        return QPoint(origine.x() + plateau.right() + 1, origine.y());
+    };
+    EXPECT_EQ(environ.frameGeometry().topLeft(), contre());
+    EXPECT_TRUE(QRect(Form().PB->mapToGlobal(QPoint(0, 0)), Form().PB->size())
+                    .contains(environ.frameGeometry()));
+    EXPECT_GE(environ.width(), 1280 / 6);
+
+    // Moved or given back its own size, the main window takes the viewer along at once.
+    const QPoint avant = contre();
+    Form().move(0, 90);
+    QCoreApplication::processEvents();
+    ASSERT_NE(contre(), avant);
+    EXPECT_EQ(environ.frameGeometry().topLeft(), contre());
+    Form().SetClientSize(700, 500);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(environ.frameGeometry().left(), Form().frameGeometry().right() + 1);
+}
+
+// No room beside the main window nor beside the board (a 5:4 screen maximised): a quarter of
+// the board at most, where it covers the fewest cells to find, never the one just revealed.
+TEST(PlaceVue, WithNoRoomTheCornerHidingFewestCellsNeverTheOneJustRevealed) {
+    std::vector<QRect> cellules; // 5 x 4 cells of 256 x 240, row by row
+    for (int i = 0; i < 20; ++i) {
+        cellules.emplace_back(i % 5 * 256, 60 + i / 5 * 240, 256, 240);
+    }
+    const QRect plateau(0, 60, 1280, 960);
+    AlentoursVue alentours{
+        Rect(0, 0, 1280, 1024), QRect(0, 0, 1280, 1024), plateau, plateau, plateau, cellules, {}};
+    const QMargins cadre(4, 24, 4, 4);
+    const QRect coin = PlaceVue(QSize(640, 480), cadre, alentours);
+    EXPECT_EQ(coin.topLeft(), QPoint(1280 - coin.width(), 60));
+    EXPECT_EQ(coin.height(), 479);
+    EXPECT_LE(coin.width(), 640);
+    alentours.revelee = cellules[8];
+    EXPECT_EQ(PlaceVue(QSize(640, 480), cadre, alentours).topLeft(), QPoint(0, 60));
+    // The bottom right cells found.
+    std::erase_if(alentours.cases,
+                  [](const QRect& c) { return c.left() >= 512 && c.top() >= 540; });
+    EXPECT_EQ(PlaceVue(QSize(640, 480), cadre, alentours).bottomRight(), QPoint(1279, 1019));
 }
 
 TEST_F(Viewer, PhotographIsStretchedOverTheWholeSurface) {

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <vector>
@@ -145,50 +146,86 @@ TEST_F(PaintBoxTest, MovesAreTrackedWithoutAButtonAndNoClickWhenReleasedOutside)
     EXPECT_EQ(leaves, 1);
 }
 
-// Stretched by 2.5 across and 1.5 down: a press maps back to the surface pixel under it, the
-// last widget pixel to the last surface pixel; the surface is shown over the widget pixels it
-// covers; back at the window's size the surface follows the box again.
-TEST_F(PaintBoxTest, ResizedAwayFromItsWindowSizeTheSurfaceIsShownStretched) {
+// Resized away from its window's size the box keeps its surface; back at that size the
+// surface follows the box again.
+TEST_F(PaintBoxTest, ResizedAwayFromItsWindowSizeTheSurfaceStays) {
     box.SetSurfaceSize(40, 30, QSize(40, 30));
-    box.OnPaint = [this] {
-        ++paints;
-        box.Canvas().Brush.Color = clWhite;
-        box.Canvas().FillRect(Rect(0, 0, 40, 30));
-        box.Canvas().Brush.Color = 0x0000FF;
-        box.Canvas().FillRect(Rect(20, 10, 24, 14));
-    };
     box.resize(100, 45);
     QCoreApplication::processEvents();
     EXPECT_EQ(box.Width(), 40);
     EXPECT_EQ(box.Height(), 30);
-    for (const QPoint at : {QPoint(1, 0), QPoint(99, 44), QPoint(51, 15), QPoint(56, 18)}) {
-        QTest::mousePress(&box, Qt::LeftButton, Qt::NoModifier, at);
-        QTest::mouseRelease(&box, Qt::LeftButton, Qt::NoModifier, at);
-    }
-    std::vector<QPoint> presses;
-    for (const MouseCall& call : calls) {
-        if (call.kind == 'D') {
-            presses.emplace_back(call.x, call.y);
-        }
-    }
-    EXPECT_EQ(presses, (std::vector<QPoint>{{0, 0}, {39, 29}, {20, 10}, {22, 12}}));
-    EXPECT_EQ(box.WidgetRect(QRect(20, 10, 1, 1)), QRect(50, 15, 3, 2));
-    EXPECT_EQ(box.WidgetRect(QRect(0, 0, 40, 30)), box.rect());
-
-    box.Repaint();
-    const QImage shown = box.grab().toImage();
-    EXPECT_EQ(shown.size(), QSize(100, 45));
-    EXPECT_EQ(shown.pixel(50, 15) & 0xFFFFFFu, 0x0000FFu);
-    EXPECT_EQ(shown.pixel(49, 15) & 0xFFFFFFu, clWhite);
-    EXPECT_EQ(shown.pixel(59, 20) & 0xFFFFFFu, 0x0000FFu);
-    EXPECT_EQ(shown.pixel(60, 20) & 0xFFFFFFu, clWhite);
-    EXPECT_EQ(shown.pixel(10, 40) & 0xFFFFFFu, clWhite);
-
     box.resize(40, 30);
     QCoreApplication::processEvents();
     box.resize(60, 35);
     box.SetSurfaceSize(60, 35, QSize(60, 35));
     EXPECT_EQ(box.WidgetRect(QRect(3, 4, 5, 6)), QRect(3, 4, 5, 6));
+}
+
+// Each surface pixel coloured with its own coordinates. Letterboxed at the usual stretches,
+// enlarged and shrunk: every screen pixel of the board shows the surface pixel a press there
+// maps to, every kept line is shown equally thick, the rest of the box is the face colour,
+// and a drawing between paints repaints every screen pixel that shows it.
+TEST_F(PaintBoxTest, ScaledTheScreenShowsWhatAPressMapsToAndKeepsEveryLine) {
+    const std::vector<int> colonnes{8, 16, 24, 32};
+    const std::vector<int> lignes{7, 14, 21};
+    box.SetSurfaceSize(40, 30, QSize(40, 30));
+    box.SetKeptLines(colonnes, lignes);
+    box.OnPaint = [this] {
+        QImage& surface = box.Canvas().Surface();
+        for (int y = 0; y < 30; ++y) {
+            for (int x = 0; x < 40; ++x) {
+                surface.setPixel(x, y, qRgb(x, y, 0));
+            }
+        }
+    };
+    const QRgb face = box.palette().color(QPalette::Window).rgb() & 0xFFFFFFu;
+    // 1.875 across, 1.4 down and the reverse: scaled by 1.4; 1.875; shrunk to 0.6.
+    for (const QSize fenetre : {QSize(75, 42), QSize(75, 60), QSize(24, 20)}) {
+        SCOPED_TRACE(fenetre.width());
+        box.resize(fenetre);
+        box.Repaint();
+        const QImage shown = box.grab().toImage();
+        const QRect board = box.WidgetRect(QRect(0, 0, 40, 30));
+        ASSERT_EQ(board.topLeft(), QPoint(0, 0));
+        EXPECT_TRUE(board.width() == fenetre.width() || board.height() == fenetre.height());
+        std::vector<int> largeurs(40);
+        std::vector<int> hauteurs(30);
+        for (int y = 0; y < fenetre.height(); ++y) {
+            for (int x = 0; x < fenetre.width(); ++x) {
+                const QRgb pixel = shown.pixel(x, y) & 0xFFFFFFu;
+                const QPoint presse = box.SurfacePoint(QPointF(x + 0.99, y));
+                if (!board.contains(x, y)) {
+                    ASSERT_EQ(pixel, face);
+                    ASSERT_FALSE(QRect(0, 0, 40, 30).contains(presse));
+                    continue;
+                }
+                ASSERT_EQ(presse, box.SurfacePoint(QPointF(x, y + 0.5)));
+                ASSERT_EQ(presse, QPoint(qRed(pixel), qGreen(pixel)));
+                largeurs[std::size_t(presse.x())] += y == 0 ? 1 : 0;
+                hauteurs[std::size_t(presse.y())] += x == 0 ? 1 : 0;
+            }
+        }
+        const int epaisseur = std::max(1, board.width() / 40);
+        for (const int colonne : colonnes) {
+            EXPECT_EQ(largeurs[std::size_t(colonne)], epaisseur);
+        }
+        for (const int ligne : lignes) {
+            EXPECT_EQ(hauteurs[std::size_t(ligne)], epaisseur);
+        }
+        for (const QRect dessin : {QRect(5, 3, 7, 9), QRect(31, 20, 1, 1), QRect(0, 0, 40, 1)}) {
+            box.painted.clear();
+            box.Canvas().FillRect(
+                Rect(dessin.left(), dessin.top(), dessin.right() + 1, dessin.bottom() + 1));
+            const QRect repeint = box.painted.isEmpty() ? QRect() : box.painted.last();
+            for (int y = 0; y < fenetre.height(); ++y) {
+                for (int x = 0; x < fenetre.width(); ++x) {
+                    if (dessin.contains(box.SurfacePoint(QPointF(x, y)))) {
+                        ASSERT_TRUE(repeint.contains(x, y)) << x << "," << y;
+                    }
+                }
+            }
+        }
+    }
 }
 
 TEST_F(PaintBoxTest, AFailingHandlerIsReportedOnceAndTheBoxGoesOn) {
