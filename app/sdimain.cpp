@@ -39,11 +39,17 @@ bool PartieEntamee(const GRILLE (&grille)[NbLignes][NbColonnes]) {
     return false;
 }
 
+// How long the window manager is given to restore a window from maximised, and to tell a
+// maximised state after the maximised size.
+constexpr int AttenteRestauration = 300;
+constexpr int AttenteGeometrie = 200;
+
 } // namespace
 
 TSDIAppForm::TSDIAppForm(QWidget* parent)
     : QMainWindow(parent, BoutonsFenetre), ui(std::make_unique<Ui::SDIAppForm>()) {
     ui->setupUi(this);
+    tailleDonnee_ = size(); // the design's, until a background is loaded
     PrepareComposants();
     ConnecteEvenements();
     Espion = std::fopen(CheminTrace().c_str(), "wt");
@@ -151,6 +157,9 @@ void TSDIAppForm::ConnecteEvenements() {
     };
     PB->OnMouseMove = [this](TShiftState shift, int X, int Y) { PBMouseMove(shift, X, Y); };
     PB->OnKeyDown = [this](WORD& Key, TShiftState Shift) { PBKeyDown(Key, Shift); };
+    // A held Space or Return presses once: held on the last pair, it would answer the won
+    // window unseen.
+    PB->KeyRepeats.Once = {VK_SPACE, VK_RETURN};
     PB->OnMouseEnter = [this] { PBMouseEnter(); };
     PB->OnMouseLeave = [this] { PBMouseLeave(); };
     connect(Timer1, &QTimer::timeout, this, Guarded(this, &TSDIAppForm::Timer1Timer));
@@ -195,8 +204,20 @@ int TSDIAppForm::ClientHeight() const {
 
 void TSDIAppForm::SetClientSize(int width, int height) {
     resize(width, height + HauteurMenu(width));
+    tailleDonnee_ = size();
+    normale_ = geometry();
     // What the window got: no smaller than its menu bar and toolbar allow.
     PB->SetSurfaceSize(ClientWidth(), std::max(ClientHeight() - HauteurBarreOutils(), 1), size());
+}
+
+void TSDIAppForm::DonneTailleScene(int width, int height) {
+    const bool laissee = Agrandie() || size() != tailleDonnee_;
+    if (!isVisible() || !laissee) {
+        SetClientSize(width, height);
+        return;
+    }
+    PB->SetSurfaceSize(width, std::max(height - HauteurBarreOutils(), 1),
+                       QSize(width, height + HauteurMenu(width)));
 }
 
 int TSDIAppForm::LargeurScene() const {
@@ -220,11 +241,13 @@ TailleImage TSDIAppForm::TailleAffichee(int largeur, int hauteur) const {
 
 // Until the window was framed, the background was sized for an estimated frame: it is sized
 // again for the true one, and the frame put at the work area's corner, as long as nothing has
-// been revealed (the sprites drawn into Fond would be lost) and the user has not maximised it.
+// been revealed (the sprites drawn into Fond would be lost) and the user has neither maximised
+// nor resized it; a window being restored is placed once restored.
 void TSDIAppForm::CadreChange() {
-    if (isMaximized() || isFullScreen() || PartieEntamee(Grille)) {
+    if (Agrandie() || restauree_ || size() != tailleDonnee_ || PartieEntamee(Grille)) {
         return;
     }
+    tailleEstimee_ = false;
     const TailleImage voulue = TailleAffichee(LargeurFondLu, HauteurFondLu);
     if (!FichierFond.empty() && voulue != TailleImage{LargeurScene(), HauteurScene()} &&
         ChargeFond(FichierFond)) {
@@ -257,42 +280,65 @@ void TSDIAppForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         Guard([this] { FormActivate(); });
     } else if (event->type() == QEvent::WindowStateChange) {
-        const auto* changement = static_cast<QWindowStateChangeEvent*>(event);
-        if (changement->oldState().testFlag(Qt::WindowMaximized) && !isMaximized()) {
+        const Qt::WindowStates avant = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+        const bool etaitAgrandie = avant & (Qt::WindowMaximized | Qt::WindowFullScreen);
+        if (etaitAgrandie && !Agrandie()) {
             restauree_ = true;
-            GardeDansZoneDeTravail();
+            QTimer::singleShot(AttenteRestauration, this,
+                               Guarded(this, &TSDIAppForm::RemetGeometrieNormale));
         }
     }
 }
 
-// A window opened maximised has never been placed by the window manager at its normal size:
-// restored, its title bar can land under a panel, out of the user's reach.
-void TSDIAppForm::GardeDansZoneDeTravail() {
-    if (isMaximized() || isFullScreen()) {
-        return;
-    }
-    const QPoint dedans = KeptInside(frameGeometry(), WorkArea());
-    if (dedans != frameGeometry().topLeft()) {
-        move(dedans);
+bool TSDIAppForm::Agrandie() const {
+    return isMaximized() || isFullScreen();
+}
+
+void TSDIAppForm::NoteGeometrieNormale() {
+    if (!Agrandie() && !restauree_) {
+        normale_ = geometry();
     }
 }
 
-// The window manager's first placement after a restore, a move or a resize.
-void TSDIAppForm::PlaceApresRestauration(const QEvent& event) {
-    if (restauree_ && event.spontaneous()) {
-        restauree_ = false;
-        GardeDansZoneDeTravail();
+// A window manager may tell the maximised size before the maximised state: a geometry counts
+// as normal once it has stood for a moment.
+void TSDIAppForm::GeometrieChangee(const QEvent& event) {
+    if (event.spontaneous()) {
+        QTimer::singleShot(AttenteGeometrie, this,
+                           Guarded(this, &TSDIAppForm::NoteGeometrieNormale));
+    }
+}
+
+// Once the window manager has restored the window: the geometry from before, inside the work
+// area. A window manager may restore the maximised size, or a place under a panel for a window
+// it never saw at its normal size (opened maximised).
+void TSDIAppForm::RemetGeometrieNormale() {
+    restauree_ = false;
+    if (Agrandie() || !normale_.isValid()) {
+        return;
+    }
+    const QMargins cadre = FrameOf(*this);
+    QRect voulue = normale_;
+    voulue.moveTopLeft(KeptInside(voulue.marginsAdded(cadre), WorkArea()) +
+                       QPoint(cadre.left(), cadre.top()));
+    if (voulue != geometry()) {
+        setGeometry(voulue);
+    }
+    NoteGeometrieNormale();
+    // Opened maximised, the window was sized for an estimated frame.
+    if (tailleEstimee_) {
+        CadreChange();
     }
 }
 
 void TSDIAppForm::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    PlaceApresRestauration(*event);
+    GeometrieChangee(*event);
 }
 
 void TSDIAppForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    PlaceApresRestauration(*event);
+    GeometrieChangee(*event);
 }
 
 // Closing is never refused.

@@ -52,6 +52,10 @@ public:
     int ClientHeight() const;
     // Also fixes the paint box's surface to the client area below the toolbar.
     void SetClientSize(int width, int height);
+    // The client size of a new scene: the window's own, unless the user has maximised or
+    // resized the window since the game last sized it; then the window keeps its size and
+    // shows the scene scaled.
+    void DonneTailleScene(int width, int height);
     int HauteurBarreOutils() const; // height of ToolBar1
     // The client size the game last gave the window, which the scene is drawn at: a window
     // resized or maximised since shows that scene stretched.
@@ -175,12 +179,17 @@ private:
     QFileDialog* CreeDialogueFichier(bool enregistrement);
     int HauteurMenu(int largeur) const;
     void FermeEspion();
-    void GardeDansZoneDeTravail();
-    void PlaceApresRestauration(const QEvent& event);
+    bool Agrandie() const; // maximised or full screen
+    void NoteGeometrieNormale();
+    void GeometrieChangee(const QEvent& event);
+    void RemetGeometrieNormale();
 
     std::unique_ptr<Ui::SDIAppForm> ui;
     // Restored from maximised, until the window manager has placed the window again.
     bool restauree_ = false;
+    QSize tailleDonnee_;        // the size the game last gave the window
+    bool tailleEstimee_ = true; // until sized for the frame the window manager drew
+    QRect normale_;             // the window's geometry when last neither maximised nor full screen
 };
 
 // Windows of the program, created at start-up in this order and living until it ends.

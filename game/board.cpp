@@ -162,7 +162,7 @@ bool TSDIAppForm::ChargeFond(const std::string& nomFichier) {
     Fond->Dormant();
     Fond->FreeImage();
 
-    SetClientSize(taille.Largeur, taille.Hauteur);
+    DonneTailleScene(taille.Largeur, taille.Hauteur);
     LargeurCase = taille.Largeur / NbColonnes;
     HauteurCase = (taille.Hauteur - HauteurBarreOutils()) / NbLignes;
     return true;

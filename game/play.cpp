@@ -222,10 +222,14 @@ void TSDIAppForm::PBMouseMove(TShiftState, int X, int Y) {
 
 namespace {
 
-// The cell under the resting bird's centre; the top-left one before the bird was placed.
-Case CaseDuOiseau(const TSDIAppForm& f) {
+// Where the keyboard goes on from: the cell the game points at (the keyboard's last cell, or
+// the mouse's since its last event), not where the bird was drawn, which lags behind a flight
+// and stays put when the bird cannot be drawn. Once the pointer has left the board, the
+// cell it left; the top-left one before any.
+Case CaseDuClavier(const TSDIAppForm& f) {
+    const std::optional<QPoint> pointe = f.PB->PointerPos();
     const Case sous =
-        CaseSous(*f.PB, f.XOiseau + f.LargeurOiseau / 2, f.YOiseau + f.HauteurOiseau / 2);
+        pointe ? CaseSous(*f.PB, pointe->x(), pointe->y()) : Case{LigneSouris, ColonneSouris};
     return DansGrille(sous) ? sous : Case{0, 0};
 }
 
@@ -255,7 +259,7 @@ Case CaseVisee(Case c, WORD touche, TShiftState shift) {
 } // namespace
 
 void TSDIAppForm::PBKeyDown(WORD& Key, TShiftState Shift) {
-    const Case depart = CaseDuOiseau(*this);
+    const Case depart = CaseDuClavier(*this);
     const QPoint ici = Centre(*this, depart);
     switch (Key) {
     case VK_SPACE:

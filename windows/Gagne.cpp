@@ -7,6 +7,7 @@
 #include "ui_Gagne.h"
 
 #include <QBitmap>
+#include <QEvent>
 #include <QFont>
 #include <QIcon>
 #include <QPixmap>
@@ -14,6 +15,9 @@
 namespace {
 
 const QColor BleuCiel(166, 202, 240);
+
+// How long after its showing the window is deaf to its buttons and keys.
+constexpr qint64 Sourdine = 1000;
 
 // The glyph's background, the colour of its lower-left pixel, is made transparent.
 QIcon GlypheTransparent(const QString& ressource) {
@@ -61,6 +65,9 @@ TBravo::TBravo(QWidget* parent) : TForm(parent), ui(std::make_unique<Ui::Bravo>(
     connect(bJeu, &QToolButton::clicked, this, Guarded(this, &TBravo::bJeuClick));
     connect(bSortie, &QToolButton::clicked, this, Guarded(this, &TBravo::bSortieClick));
     OnKeyDown = [this](WORD& Key, TShiftState Shift) { FormKeyDown(Key, Shift); };
+    KeyRepeats.Once = {VK_RETURN, VK_SPACE, VK_ESCAPE};
+    bJeu->installEventFilter(this);
+    bSortie->installEventFilter(this);
 }
 
 TBravo::~TBravo() = default;
@@ -73,13 +80,32 @@ void TBravo::bSortieClick() {
     SetModalResult(mrNo);
 }
 
+void TBravo::showEvent(QShowEvent* event) {
+    montree_.start();
+    TForm::showEvent(event);
+}
+
+bool TBravo::TropTot() const {
+    return montree_.isValid() && !montree_.hasExpired(Sourdine);
+}
+
+// A press refused leaves the button up, so that its release clicks nothing either.
+bool TBravo::eventFilter(QObject* watched, QEvent* event) {
+    const bool appui =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    return (appui && TropTot()) || TForm::eventFilter(watched, event);
+}
+
 void TBravo::FormKeyDown(WORD& Key, TShiftState) {
-    if (Key == VK_RETURN || Key == VK_SPACE) {
-        bJeuClick();
-    } else if (Key == VK_ESCAPE) {
-        reject();
-    } else {
+    if (Key != VK_RETURN && Key != VK_SPACE && Key != VK_ESCAPE) {
         return;
+    }
+    if (!TropTot()) {
+        if (Key == VK_ESCAPE) {
+            reject();
+        } else {
+            bJeuClick();
+        }
     }
     Key = 0;
 }

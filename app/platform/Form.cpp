@@ -3,7 +3,9 @@
 
 #include "app/platform/Guard.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QWindow>
 
 namespace {
 
@@ -18,6 +20,22 @@ public:
 std::unique_ptr<IModalAnswerer>& Answerer() {
     static std::unique_ptr<IModalAnswerer> answerer = std::make_unique<ExecModalAnswerer>();
     return answerer;
+}
+
+// Qt's X11 platform reads a window's type from this property of its QWindow, and applies it
+// with its flags. A tool bar keeps its title and close box, but window managers neither
+// minimise nor maximise one.
+constexpr char TypeFenetreX11[] = "_q_xcb_wm_window_type";
+constexpr int BarreOutils = 0x8;
+
+void NiReduiteNiAgrandie(QWindow& fenetre) {
+    if (QGuiApplication::platformName() != "xcb" || fenetre.property(TypeFenetreX11).isValid()) {
+        return;
+    }
+    fenetre.setProperty(TypeFenetreX11, BarreOutils);
+    const Qt::WindowFlags flags = fenetre.flags();
+    fenetre.setFlags(flags ^ Qt::WindowDoesNotAcceptFocus);
+    fenetre.setFlags(flags);
 }
 
 } // namespace
@@ -45,11 +63,20 @@ void TForm::reject() {
     done(mrCancel);
 }
 
+// Created but not yet mapped: the window manager reads the type at the mapping.
+bool TForm::event(QEvent* event) {
+    if (event->type() == QEvent::Show && windowHandle()) {
+        NiReduiteNiAgrandie(*windowHandle());
+    }
+    return QDialog::event(event);
+}
+
 void TForm::keyPressEvent(QKeyEvent* event) {
     WORD key = VirtualKey(*event);
     if (OnKeyDown && key != 0) {
-        Guard([&] { OnKeyDown(key, ShiftOf(*event)); });
-        if (key == 0) {
+        const bool answered = KeyRepeats.Answer(
+            *event, key, [&] { Guard([&] { OnKeyDown(key, ShiftOf(*event)); }); });
+        if (!answered || key == 0) {
             return;
         }
     }

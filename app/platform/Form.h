@@ -15,7 +15,9 @@ constexpr int mrYes = 6;
 constexpr int mrNo = 7;
 
 // A secondary window: shown modally with a standard answer (mrOk, mrCancel, mrYes, mrNo) or
-// non-modally with Show(). Closing it by its close box or the platform answers mrCancel.
+// non-modally with Show(). Closing it by its close box or the platform answers mrCancel. It is
+// never minimised nor maximised: some window managers offer both for every dialog, whatever
+// its border icons, and a minimised modal window would leave the game frozen.
 class TForm : public QDialog {
     Q_OBJECT
 public:
@@ -27,8 +29,10 @@ public:
     void SetModalResult(int result);
     int ModalResult() const { return modalResult_; }
 
-    // Runs first for every key the window gets; a key it sets to 0 goes no further.
+    // Runs for the keys that reach the window itself: those its focused control, if any, did
+    // not take (not a preview of every key). A key it sets to 0 goes no further.
     std::function<void(WORD& Key, TShiftState)> OnKeyDown;
+    TKeyRepeats KeyRepeats; // which repeats of a held key reach OnKeyDown
 
     void Show() { show(); }
     void Hide() { hide(); }
@@ -38,6 +42,7 @@ public:
     void done(int result) override;
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Keys.h"
 
+#include <QElapsedTimer>
 #include <QKeyEvent>
+#include <algorithm>
 
 WORD VirtualKey(const QKeyEvent& event) {
     switch (event.key()) {
@@ -48,4 +50,20 @@ TShiftState ShiftOf(Qt::KeyboardModifiers modifiers) {
         shift |= ssCtrl;
     }
     return shift;
+}
+
+bool TKeyRepeats::Answer(const QKeyEvent& event, WORD key, const std::function<void()>& answer) {
+    if (event.isAutoRepeat()) {
+        // The window system's clock is 32 bits of milliseconds: compared across its wrap.
+        const bool stale =
+            answered_ && qint32(quint32(event.timestamp()) - quint32(*answered_)) < 0;
+        if (stale || std::ranges::find(Once, key) != Once.end()) {
+            return false;
+        }
+    }
+    QElapsedTimer duree;
+    duree.start();
+    answer();
+    answered_ = event.timestamp() + quint64(duree.elapsed());
+    return true;
 }

@@ -4,6 +4,10 @@
 #pragma once
 
 #include <QtCore/qnamespace.h>
+#include <QtGlobal>
+#include <functional>
+#include <optional>
+#include <vector>
 
 // Modifier keys and mouse buttons held during a mouse event (a bit set).
 enum TShiftFlag : unsigned {
@@ -36,3 +40,18 @@ WORD VirtualKey(const QKeyEvent& event);
 TShiftState ShiftOf(const QKeyEvent& event);
 // ssShift, ssAlt and ssCtrl of the modifiers held.
 TShiftState ShiftOf(Qt::KeyboardModifiers modifiers);
+
+// The answers to a held key's repeats. A handler that waits without reading messages (a
+// flight of the bird) lets the repeats made meanwhile pile up: read afterwards, they would
+// act long after the key was let go. Only repeats made after the last answer had ended are
+// answered, and never those of the keys that act once however long they are held.
+class TKeyRepeats {
+public:
+    std::vector<WORD> Once;
+
+    // Runs answer for the key of event unless event is such a repeat; true when it ran.
+    bool Answer(const QKeyEvent& event, WORD key, const std::function<void()>& answer);
+
+private:
+    std::optional<quint64> answered_; // when the last answer ended, on the events' clock
+};

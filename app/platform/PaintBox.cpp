@@ -305,8 +305,10 @@ void TPaintBox::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    Guard([&] { OnKeyDown(key, ShiftOf(*event)); });
-    event->setAccepted(key == 0);
+    // A repeat left unanswered is still the box's: it must not reach the window either.
+    const bool answered =
+        KeyRepeats.Answer(*event, key, [&] { Guard([&] { OnKeyDown(key, ShiftOf(*event)); }); });
+    event->setAccepted(!answered || key == 0);
 }
 
 // Tab and Shift+Tab go to the key handler rather than to the next widget.

@@ -38,6 +38,7 @@ public:
     std::function<void(TMouseButton, TShiftState, int X, int Y)> OnMouseUp;
     std::function<void(TShiftState, int X, int Y)> OnMouseMove;
     std::function<void(WORD& Key, TShiftState)> OnKeyDown;
+    TKeyRepeats KeyRepeats; // which repeats of a held key reach OnKeyDown
     std::function<void()> OnMouseEnter;
     std::function<void()> OnMouseLeave;
 

@@ -64,8 +64,8 @@ PANEL = """<?xml version="1.0" encoding="UTF-8"?>
 """
 EDGES = {"top": 6, "bottom": 8}
 
-# Designed places in the won window, in the program's own pixels: the leave button.
-LEAVE = (272 + 32, 112 + 32)
+# Designed places in the won window, in the program's own pixels: leave, play again.
+LEAVE, REPLAY = (272 + 32, 112 + 32), (32 + 32, 112 + 32)
 
 
 @dataclasses.dataclass(frozen=True)
@@ -134,6 +134,11 @@ class DesktopGame(e2e.Game):
         left, right, top, bottom = self.cardinals(window, "_NET_FRAME_EXTENTS") or [0, 0, 0, 0]
         return Rect(client.left - left, client.top - top, client.right + right,
                     client.bottom + bottom)
+
+    def min_max(self, window):
+        """Whether the window manager lets the window be minimised or maximised."""
+        allowed = self.run("xprop", "-id", str(window), "_NET_WM_ALLOWED_ACTIONS")
+        return any("_NET_WM_ACTION_" + a in allowed for a in ("MINIMIZE", "MAXIMIZE_HORZ"))
 
     def settled(self, what, window):
         """The window's frame once it has stayed put for a moment."""
@@ -299,6 +304,7 @@ def play_on(desktop, binary, folder):
         viewer = game.settled("the viewer to settle",
                               game.find_window("^Environnement$", size_at_least=(100, 100)))
         check(viewer.inside(area), f"viewer {viewer} outside the work area {area}")
+        check(not game.min_max(game.windows("^Environnement$")[0]), "viewer minimisable")
         check(not viewer.overlaps(main), f"viewer {viewer} over the main window {main}")
         board.press(*d)
         for g, d in pairs[1:]:
@@ -312,6 +318,7 @@ def play_on(desktop, binary, folder):
         check(abs((won.left + won.right) // 2 - centre[0]) <= slack + 1
               and abs((won.top + won.bottom) // 2 - centre[1]) <= slack + 1,
               f"won window {won} not centred on the main window {main}")
+        time.sleep(e2e.QUIET)
         game.click_at(won.left + LEAVE[0] * scale, won.top + LEAVE[1] * scale)
         game.expect_clean_exit()
     finally:
@@ -333,14 +340,13 @@ def toggle_maximised(game, window, main, maximised):
 def maximised_mid_game(binary, folder):
     """openbox at 1280 x 800, a game under way: maximised from its title bar, the window shows
     the same board enlarged, 5 x 4 cells as high as its client area, and every press reveals
-    the cell under the pointer, to the end of the game. Opened maximised again at the next
-    start, then restored, its frame is back inside the work area. The photograph window
-    follows the window onto the strip the board leaves free, over no cell."""
+    the cell under the pointer, to the end of the game; "Rejouer" keeps it maximised. Opened
+    maximised again at the next start, then restored, it has its first size and place. The
+    photograph window follows the window onto the strip the board leaves free, over no cell."""
     game = DesktopGame(binary, folder, (1280, 800), 1)
     session = None
     try:
         session = Desktop(game, "openbox", "top")
-        area = session.area
         game.start(measure=False)
         window = game.find_window("^Kornibelle$", size_at_least=(200, 200))
         main = game.settled("the main window to settle", window)
@@ -349,6 +355,7 @@ def maximised_mid_game(binary, folder):
         pairs = pairs_of(game.boards(1)[0])
         board.press(*pairs[0][0])
 
+        normal = main
         main = toggle_maximised(game, window, main, True)
         client = board.measure()
         check(abs(board.cells.bottom - client.bottom) <= 5 and board.cells.inside(client)
@@ -364,7 +371,12 @@ def maximised_mid_game(binary, folder):
             board.press(*d)
         won = game.settled("the won window to settle",
                            game.find_window("^Bravo$", size_at_least=(100, 50)))
-        game.click_at(won.left + LEAVE[0], won.top + LEAVE[1])
+        time.sleep(e2e.QUIET)
+        game.click_at(won.left + REPLAY[0], won.top + REPLAY[1])
+        game.boards(2)
+        check(game.settled("the main window to settle", window) == main and "MAXIMIZED_HORZ"
+              in game.run("xprop", "-id", str(window), "_NET_WM_STATE"), "a new game restored it")
+        game.close_request()
         game.expect_clean_exit()
         check(game.settings()["form"].get("initmax") == "1", "the maximised state was not kept")
 
@@ -372,7 +384,7 @@ def maximised_mid_game(binary, folder):
         window = game.find_window("^Kornibelle$", size_at_least=(1000, 600))
         main = game.settled("the main window to settle", window)
         main = toggle_maximised(game, window, main, False)
-        check(main.inside(area), f"restored main window {main} outside the work area {area}")
+        check(main == normal, f"restored to {main}, not to {normal}")
         game.close_request()
         game.expect_clean_exit()
     finally:

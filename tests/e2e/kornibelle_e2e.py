@@ -39,6 +39,7 @@ SPRITE_WIDTH, SPRITE_HEIGHT, SPRITE_MARGIN = 64, 48, 8
 BIRD_WIDTH, BIRD_HEIGHT = 16, 12
 BIRD_COLOUR = (250, 220, 40)
 WHITE = (255, 255, 255)
+QUIET = 1.2  # the won window ignores its buttons and keys for a second after it appears
 
 SAVANNA = [
     ("Tigre13", "Tigre1", "Tigre_ou_cochon"), ("Loup11", "Loup1", "Loup"),
@@ -605,6 +606,7 @@ def grid_is_absent(game, shot, background):
 
 def won_window(game):
     window = game.find_window("^Bravo$", size_at_least=(300, 150))
+    time.sleep(QUIET)
     return game.geometry(window)
 
 
@@ -966,6 +968,7 @@ def case_keyboard_alone(binary, folder):
                              *keys_between(g, d), "Return")
                 bird = d
             bravo = game.find_window("^Bravo$", size_at_least=(300, 150))
+            time.sleep(QUIET)
             game.keys_to(bravo, "Escape" if leave else "Return")
         check(game.wait_exit() == 0, "exit status:\n" + game.output())
         location = game.xdotool("getmouselocation", output=True)

@@ -323,6 +323,34 @@ TEST_F(Play, TheKeyboardMovesTheBirdFromCellToCellAndPressesWhereItSits) {
     touche(Qt::Key_Return);
     EXPECT_TRUE(Case(A).Trouve && Case(A2).Trouve);
     EXPECT_EQ(Sons(), (std::vector<std::string>{Cri(0), SonTrouve}));
+    Form().ChoisitPointeur(false); // the bird undrawn, the keys go on from their own cell
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space}) {
+        touche(key);
+    }
+    EXPECT_TRUE(Montree(B));
+}
+
+// Held, Space on the last pair wins once and presses nothing on the new board; a held Tab's
+// repeats made during a flight are dropped, and one made after it moves the bird on.
+TEST_F(Play, AHeldKeyActsAsOnePress) {
+    const auto tient = [&](Qt::Key key, std::initializer_list<int> instants) {
+        for (int instant : instants) {
+            QKeyEvent appui(QEvent::KeyPress, key, {}, {}, instant != *instants.begin());
+            appui.setTimestamp(quint64(instant));
+            QApplication::sendEvent(Form().PB, &appui);
+        }
+    };
+    Clique(A);
+    Clique(A2);
+    Clique(B);
+    Bouge(Centre(B2));
+    modal.answers = {mrYes};
+    tient(Qt::Key_Space, {1000, 1500, 1530});
+    EXPECT_EQ(modal.Count("TBravo"), 1);
+    EXPECT_TRUE(Selection({-1, -1}));
+    SetAttente([](int millisecondes, bool) { QTest::qSleep(millisecondes); });
+    tient(Qt::Key_Tab, {3000, 3060, 3120, 3180, 3600, 3660});
+    EXPECT_TRUE(OiseauAu(Screen(), CentreDessin({3, 2})));
 }
 
 TEST_F(Play, APressOnTheSelectionDoesNothingWhileItsPictureShows) {

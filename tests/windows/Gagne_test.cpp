@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -17,8 +18,8 @@ namespace {
 
 // Runs the window modally for real; during its loop, act() runs and then the window is
 // ended with -1 if act() did not end it.
-int ShowModalAndDo(TBravo& bravo, const std::function<void()>& act) {
-    QTimer::singleShot(0, &bravo, [&] {
+int ShowModalAndDo(TBravo& bravo, const std::function<void()>& act, int after = 1100) {
+    QTimer::singleShot(after, &bravo, [&] { // by default once it answers presses
         act();
         if (bravo.isVisible()) {
             bravo.done(-1);
@@ -68,6 +69,17 @@ TEST(Bravo, OnlyTheTwoButtonsTheirKeysOrAClosingEndIt) {
     EXPECT_EQ(reponse, mrYes);
     EXPECT_EQ(ShowModalAndDo(bravo, [&] { touche(Qt::Key_Escape); }), mrCancel);
     EXPECT_EQ(ShowModalAndDo(bravo, [&] { touche(Qt::Key_Return); }), mrYes);
+    // A child still clicking or holding a key as it appears: deaf for a second, and to repeats.
+    const auto tardifs = [&] {
+        QTest::mouseClick(bravo.bSortie, Qt::LeftButton);
+        QTest::mousePress(bravo.bJeu, Qt::LeftButton);
+        touche(Qt::Key_Return);
+        QTest::qWait(1100);
+        QTest::mouseRelease(bravo.bJeu, Qt::LeftButton);
+        QKeyEvent repetition(QEvent::KeyPress, Qt::Key_Space, {}, " ", true);
+        QApplication::sendEvent(&bravo, &repetition);
+    };
+    EXPECT_EQ(ShowModalAndDo(bravo, tardifs, 0), -1);
     EXPECT_NE(focus, bravo.bJeu);
     EXPECT_NE(focus, bravo.bSortie);
 }
