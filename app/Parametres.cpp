@@ -5,8 +5,13 @@
 
 namespace {
 
-std::string& ProgrammeParametres() {
-    static std::string programme;
+class CeProgramme : public IProgrammeParametres {
+public:
+    std::string Fichier() override { return Application::ExeName(); }
+};
+
+std::unique_ptr<IProgrammeParametres>& Programme() {
+    static std::unique_ptr<IProgrammeParametres> programme = std::make_unique<CeProgramme>();
     return programme;
 }
 
@@ -20,11 +25,10 @@ std::string ChangeFileExt(const std::string& fileName, const std::string& extens
     return fileName.substr(0, point) + extension;
 }
 
-void SetProgrammeParametres(const std::string& fichierProgramme) {
-    ProgrammeParametres() = fichierProgramme;
+void InstalleProgrammeParametres(std::unique_ptr<IProgrammeParametres> programme) {
+    Programme() = programme ? std::move(programme) : std::make_unique<CeProgramme>();
 }
 
 std::string FichierPresDuProgramme() {
-    const std::string& programme = ProgrammeParametres();
-    return ChangeFileExt(programme.empty() ? Application::ExeName() : programme, ".INI");
+    return ChangeFileExt(Programme()->Fichier(), ".INI");
 }

@@ -2,7 +2,6 @@
 // The bird that stands in for the pointer: its flight where the pointer is (seven frames drawn
 // over the screen and taken off again, without touching Fond), its return to the pointer after
 // other drawings, and the system pointer in its place when its pictures cannot be read.
-#include "app/platform/Application.h"
 #include "app/platform/Errors.h"
 #include "app/platform/Screen.h"
 #include "app/sdimain.h"
@@ -11,8 +10,6 @@
 #include "game/Catalogue.h"
 
 #include <array>
-#include <chrono>
-#include <thread>
 
 namespace {
 
@@ -60,24 +57,7 @@ void TSDIAppForm::AnimeOiseau(int x, int y) {
 }
 
 void TSDIAppForm::Attente(int millisecondes, bool sansMessages) {
-    if (const auto& attenteRemplacee = AttenteRemplacee()) {
-        attenteRemplacee(millisecondes, sansMessages);
-        return;
-    }
-    // A monotonic clock: neither a minute boundary nor a clock change shortens the pause.
-    using Horloge = std::chrono::steady_clock;
-    const Horloge::time_point fin = Horloge::now() + std::chrono::milliseconds(millisecondes);
-    for (;;) {
-        if (!sansMessages) {
-            Application::ProcessMessages();
-        }
-        const Horloge::time_point maintenant = Horloge::now();
-        if (maintenant > fin) {
-            return;
-        }
-        std::this_thread::sleep_for(
-            std::min<Horloge::duration>(fin - maintenant, std::chrono::milliseconds(1)));
-    }
+    AttenteCourante().Attend(millisecondes, sansMessages);
 }
 
 void TSDIAppForm::ChoisitPointeur(bool oiseau) {

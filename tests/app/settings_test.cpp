@@ -134,7 +134,6 @@ TEST_F(SettingsTest, AFileThatCannotBeWrittenAnywhereDoesNotStopClosing) {
 }
 
 TEST(SettingsFileName, LiesBesideTheProgram) {
-    SetProgrammeParametres({});
     FakeMessages messages;
     FakeSound sons;
     DossierTemp dossier;

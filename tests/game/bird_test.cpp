@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Errors.h"
 #include "app/platform/Screen.h"
-#include "game/Attente.h"
 #include "game/Catalogue.h"
+#include "support/Faux.h"
 #include "support/GameWindow.h"
 
 #include <QApplication>
@@ -21,7 +21,6 @@ protected:
         Form().DessCases = true;
         Form().PBPaint();
     }
-    ~BirdTest() override { SetAttente(nullptr); }
 
     QImage FondImage() { return Form().Fond->Image().convertToFormat(QImage::Format_RGB32); }
 
@@ -125,9 +124,10 @@ TEST_F(BirdTest, TheFlightShowsItsSevenFramesInOrderEachPausedThenPausesOnce) {
     const QImage ecran = Screen();
     // What the flight area shows at each pause, with the pause asked for.
     std::vector<std::tuple<int, bool, TColor>> pauses;
-    SetAttente([&](int millisecondes, bool sansMessages) {
+    FausseAttente attente;
+    attente.chaquePause = [&](int millisecondes, bool sansMessages) {
         pauses.emplace_back(millisecondes, sansMessages, Rgb(Screen(), coin.x(), coin.y()));
-    });
+    };
     Bouge(QPoint(150, 120));
 
     std::vector<std::tuple<int, bool, TColor>> attendues;
@@ -143,7 +143,7 @@ TEST_F(BirdTest, TheFlightShowsItsSevenFramesInOrderEachPausedThenPausesOnce) {
 }
 
 TEST_F(BirdTest, AnUnreadableBirdIsReportedOncePerGameAndTheSystemPointerShowsInstead) {
-    SetAttente([](int, bool) {});
+    FausseAttente attente;
     for (const char* fichier : {OiseauVol[3], OiseauRepos}) {
         SCOPED_TRACE(fichier);
         const QString nom = QString::fromUtf8(fichier);

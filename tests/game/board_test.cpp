@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Errors.h"
 #include "game/Catalogue.h"
-#include "game/Graine.h"
+#include "support/Faux.h"
 #include "support/GameWindow.h"
 
 #include <QFile>
@@ -13,11 +13,9 @@ namespace {
 
 class BoardTest : public GameWindowTest {
 protected:
-    ~BoardTest() override { SetSourceGraine(nullptr); }
-
     // Sets the board up for one environment and animal count with a given seed.
     void Prepare(int typeJeu, int maxAnim, std::time_t graine) {
-        SetSourceGraine([graine] { return graine; });
+        source.graine = graine;
         Form().TypeJeu = typeJeu;
         Form().MaxAnim[typeJeu] = maxAnim;
         Form().InitGrille();
@@ -35,6 +33,8 @@ protected:
         }
         return count;
     }
+
+    FausseGraine source;
 };
 
 // "%24s" written out by hand: right-aligned in 24 characters, longer texts whole.
@@ -273,7 +273,7 @@ TEST_F(BoardTest, NewGameClearsSelectionStopsThePendingHideAndDrawsTheRestingBir
     Form().ColonneSel = 3;
     Form().Timer1->start();
     messages.messages.clear();
-    SetSourceGraine([] { return std::time_t(1000); });
+    source.graine = 1000;
     Form().TypeJeu = 1;
     Form().NouveauJeu();
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/PaintBox.h"
 #include "app/sdimain.h"
-#include "game/Attente.h"
 #include "game/Catalogue.h"
+#include "support/Faux.h"
 #include "support/GameWindow.h"
 #include "windows/Gagne.h"
 #include "windows/UEnviron.h"
@@ -45,9 +45,7 @@ protected:
         Form().PB->Repaint();
         fond_ = Form().Fond->Image().copy();
         sons.played.clear();
-        SetAttente([](int, bool) {});
     }
-    ~Play() override { SetAttente(nullptr); }
     void SetUp() override {
         ASSERT_EQ(Form().PB->Width(), Form().Fond->Width());
         ASSERT_EQ(Form().LargeurCase, 80);
@@ -176,6 +174,7 @@ protected:
     QImage Fond() { return Form().Fond->Image(); }
 
 private:
+    FausseAttente attente_;
     QImage fond_;
 };
 

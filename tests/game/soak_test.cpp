@@ -6,7 +6,7 @@
 // KORNIBELLE_SOAK_GAMES sets the number of games (fewer by default under the sanitizers,
 // which check for leaks at the end instead).
 #include "app/platform/PaintBox.h"
-#include "game/Graine.h"
+#include "support/Faux.h"
 #include "support/GameWindow.h"
 
 #include <QMouseEvent>
@@ -51,9 +51,7 @@ protected:
         // Wider than the window's least width, so that cells and sprites agree.
         assets::WriteBackgrounds(400, 330);
         modal.defaultAnswer = mrYes;
-        SetSourceGraine([this] { return graine_++; });
     }
-    ~Soak() override { SetSourceGraine({}); }
 
     GRILLE& Case(Cellule c) { return Form().Grille[c.Ligne][c.Colonne]; }
 
@@ -117,7 +115,7 @@ protected:
         }
     }
 
-    std::time_t graine_ = 1'000'000;
+    FausseGraine graine_{1'000'000, 1};
 };
 
 TEST_F(Soak, AThousandGamesWonOneAfterTheOtherKeepEveryBoardSoundAndMemoryFlat) {
