@@ -53,11 +53,11 @@ void TSDIAppForm::LanceNouveauJeu() {
 void TSDIAppForm::FileNew1Execute() {}
 
 void TSDIAppForm::FileOpen1Execute() {
-    DialogueOuverture().exec();
+    OpenDialog().exec();
 }
 
 void TSDIAppForm::FileSave1Execute() {
-    DialogueEnregistrement().exec();
+    SaveDialog().exec();
 }
 
 void TSDIAppForm::FileExit1Execute() {

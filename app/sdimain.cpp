@@ -115,18 +115,18 @@ void TSDIAppForm::PrepareGlyphes() {
     }
 }
 
-QFileDialog& TSDIAppForm::DialogueOuverture() {
-    if (!OpenDialog) {
-        OpenDialog = CreeDialogueFichier(false);
+QFileDialog& TSDIAppForm::OpenDialog() {
+    if (!openDialog_) {
+        openDialog_ = CreeDialogueFichier(false);
     }
-    return *OpenDialog;
+    return *openDialog_;
 }
 
-QFileDialog& TSDIAppForm::DialogueEnregistrement() {
-    if (!SaveDialog) {
-        SaveDialog = CreeDialogueFichier(true);
+QFileDialog& TSDIAppForm::SaveDialog() {
+    if (!saveDialog_) {
+        saveDialog_ = CreeDialogueFichier(true);
     }
-    return *SaveDialog;
+    return *saveDialog_;
 }
 
 QFileDialog* TSDIAppForm::CreeDialogueFichier(bool enregistrement) {

@@ -144,18 +144,18 @@ TEST_F(MainWindowTest, ShortcutsReachTheirActionsThoughTheirButtonsAreHidden) {
     EXPECT_EQ(nouveau.count(), 1);
 
     bool ouvert = false;
-    QuandVisible(fenetre.DialogueOuverture(), [&] {
+    QuandVisible(fenetre.OpenDialog(), [&] {
         ouvert = true;
-        fenetre.OpenDialog->reject();
+        fenetre.OpenDialog().reject();
     });
     QTest::keyClick(&fenetre, Qt::Key_O, Qt::ControlModifier);
     EXPECT_TRUE(ouvert);
 
     bool enregistre = false;
     Active(fenetre);
-    QuandVisible(fenetre.DialogueEnregistrement(), [&] {
+    QuandVisible(fenetre.SaveDialog(), [&] {
         enregistre = true;
-        fenetre.SaveDialog->reject();
+        fenetre.SaveDialog().reject();
     });
     QTest::keyClick(&fenetre, Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(enregistre);
