@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/Emplacements.h"
-#include "app/Parametres.h"
 #include "app/platform/Application.h"
+#include "app/platform/ChangeFileExt.h"
 #include "app/sdimain.h"
 #include "support/Coquille.h"
 

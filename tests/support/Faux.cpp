@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/Faux.h"
 
-#include "app/Parametres.h"
+#include "app/Emplacements.h"
 #include "game/Attente.h"
 #include "game/Graine.h"
 
