@@ -23,9 +23,9 @@
 namespace {
 
 // A close box and a system menu, but no minimise or maximise box.
-constexpr Qt::WindowFlags BoutonsFenetre = Qt::Window | Qt::CustomizeWindowHint |
-                                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                           Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags kBoutonsFenetre = Qt::Window | Qt::CustomizeWindowHint |
+                                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                            Qt::WindowCloseButtonHint;
 
 // Something has been revealed or found on the board.
 bool PartieEntamee(const GRILLE (&grille)[NbLignes][NbColonnes]) {
@@ -42,7 +42,7 @@ bool PartieEntamee(const GRILLE (&grille)[NbLignes][NbColonnes]) {
 } // namespace
 
 TSDIAppForm::TSDIAppForm(QWidget* parent)
-    : QMainWindow(parent, BoutonsFenetre), ui(std::make_unique<Ui::SDIAppForm>()) {
+    : QMainWindow(parent, kBoutonsFenetre), ui(std::make_unique<Ui::SDIAppForm>()) {
     ui->setupUi(this);
     PrepareComposants();
     ConnecteEvenements();
@@ -53,7 +53,7 @@ TSDIAppForm::TSDIAppForm(QWidget* parent)
     PB->setCursor(crVide());
     LitParametres();
     if (Bruitage) {
-        sndPlaySoundA(SonDebut, SND_ASYNC);
+        sndPlaySoundA(kSonDebut, SND_ASYNC);
     }
     // A background that cannot be decoded is reported; the window still opens.
     Guard([this] { NouveauJeu(); });

@@ -13,16 +13,16 @@
 
 namespace {
 
-constexpr int LargeurVol = 100;
-constexpr int HauteurVol = 52;
-constexpr int AttenteImage = 30;
-constexpr int AttenteFin = 20;
+constexpr int kLargeurVol = 100;
+constexpr int kHauteurVol = 52;
+constexpr int kAttenteImage = 30;
+constexpr int kAttenteFin = 20;
 
 // The frame's 100 x 52 area from its top-left corner; what a smaller file lacks is black,
 // hence transparent.
 std::unique_ptr<TBitmap> CadreVol(TBitmap& image) {
     auto cadre = std::make_unique<TBitmap>();
-    cadre->SetSize(LargeurVol, HauteurVol);
+    cadre->SetSize(kLargeurVol, kHauteurVol);
     EffaceNoir(*cadre);
     cadre->Canvas().Draw(0, 0, image);
     return cadre;
@@ -32,27 +32,27 @@ std::unique_ptr<TBitmap> CadreVol(TBitmap& image) {
 
 void TSDIAppForm::AnimeOiseau(int x, int y) {
     TBltBitmap sauvegarde;
-    sauvegarde.InitTailleNoire(LargeurVol, HauteurVol);
-    const TRect local = Rect(0, 0, LargeurVol, HauteurVol);
-    const TRect ecran = Rect(x, y, x + LargeurVol, y + HauteurVol);
+    sauvegarde.InitTailleNoire(kLargeurVol, kHauteurVol);
+    const TRect local = Rect(0, 0, kLargeurVol, kHauteurVol);
+    const TRect ecran = Rect(x, y, x + kLargeurVol, y + kHauteurVol);
 
     // Every frame is read before the first is drawn: a missing file draws nothing.
-    std::array<std::unique_ptr<TBitmap>, std::size(OiseauVol)> images;
+    std::array<std::unique_ptr<TBitmap>, std::size(kOiseauVol)> images;
     for (std::size_t i = 0; i < images.size(); ++i) {
         TBitmap fichier;
-        fichier.LoadFromFile(OiseauVol[i]);
+        fichier.LoadFromFile(kOiseauVol[i]);
         images[i] = CadreVol(fichier);
     }
 
     for (auto& image : images) {
         sauvegarde.Canvas().CopyMode = TCopyMode::SRCCOPY;
         sauvegarde.Canvas().CopyRect(local, PB->Canvas(), ecran);
-        DessineTransparent(*image, LargeurVol, HauteurVol, x, y, false);
-        Attente(AttenteImage, true);
+        DessineTransparent(*image, kLargeurVol, kHauteurVol, x, y, false);
+        Attente(kAttenteImage, true);
         PB->Canvas().CopyMode = TCopyMode::SRCCOPY;
         PB->Canvas().CopyRect(ecran, sauvegarde.Canvas(), local);
     }
-    Attente(AttenteFin, true);
+    Attente(kAttenteFin, true);
     EnVol = false;
 }
 

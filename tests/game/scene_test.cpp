@@ -151,7 +151,7 @@ TEST_F(SceneTest, ARepaintTakesTheRestingBirdAway) {
 
 TEST_F(SceneTest, AnUnreadableRestingBirdDoesNotKeepTheSceneFromShowing) {
     Form().DessCases = false;
-    ASSERT_TRUE(QFile::remove(QString::fromUtf8(OiseauRepos)));
+    ASSERT_TRUE(QFile::remove(QString::fromUtf8(kOiseauRepos)));
     Form().PB->Canvas().Surface().fill(Qt::red);
     Form().PBPaint();
     EXPECT_EQ(Screen(), FondImage().copy(0, 0, Screen().width(), Screen().height()));
@@ -232,8 +232,8 @@ TEST_F(SceneTest, RestingBirdIsDrawnAtItsCornerAndAgainAtTheLastOne) {
     Form().DessineOiseau(30, 40);
     EXPECT_EQ(XOiseauDernier, 30);
     EXPECT_EQ(YOiseauDernier, 40);
-    const QImage oiseau = assets::SpriteImage(assets::RestingBirdWidth, assets::RestingBirdHeight,
-                                              assets::SpriteColour(OiseauRepos));
+    const QImage oiseau = assets::SpriteImage(assets::kRestingBirdWidth, assets::kRestingBirdHeight,
+                                              assets::SpriteColour(kOiseauRepos));
     const QImage avecOiseau = Screen();
     const QImage fond = FondImage();
     for (int y = 0; y < oiseau.height(); ++y) {

@@ -20,16 +20,16 @@
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr bool SousSanitizer = true;
+constexpr bool kSousSanitizer = true;
 #else
-constexpr bool SousSanitizer = false;
+constexpr bool kSousSanitizer = false;
 #endif
 
 int NombreDeParties() {
     if (const char* valeur = std::getenv("KORNIBELLE_SOAK_GAMES")) {
         return std::max(1, std::atoi(valeur));
     }
-    return SousSanitizer ? 200 : 1000;
+    return kSousSanitizer ? 200 : 1000;
 }
 
 long MemoireResidenteKo() {
@@ -145,7 +145,7 @@ TEST_F(Soak, AThousandGamesWonOneAfterTheOtherKeepEveryBoardSoundAndMemoryFlat) 
             apresCent = MemoireResidenteKo();
         }
     }
-    if (!SousSanitizer && parties >= 1000) {
+    if (!kSousSanitizer && parties >= 1000) {
         // Memory taken once (caches, the trace's buffer) is there after a hundred games;
         // what remains is the growth per game, which must be nil.
         EXPECT_LT(MemoireResidenteKo() - apresCent, 4 * 1024) << "KiB grown over 900 games";

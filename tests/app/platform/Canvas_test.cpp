@@ -218,42 +218,42 @@ TEST(Canvas, WidePensCoverTheirSquareAtEveryPointOfStraightLines) {
 // A whole-surface fill is written only when needed: every way of reaching the pixels later
 // must see it.
 TEST(Canvas, AWholeFillIsSeenByEveryLaterReader) {
-    constexpr TColor Red = 0x0000FF;
+    constexpr TColor kRed = 0x0000FF;
     const auto filled = [](TBitmap& bitmap) {
         Fill(bitmap, 4, 3, clBlack);
-        bitmap.Canvas().Brush.Color = Red;
+        bitmap.Canvas().Brush.Color = kRed;
         bitmap.Canvas().FillRect(Rect(-1, -1, 9, 9));
     };
     TBitmap bitmap;
     filled(bitmap);
-    EXPECT_EQ(bitmap.Image().pixel(3, 2) & 0xFFFFFFu, Red);
+    EXPECT_EQ(bitmap.Image().pixel(3, 2) & 0xFFFFFFu, kRed);
 
     filled(bitmap);
     bitmap.Canvas().Pen.Color = clWhite;
     bitmap.Canvas().MoveTo(0, 0);
     bitmap.Canvas().LineTo(2, 0);
-    EXPECT_EQ(Row(bitmap.Canvas(), 0), (std::vector<TColor>{clWhite, clWhite, Red, Red}));
-    EXPECT_EQ(Row(bitmap.Canvas(), 2), (std::vector<TColor>{Red, Red, Red, Red}));
+    EXPECT_EQ(Row(bitmap.Canvas(), 0), (std::vector<TColor>{clWhite, clWhite, kRed, kRed}));
+    EXPECT_EQ(Row(bitmap.Canvas(), 2), (std::vector<TColor>{kRed, kRed, kRed, kRed}));
 
     filled(bitmap);
     TBitmap copy;
     copy.Assign(bitmap);
-    EXPECT_EQ(copy.Canvas().Pixel(1, 1), Red);
+    EXPECT_EQ(copy.Canvas().Pixel(1, 1), kRed);
 
     filled(bitmap);
     TBitmap target;
     Fill(target, 4, 3, clBlack);
     target.Canvas().CopyMode = TCopyMode::SRCPAINT;
     target.Canvas().Draw(0, 0, bitmap);
-    EXPECT_EQ(target.Canvas().Pixel(3, 0), Red);
+    EXPECT_EQ(target.Canvas().Pixel(3, 0), kRed);
 
     filled(bitmap);
     bitmap.SetSize(5, 3);
-    EXPECT_EQ(Row(bitmap.Canvas(), 1), (std::vector<TColor>{Red, Red, Red, Red, clBlack}));
+    EXPECT_EQ(Row(bitmap.Canvas(), 1), (std::vector<TColor>{kRed, kRed, kRed, kRed, clBlack}));
 
     filled(bitmap);
     bitmap.SetPixelFormat(TPixelFormat::pf8bit);
-    EXPECT_EQ(bitmap.Canvas().Pixel(2, 2), Red);
+    EXPECT_EQ(bitmap.Canvas().Pixel(2, 2), kRed);
 
     // Covered whole by a copy, or blackened whole: the fill is gone.
     filled(bitmap);
