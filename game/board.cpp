@@ -2,7 +2,6 @@
 // A new game: the background chosen, the board set up and traced, the background loaded and
 // the window and cells sized to it.
 #include "FonctGen/FonctGen.h"
-#include "app/platform/Screen.h"
 #include "app/sdimain.h"
 #include "game/Catalogue.h"
 #include "game/Graine.h"
