@@ -17,7 +17,7 @@ namespace {
 TJPEGPixelFormat FormatJpeg = TJPEGPixelFormat::jf24Bit;
 
 // The name that stands for the clipboard, which LitBitmap does not read.
-constexpr char NomPressePapier[] = "Presse-papier";
+constexpr char kNomPressePapier[] = "Presse-papier";
 
 char Majuscule(char c) {
     return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -83,7 +83,7 @@ TBitmap* LitBitmap(const std::string& nomFichier, TBitmap* destination) {
     if (nomFichier.empty()) {
         return nullptr;
     }
-    if (nomFichier == NomPressePapier) {
+    if (nomFichier == kNomPressePapier) {
         MessageErreur(QStringLiteral(
                           "Erreur système : on essaye de lire le presse-papier avec 'LitBitmap()'"),
                       0);
@@ -100,7 +100,7 @@ TBitmap* LitBitmap(const std::string& nomFichier, TBitmap* destination) {
     }
     char octets[2];
     if (!fichier.read(octets, sizeof octets)) {
-        throw EPlatformError(ErreurLectureFlux);
+        throw EPlatformError(kErreurLectureFlux);
     }
 
     const std::string extension = ExtensionFichier(nomFichier);

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/Emplacements.h"
+#include "app/platform/Application.h"
+#include "app/platform/ChangeFileExt.h"
 #include "app/platform/IniFile.h"
 
 #include <QFile>
@@ -9,10 +11,21 @@
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 
 namespace fs = std::filesystem;
 
 namespace {
+
+class CeProgramme : public IProgrammeParametres {
+public:
+    std::string Fichier() override { return Application::ExeName(); }
+};
+
+std::unique_ptr<IProgrammeParametres>& Programme() {
+    static std::unique_ptr<IProgrammeParametres> programme = std::make_unique<CeProgramme>();
+    return programme;
+}
 
 fs::path DossierDe(const fs::path& fichier) {
     return fichier.has_parent_path() ? fichier.parent_path() : fs::path(".");
@@ -76,6 +89,14 @@ std::string DansDossierPersonnel(const char* variable, const char* defaut, const
 }
 
 } // namespace
+
+void InstalleProgrammeParametres(std::unique_ptr<IProgrammeParametres> programme) {
+    Programme() = programme ? std::move(programme) : std::make_unique<CeProgramme>();
+}
+
+std::string FichierPresDuProgramme() {
+    return ChangeFileExt(Programme()->Fichier(), ".INI");
+}
 
 std::string CheminParametres(const std::string& fichier) {
     if (ParametresEcrivables(fichier)) {

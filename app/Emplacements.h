@@ -1,11 +1,26 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <memory>
 #include <string>
 
 // Where the settings file and the trace are kept. A program installed where its user cannot
 // write keeps them in the user's own folders instead (freedesktop base directories); the
 // per-user folder is created when it is chosen.
+
+// Seam: the program file the settings file is named after, and beside which it is kept when
+// that folder can be written (the program's own file by default).
+class IProgrammeParametres {
+public:
+    virtual ~IProgrammeParametres() = default;
+    virtual std::string Fichier() = 0;
+};
+
+// Installs programme; nullptr restores the program's own file.
+void InstalleProgrammeParametres(std::unique_ptr<IProgrammeParametres> programme);
+
+// The settings file beside the program, where it is looked for first.
+std::string FichierPresDuProgramme();
 
 // The settings file written: fichier itself when it can be replaced there (its folder and,
 // when it exists, itself writable and not marked read-only), else a file of the same name in

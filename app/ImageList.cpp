@@ -7,10 +7,10 @@
 
 namespace {
 
-constexpr int Cote = 16;
+constexpr int kCote = 16;
 
 QPixmap Dessine(const std::function<void(QPainter&)>& dessin) {
-    QPixmap image(Cote, Cote);
+    QPixmap image(kCote, kCote);
     image.fill(Qt::transparent);
     QPainter peintre(&image);
     peintre.setRenderHint(QPainter::Antialiasing);
@@ -59,7 +59,7 @@ QPixmap Collage() {
 }
 
 QPixmap Standard(const QStyle& style, QStyle::StandardPixmap image) {
-    return style.standardIcon(image).pixmap(Cote, Cote);
+    return style.standardIcon(image).pixmap(kCote, kCote);
 }
 
 } // namespace

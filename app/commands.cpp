@@ -53,11 +53,11 @@ void TSDIAppForm::LanceNouveauJeu() {
 void TSDIAppForm::FileNew1Execute() {}
 
 void TSDIAppForm::FileOpen1Execute() {
-    DialogueOuverture().exec();
+    OpenDialog().exec();
 }
 
 void TSDIAppForm::FileSave1Execute() {
-    DialogueEnregistrement().exec();
+    SaveDialog().exec();
 }
 
 void TSDIAppForm::FileExit1Execute() {
@@ -71,7 +71,7 @@ void TSDIAppForm::HelpAbout1Execute() {
 // A program asked to end by its session or a terminal leaves without its leaving sound.
 void TSDIAppForm::FormClose() {
     if (Bruitage && !Signals::TerminationReceived()) {
-        sndPlaySoundA(SonSortie, SND_SYNC);
+        sndPlaySoundA(kSonSortie, SND_SYNC);
     }
     EcritParametres();
     FermeEspion();

@@ -23,9 +23,9 @@
 namespace {
 
 // A close box and a system menu, but no minimise or maximise box.
-constexpr Qt::WindowFlags BoutonsFenetre = Qt::Window | Qt::CustomizeWindowHint |
-                                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                           Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags kBoutonsFenetre = Qt::Window | Qt::CustomizeWindowHint |
+                                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                            Qt::WindowCloseButtonHint;
 
 // Something has been revealed or found on the board.
 bool PartieEntamee(const GRILLE (&grille)[NbLignes][NbColonnes]) {
@@ -47,7 +47,7 @@ constexpr int AttenteGeometrie = 200;
 } // namespace
 
 TSDIAppForm::TSDIAppForm(QWidget* parent)
-    : QMainWindow(parent, BoutonsFenetre), ui(std::make_unique<Ui::SDIAppForm>()) {
+    : QMainWindow(parent, kBoutonsFenetre), ui(std::make_unique<Ui::SDIAppForm>()) {
     ui->setupUi(this);
     tailleDonnee_ = size(); // the design's, until a background is loaded
     PrepareComposants();
@@ -59,7 +59,7 @@ TSDIAppForm::TSDIAppForm(QWidget* parent)
     PB->setCursor(crVide());
     LitParametres();
     if (Bruitage) {
-        sndPlaySoundA(SonDebut, SND_ASYNC);
+        sndPlaySoundA(kSonDebut, SND_ASYNC);
     }
     // A background that cannot be decoded is reported; the window still opens.
     Guard([this] { NouveauJeu(); });
@@ -121,18 +121,18 @@ void TSDIAppForm::PrepareGlyphes() {
     }
 }
 
-QFileDialog& TSDIAppForm::DialogueOuverture() {
-    if (!OpenDialog) {
-        OpenDialog = CreeDialogueFichier(false);
+QFileDialog& TSDIAppForm::OpenDialog() {
+    if (!openDialog_) {
+        openDialog_ = CreeDialogueFichier(false);
     }
-    return *OpenDialog;
+    return *openDialog_;
 }
 
-QFileDialog& TSDIAppForm::DialogueEnregistrement() {
-    if (!SaveDialog) {
-        SaveDialog = CreeDialogueFichier(true);
+QFileDialog& TSDIAppForm::SaveDialog() {
+    if (!saveDialog_) {
+        saveDialog_ = CreeDialogueFichier(true);
     }
-    return *SaveDialog;
+    return *saveDialog_;
 }
 
 QFileDialog* TSDIAppForm::CreeDialogueFichier(bool enregistrement) {

@@ -40,12 +40,10 @@ public:
     QPushButton* Savane = nullptr;
     QPushButton* Polaire = nullptr;
     QTimer* Timer1 = nullptr;
-    // The file dialogs are made at their first use (by these two): building them would take a
-    // good part of the start-up, and a game seldom needs them.
-    QFileDialog* OpenDialog = nullptr;
-    QFileDialog* SaveDialog = nullptr;
-    QFileDialog& DialogueOuverture();
-    QFileDialog& DialogueEnregistrement();
+    // The file dialogs, made at their first use: building them would take a good part of the
+    // start-up, and a game seldom needs them.
+    QFileDialog& OpenDialog();
+    QFileDialog& SaveDialog();
 
     // Client area: everything below the menu bar, the toolbar included.
     int ClientWidth() const;
@@ -185,6 +183,8 @@ private:
     void RemetGeometrieNormale();
 
     std::unique_ptr<Ui::SDIAppForm> ui;
+    QFileDialog* openDialog_ = nullptr;
+    QFileDialog* saveDialog_ = nullptr;
     // Restored from maximised, until the window manager has placed the window again.
     bool restauree_ = false;
     QSize tailleDonnee_;        // the size the game last gave the window

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "app/Emplacements.h"
-#include "app/Parametres.h"
 #include "app/platform/IniFile.h"
 #include "app/sdimain.h"
 

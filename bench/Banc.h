@@ -5,6 +5,6 @@
 #include "bench/Partie.h"
 
 // A work area wide enough that no background is reduced, unless a benchmark says otherwise.
-constexpr int EcranLarge = 8000;
+constexpr int kEcranLarge = 8000;
 
 Partie& PartieCourante();

@@ -27,7 +27,7 @@ Partie::~Partie() {
 void Partie::EcritFonds(int largeur, int hauteur) {
     const QImage image = Photo(largeur, hauteur);
     const std::vector<unsigned char> octets = ImagesTest::OctetsJpeg(image);
-    for (const auto& environnement : FondsJeu) {
+    for (const auto& environnement : kFondsJeu) {
         for (const char* fond : environnement) {
             ImagesTest::EcritOctets(fond, octets);
         }

@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
     }
     InitFormatJpeg(ScreenBitsPerPixel());
 
-    const auto partie = std::make_unique<Partie>(EcranLarge);
+    const auto partie = std::make_unique<Partie>(kEcranLarge);
     partieCourante = partie.get();
     mesure::Resume resume;
     benchmark::RunSpecifiedBenchmarks(&resume);

@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr int LargeurFond = 1600;
-constexpr int HauteurFond = 1200;
+constexpr int kLargeurFond = 1600;
+constexpr int kHauteurFond = 1200;
 
 // libjpeg alone, with LitBitmap's settings.
 void DecodeDirect(const std::vector<unsigned char>& octets) {
@@ -22,8 +22,8 @@ void DecodeDirect(const std::vector<unsigned char>& octets) {
 
 void BM_LitBitmap(benchmark::State& state) {
     Partie& partie = PartieCourante();
-    partie.EcritFonds(LargeurFond, HauteurFond);
-    const std::string fichier = FondsJeu[0][0];
+    partie.EcritFonds(kLargeurFond, kHauteurFond);
+    const std::string fichier = kFondsJeu[0][0];
     const std::vector<unsigned char> octets = ImagesTest::LitOctets(fichier);
     mesure::Compare(
         state,
@@ -41,9 +41,9 @@ BENCHMARK(BM_LitBitmap)->UseManualTime();
 // 960 x 720, the board set up and traced.
 void BM_NouveauJeu(benchmark::State& state) {
     Partie& partie = PartieCourante();
-    partie.EcritFonds(LargeurFond, HauteurFond);
+    partie.EcritFonds(kLargeurFond, kHauteurFond);
     partie.ecran.area = Rect(0, 0, 1280, 1024);
-    const std::vector<unsigned char> octets = ImagesTest::LitOctets(FondsJeu[0][0]);
+    const std::vector<unsigned char> octets = ImagesTest::LitOctets(kFondsJeu[0][0]);
     TSDIAppForm& fenetre = partie.Fenetre();
     mesure::Compare(
         state, [&] { fenetre.NouveauJeu(); }, [&] { DecodeDirect(octets); },
@@ -51,7 +51,7 @@ void BM_NouveauJeu(benchmark::State& state) {
     if (fenetre.Fond->Width() != 960) {
         state.SkipWithError("le fond n'a pas été réduit");
     }
-    partie.ecran.area = Rect(0, 0, EcranLarge, 1024);
+    partie.ecran.area = Rect(0, 0, kEcranLarge, 1024);
 }
 BENCHMARK(BM_NouveauJeu)->UseManualTime();
 

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr double Image60Hz = 1.0 / 60;
+constexpr double kImage60Hz = 1.0 / 60;
 
 struct Case {
     int ligne = -1;
@@ -50,7 +50,7 @@ void AgranditAnimal(const TSDIAppForm& fenetre, Case c) {
 // range(0): the photograph shown in the environment viewer (1) or not (0). Sounds are silent.
 void BM_Revelation(benchmark::State& state) {
     Partie& partie = PartieCourante();
-    partie.ecran.area = Rect(0, 0, EcranLarge, 1024);
+    partie.ecran.area = Rect(0, 0, kEcranLarge, 1024);
     partie.NouveauFond(1024, 768);
     TSDIAppForm& fenetre = partie.Fenetre();
     const bool dessEnviron = fenetre.DessEnviron;
@@ -72,7 +72,7 @@ void BM_Revelation(benchmark::State& state) {
         std::swap(a, b);
     }
     fenetre.DessEnviron = dessEnviron;
-    mesure::Rapporte(state, revelations, std::vector<double>(revelations.size(), Image60Hz),
+    mesure::Rapporte(state, revelations, std::vector<double>(revelations.size(), kImage60Hz),
                      "one frame at 60 Hz (CPU time)");
 }
 BENCHMARK(BM_Revelation)->Arg(0)->Arg(1)->UseManualTime();

@@ -36,7 +36,7 @@ QImage Image(int largeur, int hauteur) {
 // The scene composed at the client size into an off-screen target, as a paint composes it.
 void BM_DessineScene(benchmark::State& state) {
     Partie& partie = PartieCourante();
-    partie.ecran.area = Rect(0, 0, EcranLarge, 1024);
+    partie.ecran.area = Rect(0, 0, kEcranLarge, 1024);
     partie.NouveauFond(int(state.range(0)), int(state.range(1)));
     TSDIAppForm& fenetre = partie.Fenetre();
     const int largeur = fenetre.ClientWidth();
@@ -62,7 +62,7 @@ void Agrandit(TSDIAppForm& fenetre) {
 // a window maximised on 1920 x 1080.
 void BM_Repaint(benchmark::State& state) {
     Partie& partie = PartieCourante();
-    partie.ecran.area = Rect(0, 0, EcranLarge, 1024);
+    partie.ecran.area = Rect(0, 0, kEcranLarge, 1024);
     partie.NouveauFond(int(state.range(0)), int(state.range(1)));
     TSDIAppForm& fenetre = partie.Fenetre();
     if (state.range(2) != 0) {
@@ -81,18 +81,18 @@ BENCHMARK(BM_Repaint)
     ->UseManualTime();
 
 void BM_DessineTransparent(benchmark::State& state) {
-    constexpr int Cote = 128;
+    constexpr int kCote = 128;
     Partie& partie = PartieCourante();
-    partie.ecran.area = Rect(0, 0, EcranLarge, 1024);
+    partie.ecran.area = Rect(0, 0, kEcranLarge, 1024);
     partie.NouveauFond(1024, 768);
     TSDIAppForm& fenetre = partie.Fenetre();
-    const QImage dessin = assets::SpriteImage(Cote, Cote, qRgb(200, 120, 40));
+    const QImage dessin = assets::SpriteImage(kCote, kCote, qRgb(200, 120, 40));
     TBitmap sprite;
     const QImage& ecran = fenetre.PB->Canvas().Surface();
-    QImage rectangle = Image(Cote, Cote);
+    QImage rectangle = Image(kCote, kCote);
     // The drawing turns the sprite's black white: each iteration draws a fresh one.
     mesure::Compare(
-        state, [&] { fenetre.DessineTransparent(sprite, Cote, Cote, 300, 200, true); },
+        state, [&] { fenetre.DessineTransparent(sprite, kCote, kCote, 300, 200, true); },
         [&] { CopieRectangle(ecran, 300, 200, rectangle); },
         "one plain copy of the 128x128 rectangle", 0, [&] { sprite.Assign(dessin.copy()); });
 }
@@ -103,7 +103,7 @@ BENCHMARK(BM_DessineTransparent)->UseManualTime();
 // in a window maximised on 1920 x 1080.
 void BM_VolOiseau(benchmark::State& state) {
     Partie& partie = PartieCourante();
-    partie.ecran.area = Rect(0, 0, EcranLarge, 1024);
+    partie.ecran.area = Rect(0, 0, kEcranLarge, 1024);
     partie.NouveauFond(1024, 768);
     TSDIAppForm& fenetre = partie.Fenetre();
     if (state.range(0) != 0) {

@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <functional>
+#include <memory>
 
-// Seam: how the bird's pauses (Attente) pass; by the clock by default. The replacement is given
-// the duration in milliseconds and whether messages must wait; an empty one restores the clock.
-void SetAttente(std::function<void(int millisecondes, bool sansMessages)> attente);
-// The replacement set by SetAttente; empty while the clock is used.
-const std::function<void(int, bool)>& AttenteRemplacee();
+// Seam: how the bird's pauses (Attente) pass (by the wall clock by default).
+class IAttente {
+public:
+    virtual ~IAttente() = default;
+    // Returns after millisecondes; unless sansMessages, pending window messages are processed
+    // meanwhile.
+    virtual void Attend(int millisecondes, bool sansMessages) = 0;
+};
+
+// Installs attente; nullptr restores the clock.
+void InstalleAttente(std::unique_ptr<IAttente> attente);
+IAttente& AttenteCourante();

@@ -9,11 +9,11 @@
 
 namespace {
 
-// One animal's files, in the order of the letters of LettresAnimal.
+// One animal's files, in the order of the letters of kLettresAnimal.
 using FichiersAnimal = std::array<const char*, 4>;
-constexpr char LettresAnimal[] = "GDIS";
+constexpr char kLettresAnimal[] = "GDIS";
 
-constexpr FichiersAnimal AnimauxSavane[] = {
+constexpr FichiersAnimal kAnimauxSavane[] = {
     {"./Savane/Tigre13G.bmp", "./Savane/Tigre13D.bmp", "./Savane/Tigre1.jpg",
      "./Savane/Tigre_ou_cochon.wav"},
     {"./Savane/Loup11G.bmp", "./Savane/Loup11D.bmp", "./Savane/Loup1.jpg", "./Savane/Loup.wav"},
@@ -37,7 +37,7 @@ constexpr FichiersAnimal AnimauxSavane[] = {
      "./Savane/Girafe.wav"},
 };
 
-constexpr FichiersAnimal AnimauxPolaire[] = {
+constexpr FichiersAnimal kAnimauxPolaire[] = {
     {"./Polaire/Manchot02G.bmp", "./Polaire/Manchot02D.bmp", "./Polaire/Manchot02.jpg",
      "./Polaire/Manchot02.wav"},
     {"./Polaire/Morse01G.bmp", "./Polaire/Morse01D.bmp", "./Polaire/Morse01.jpg",
@@ -59,40 +59,40 @@ constexpr FichiersAnimal AnimauxPolaire[] = {
      "./Polaire/Rennes.wav"},
 };
 
-constexpr std::span<const FichiersAnimal> Environnements[] = {AnimauxSavane, AnimauxPolaire};
+constexpr std::span<const FichiersAnimal> kEnvironnements[] = {kAnimauxSavane, kAnimauxPolaire};
 
 } // namespace
 
-const char* const FondsJeu[2][2] = {
+const char* const kFondsJeu[2][2] = {
     {"./Savane/Zebres01B.jpg", "./Savane/Zebres02B.jpg"},
     {"./Polaire/Polaire1.jpg", "./Polaire/Polaire2.jpg"},
 };
 
-const char* const OiseauRepos = "./Savane/Oiseau13N.bmp";
-const char* const OiseauVol[7] = {
+const char* const kOiseauRepos = "./Savane/Oiseau13N.bmp";
+const char* const kOiseauVol[7] = {
     "./Savane/Oiseau06.bmp", "./Savane/Oiseau05.bmp", "./Savane/Oiseau04.bmp",
     "./Savane/Oiseau03.bmp", "./Savane/Oiseau02.bmp", "./Savane/Oiseau03.bmp",
     "./Savane/Oiseau05.bmp",
 };
-const char* const SonDebut = "./Debut.wav";
-const char* const SonTrouve = "./Trouve.wav";
-const char* const SonGagne = "./Gagne.wav";
-const char* const SonSortie = "./Sortie.wav";
+const char* const kSonDebut = "./Debut.wav";
+const char* const kSonTrouve = "./Trouve.wav";
+const char* const kSonGagne = "./Gagne.wav";
+const char* const kSonSortie = "./Sortie.wav";
 
 std::string CheminCatalogue(int environnement, int animal, char lettre) {
-    if (environnement < 0 || environnement >= static_cast<int>(std::size(Environnements))) {
+    if (environnement < 0 || environnement >= static_cast<int>(std::size(kEnvironnements))) {
         return {};
     }
-    const auto animaux = Environnements[environnement];
+    const auto animaux = kEnvironnements[environnement];
     if (animal < 0 || animal >= static_cast<int>(animaux.size())) {
         return {};
     }
     // strchr would also match the terminating NUL.
-    const char* position = lettre != '\0' ? std::strchr(LettresAnimal, lettre) : nullptr;
+    const char* position = lettre != '\0' ? std::strchr(kLettresAnimal, lettre) : nullptr;
     if (position == nullptr) {
         return {};
     }
-    return animaux[animal][position - LettresAnimal];
+    return animaux[animal][position - kLettresAnimal];
 }
 
 std::string CheminAnimal(const TSDIAppForm* fenetre, int animal, char lettre) {

@@ -12,11 +12,11 @@ std::string CheminAnimal(const TSDIAppForm* fenetre, int animal, char lettre);
 std::string CheminCatalogue(int environnement, int animal, char lettre);
 
 // Background pictures: [environment][0 for an even draw, 1 for an odd one].
-extern const char* const FondsJeu[2][2];
+extern const char* const kFondsJeu[2][2];
 
-extern const char* const OiseauRepos;  // resting bird
-extern const char* const OiseauVol[7]; // flight frames, in the order they are shown
-extern const char* const SonDebut;
-extern const char* const SonTrouve;
-extern const char* const SonGagne;
-extern const char* const SonSortie;
+extern const char* const kOiseauRepos;  // resting bird
+extern const char* const kOiseauVol[7]; // flight frames, in the order they are shown
+extern const char* const kSonDebut;
+extern const char* const kSonTrouve;
+extern const char* const kSonGagne;
+extern const char* const kSonSortie;

@@ -3,14 +3,22 @@
 
 namespace {
 
-std::function<std::time_t()> sourceGraine;
+class GraineHorloge : public ISourceGraine {
+public:
+    std::time_t Graine() override { return std::time(nullptr); }
+};
+
+std::unique_ptr<ISourceGraine>& Source() {
+    static std::unique_ptr<ISourceGraine> source = std::make_unique<GraineHorloge>();
+    return source;
+}
 
 } // namespace
 
 std::time_t GraineJeu() {
-    return sourceGraine ? sourceGraine() : std::time(nullptr);
+    return Source()->Graine();
 }
 
-void SetSourceGraine(std::function<std::time_t()> source) {
-    sourceGraine = std::move(source);
+void InstalleSourceGraine(std::unique_ptr<ISourceGraine> source) {
+    Source() = source ? std::move(source) : std::make_unique<GraineHorloge>();
 }

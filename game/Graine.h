@@ -2,10 +2,17 @@
 #pragma once
 
 #include <ctime>
-#include <functional>
+#include <memory>
 
 // Seed of a new game's random draws: the current time in seconds.
 std::time_t GraineJeu();
 
-// Seam: where the seed comes from (the clock by default); an empty source restores the clock.
-void SetSourceGraine(std::function<std::time_t()> source);
+// Seam: where the seed comes from (the clock by default).
+class ISourceGraine {
+public:
+    virtual ~ISourceGraine() = default;
+    virtual std::time_t Graine() = 0;
+};
+
+// Installs source; nullptr restores the clock.
+void InstalleSourceGraine(std::unique_ptr<ISourceGraine> source);

@@ -2,7 +2,6 @@
 #include "game/Reduction.h"
 
 #include "app/platform/MulDiv.h"
-#include "app/platform/Screen.h"
 
 #include <cstdint>
 

@@ -2,7 +2,6 @@
 // The bird that stands in for the pointer: its flight where the pointer is (seven frames drawn
 // over the screen and taken off again, without touching Fond), its return to the pointer after
 // other drawings, and the system pointer in its place when its pictures cannot be read.
-#include "app/platform/Application.h"
 #include "app/platform/Errors.h"
 #include "app/platform/Screen.h"
 #include "app/sdimain.h"
@@ -11,21 +10,19 @@
 #include "game/Catalogue.h"
 
 #include <array>
-#include <chrono>
-#include <thread>
 
 namespace {
 
-constexpr int LargeurVol = 100;
-constexpr int HauteurVol = 52;
-constexpr int AttenteImage = 30;
-constexpr int AttenteFin = 20;
+constexpr int kLargeurVol = 100;
+constexpr int kHauteurVol = 52;
+constexpr int kAttenteImage = 30;
+constexpr int kAttenteFin = 20;
 
 // The frame's 100 x 52 area from its top-left corner; what a smaller file lacks is black,
 // hence transparent.
 std::unique_ptr<TBitmap> CadreVol(TBitmap& image) {
     auto cadre = std::make_unique<TBitmap>();
-    cadre->SetSize(LargeurVol, HauteurVol);
+    cadre->SetSize(kLargeurVol, kHauteurVol);
     EffaceNoir(*cadre);
     cadre->Canvas().Draw(0, 0, image);
     return cadre;
@@ -35,49 +32,32 @@ std::unique_ptr<TBitmap> CadreVol(TBitmap& image) {
 
 void TSDIAppForm::AnimeOiseau(int x, int y) {
     TBltBitmap sauvegarde;
-    sauvegarde.InitTailleNoire(LargeurVol, HauteurVol);
-    const TRect local = Rect(0, 0, LargeurVol, HauteurVol);
-    const TRect ecran = Rect(x, y, x + LargeurVol, y + HauteurVol);
+    sauvegarde.InitTailleNoire(kLargeurVol, kHauteurVol);
+    const TRect local = Rect(0, 0, kLargeurVol, kHauteurVol);
+    const TRect ecran = Rect(x, y, x + kLargeurVol, y + kHauteurVol);
 
     // Every frame is read before the first is drawn: a missing file draws nothing.
-    std::array<std::unique_ptr<TBitmap>, std::size(OiseauVol)> images;
+    std::array<std::unique_ptr<TBitmap>, std::size(kOiseauVol)> images;
     for (std::size_t i = 0; i < images.size(); ++i) {
         TBitmap fichier;
-        fichier.LoadFromFile(OiseauVol[i]);
+        fichier.LoadFromFile(kOiseauVol[i]);
         images[i] = CadreVol(fichier);
     }
 
     for (auto& image : images) {
         sauvegarde.Canvas().CopyMode = TCopyMode::SRCCOPY;
         sauvegarde.Canvas().CopyRect(local, PB->Canvas(), ecran);
-        DessineTransparent(*image, LargeurVol, HauteurVol, x, y, false);
-        Attente(AttenteImage, true);
+        DessineTransparent(*image, kLargeurVol, kHauteurVol, x, y, false);
+        Attente(kAttenteImage, true);
         PB->Canvas().CopyMode = TCopyMode::SRCCOPY;
         PB->Canvas().CopyRect(ecran, sauvegarde.Canvas(), local);
     }
-    Attente(AttenteFin, true);
+    Attente(kAttenteFin, true);
     EnVol = false;
 }
 
 void TSDIAppForm::Attente(int millisecondes, bool sansMessages) {
-    if (const auto& attenteRemplacee = AttenteRemplacee()) {
-        attenteRemplacee(millisecondes, sansMessages);
-        return;
-    }
-    // A monotonic clock: neither a minute boundary nor a clock change shortens the pause.
-    using Horloge = std::chrono::steady_clock;
-    const Horloge::time_point fin = Horloge::now() + std::chrono::milliseconds(millisecondes);
-    for (;;) {
-        if (!sansMessages) {
-            Application::ProcessMessages();
-        }
-        const Horloge::time_point maintenant = Horloge::now();
-        if (maintenant > fin) {
-            return;
-        }
-        std::this_thread::sleep_for(
-            std::min<Horloge::duration>(fin - maintenant, std::chrono::milliseconds(1)));
-    }
+    AttenteCourante().Attend(millisecondes, sansMessages);
 }
 
 void TSDIAppForm::ChoisitPointeur(bool oiseau) {

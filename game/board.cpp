@@ -2,7 +2,6 @@
 // A new game: the background chosen, the board set up and traced, the background loaded and
 // the window and cells sized to it.
 #include "FonctGen/FonctGen.h"
-#include "app/platform/Screen.h"
 #include "app/sdimain.h"
 #include "game/Catalogue.h"
 #include "game/Graine.h"
@@ -16,8 +15,8 @@
 
 namespace {
 
-constexpr int NbPlacesAnimaux = 12;
-constexpr int MaxPaires = NbLignes * NbColonnes / 2;
+constexpr int kNbPlacesAnimaux = 12;
+constexpr int kMaxPaires = NbLignes * NbColonnes / 2;
 
 // The trace may be missing (espion.log could not be created): then nothing is written.
 __attribute__((format(printf, 2, 3))) void Trace(FILE* espion, const char* format, ...) {
@@ -57,7 +56,7 @@ void TSDIAppForm::NouveauJeu() {
     Timer1->stop();
     ChoisitPointeur(true);
     std::srand(static_cast<unsigned>(GraineJeu()));
-    const char* fondChoisi = FondsJeu[TypeJeu][std::rand() % 2];
+    const char* fondChoisi = kFondsJeu[TypeJeu][std::rand() % 2];
     InitGrille();
     // Whatever the load gives, no press on the new board may pair with a cell of the old one.
     LigneSel = -1;
@@ -79,11 +78,11 @@ void TSDIAppForm::InitGrille() {
     const bool jeuConnu = TypeJeu == 0 || TypeJeu == 1;
     const int catalogue = jeuConnu ? NbAnimaux[TypeJeu] : 0;
     const int demandes = jeuConnu ? std::min(MaxAnim[TypeJeu], catalogue) : 0;
-    const int nombre = std::min(demandes, NbPlacesAnimaux);
+    const int nombre = std::min(demandes, kNbPlacesAnimaux);
 
     // Same seed as the background's within one second: the same board for the same settings.
     std::srand(static_cast<unsigned>(GraineJeu()));
-    std::array<int, NbPlacesAnimaux> animaux;
+    std::array<int, kNbPlacesAnimaux> animaux;
     animaux.fill(-1);
     for (int i = 0; i < nombre; ++i) {
         do {
@@ -101,7 +100,7 @@ void TSDIAppForm::InitGrille() {
             colonne = std::rand() % NbColonnes;
         } while (!Grille[ligne][colonne].Dessin.empty());
     };
-    const int paires = std::min(nombre, MaxPaires);
+    const int paires = std::min(nombre, kMaxPaires);
     for (int k = 0; k < paires; ++k) {
         int ligneG = 0;
         int colonneG = 0;

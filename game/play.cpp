@@ -113,7 +113,7 @@ void Revele(TSDIAppForm& f, Case c) {
 
 void Gagne(TSDIAppForm& f) {
     if (f.Bruitage) {
-        sndPlaySoundA(SonGagne, SND_SYNC);
+        sndPlaySoundA(kSonGagne, SND_SYNC);
     }
     PlaceCentredOn(*Bravo, f);
     if (Bravo->ShowModal() == mrYes) {
@@ -140,7 +140,7 @@ void PaireTrouvee(TSDIAppForm& f, Case c, Case p) {
     sprite.reset();
 
     if (f.Bruitage) {
-        sndPlaySoundA(SonTrouve, SND_ASYNC);
+        sndPlaySoundA(kSonTrouve, SND_ASYNC);
     }
     f.LigneSel = -1;
     f.ColonneSel = -1;
@@ -246,9 +246,9 @@ Case CaseVisee(Case c, WORD touche, TShiftState shift) {
     case VK_DOWN:
         return {std::min(c.Ligne + 1, NbLignes - 1), c.Colonne};
     case VK_TAB: {
-        constexpr int NbCases = NbLignes * NbColonnes;
-        const int pas = (shift & ssShift) ? NbCases - 1 : 1;
-        const int suivante = (c.Ligne * NbColonnes + c.Colonne + pas) % NbCases;
+        constexpr int kNbCases = NbLignes * NbColonnes;
+        const int pas = (shift & ssShift) ? kNbCases - 1 : 1;
+        const int suivante = (c.Ligne * NbColonnes + c.Colonne + pas) % kNbCases;
         return {suivante / NbColonnes, suivante % NbColonnes};
     }
     default:

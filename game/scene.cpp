@@ -184,7 +184,7 @@ void TSDIAppForm::DessineOiseau(int x, int y) {
         y = YOiseauDernier;
     }
     TBitmap oiseau;
-    oiseau.LoadFromFile(OiseauRepos);
+    oiseau.LoadFromFile(kOiseauRepos);
     LargeurOiseau = oiseau.Width();
     HauteurOiseau = oiseau.Height();
     DessineTransparent(oiseau, LargeurOiseau, HauteurOiseau, x, y, false);

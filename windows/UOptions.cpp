@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr int MinPersonnages = 1;
-constexpr int MaxPersonnages = 10;
-constexpr int PersonnagesParDefaut = 5;
+constexpr int kMinPersonnages = 1;
+constexpr int kMaxPersonnages = 10;
+constexpr int kPersonnagesParDefaut = 5;
 
 bool EnvironnementValide(int type) {
     return type == 0 || type == 1;
@@ -29,7 +29,7 @@ TOptions::TOptions(QWidget* parent) : TForm(parent), ui(std::make_unique<Ui::Opt
     ui->ComboBox1->clear();
     ui->ComboBox1->addItems({"Savane", "Polaire"});
     ui->ComboBox2->clear();
-    for (int nombre = MinPersonnages; nombre <= MaxPersonnages; ++nombre) {
+    for (int nombre = kMinPersonnages; nombre <= kMaxPersonnages; ++nombre) {
         ui->ComboBox2->addItem(QString::number(nombre));
     }
 
@@ -58,7 +58,7 @@ void TOptions::Remplit() {
     const bool valide = EnvironnementValide(fenetre.TypeJeu);
     ui->ComboBox1->setCurrentIndex(valide ? fenetre.TypeJeu : -1);
     ui->ComboBox1->setEditText(ui->ComboBox1->itemText(ui->ComboBox1->currentIndex()));
-    ui->UpDown1->setValue(valide ? fenetre.MaxAnim[fenetre.TypeJeu] : PersonnagesParDefaut);
+    ui->UpDown1->setValue(valide ? fenetre.MaxAnim[fenetre.TypeJeu] : kPersonnagesParDefaut);
     ui->CheckBox1->setChecked(fenetre.DessCases);
     ui->CheckBox2->setChecked(fenetre.DessEnviron);
     // Any choice other than 1 keeps the pictures, so it shows as "persiste".
@@ -109,5 +109,5 @@ void TOptions::ComboBox2Change() {
 }
 
 void TOptions::UpDown1Change() {
-    ui->ComboBox2->setCurrentIndex(ui->UpDown1->value() - MinPersonnages);
+    ui->ComboBox2->setCurrentIndex(ui->UpDown1->value() - kMinPersonnages);
 }

@@ -74,14 +74,6 @@ int TBitmap::Height() const {
     return image_.isNull() ? height_ : image_.height();
 }
 
-void TBitmap::SetWidth(int width) {
-    Resize(width, height_);
-}
-
-void TBitmap::SetHeight(int height) {
-    Resize(width_, height);
-}
-
 void TBitmap::SetSize(int width, int height) {
     Resize(width, height);
 }
@@ -96,12 +88,6 @@ TPixelFormat TBitmap::PixelFormat() const {
     }
     return image_.format() == QImage::Format_Indexed8 ? TPixelFormat::pf8bit
                                                       : TPixelFormat::pf24bit;
-}
-
-void TBitmap::SetPixelFormat(TPixelFormat format) {
-    canvas_.WritePending();
-    format_ = format;
-    image_ = Converted(image_, format);
 }
 
 void TBitmap::Resize(int width, int height) {

@@ -19,13 +19,10 @@ public:
 
     int Width() const;
     int Height() const;
-    void SetWidth(int width);   // keeps the top-left content, new pixels black
-    void SetHeight(int height); // likewise
-    void SetSize(int width, int height);
+    void SetSize(int width, int height); // keeps the top-left content, new pixels black
     bool Empty() const;
 
     TPixelFormat PixelFormat() const;
-    void SetPixelFormat(TPixelFormat format);
 
     // Throws EPlatformError when the file cannot be read as a Windows bitmap file.
     void LoadFromFile(const std::string& fileName);

@@ -57,8 +57,6 @@ public:
     void MoveTo(int X, int Y);
     // Draws from the pen position to (X, Y), leaving out (X, Y) itself.
     void LineTo(int X, int Y);
-    // Outline with the pen and inside with the brush; right and bottom edges are left out.
-    void Rectangle(int X1, int Y1, int X2, int Y2);
 
     TColor Pixel(int X, int Y) const; // clBlack outside the surface
     int Width() const;

@@ -96,13 +96,13 @@ struct Parsed {
     std::size_t valueEnd = 0;
 };
 
-constexpr std::string_view Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 Parsed Parse(std::string_view content, const Line& line) {
     std::size_t begin = line.begin;
     // An editor's byte-order mark must not hide the first section.
-    if (begin == 0 && content.substr(0, Bom.size()) == Bom) {
-        begin = Bom.size();
+    if (begin == 0 && content.substr(0, kBom.size()) == kBom) {
+        begin = kBom.size();
     }
     const std::string_view raw = content.substr(begin, line.end - begin);
     const std::string_view text = Trim(raw);

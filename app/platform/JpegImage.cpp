@@ -17,9 +17,9 @@
 
 namespace {
 
-constexpr std::size_t TailleBloc = 4096;
-constexpr int CouleursMax = 236;
-const JOCTET FinImage[] = {0xFF, JPEG_EOI};
+constexpr std::size_t kTailleBloc = 4096;
+constexpr int kCouleursMax = 236;
+const JOCTET kFinImage[] = {0xFF, JPEG_EOI};
 
 struct GestionErreurs {
     jpeg_error_mgr pub; // first: libjpeg hands back its address
@@ -53,7 +53,7 @@ void SortieIgnoree(j_common_ptr) {}
 
 // Called by libjpeg between pieces of work while it reads the data.
 void SuitProgression(j_common_ptr cinfo) {
-    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > JpegPassesMax) {
+    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kJpegPassesMax) {
         ERREXIT(cinfo, JERR_BAD_PROGRESSION);
     }
 }
@@ -64,7 +64,7 @@ void FinSource(j_decompress_ptr) {}
 boolean RemplitTampon(j_decompress_ptr cinfo) {
     auto* source = reinterpret_cast<SourceMemoire*>(cinfo->src);
     if (source->position < source->taille) {
-        const std::size_t bloc = std::min(TailleBloc, source->taille - source->position);
+        const std::size_t bloc = std::min(kTailleBloc, source->taille - source->position);
         source->pub.next_input_byte = source->donnees + source->position;
         source->pub.bytes_in_buffer = bloc;
         source->position += bloc;
@@ -75,8 +75,8 @@ boolean RemplitTampon(j_decompress_ptr cinfo) {
     }
     // Data that runs out ends the picture; libjpeg fills in what is missing.
     WARNMS(cinfo, JWRN_JPEG_EOF);
-    source->pub.next_input_byte = FinImage;
-    source->pub.bytes_in_buffer = sizeof FinImage;
+    source->pub.next_input_byte = kFinImage;
+    source->pub.bytes_in_buffer = sizeof kFinImage;
     return TRUE;
 }
 
@@ -129,8 +129,8 @@ void LitEntete(Decompression& d, const std::vector<unsigned char>& donnees) {
     jpeg_read_header(&d.cinfo, TRUE);
     const long long largeur = d.cinfo.image_width;
     const long long hauteur = d.cinfo.image_height;
-    if (largeur > JpegCoteMax || hauteur > JpegCoteMax || largeur * hauteur > JpegPixelsMax) {
-        ERREXIT1(&d.cinfo, JERR_IMAGE_TOO_BIG, JpegCoteMax);
+    if (largeur > kJpegCoteMax || hauteur > kJpegCoteMax || largeur * hauteur > kJpegPixelsMax) {
+        ERREXIT1(&d.cinfo, JERR_IMAGE_TOO_BIG, kJpegCoteMax);
     }
 }
 
@@ -163,7 +163,7 @@ void PrepareImage(jpeg_decompress_struct& cinfo, QImage& image) {
 #ifndef JCS_ALPHA_EXTENSIONS
 #error "libjpeg-turbo's extended colour spaces are needed"
 #endif
-constexpr J_COLOR_SPACE SortieRgb32 =
+constexpr J_COLOR_SPACE kSortieRgb32 =
     QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB;
 
 void Decode(Decompression& d, const std::vector<unsigned char>& donnees, TJPEGPixelFormat format,
@@ -178,9 +178,9 @@ void Decode(Decompression& d, const std::vector<unsigned char>& donnees, TJPEGPi
     cinfo.buffered_image = FALSE;
     const bool quantifie = format == TJPEGPixelFormat::jf8Bit || grise;
     // The quantiser works on three components.
-    cinfo.out_color_space = grise ? JCS_GRAYSCALE : quantifie ? JCS_RGB : SortieRgb32;
+    cinfo.out_color_space = grise ? JCS_GRAYSCALE : quantifie ? JCS_RGB : kSortieRgb32;
     cinfo.quantize_colors = quantifie ? TRUE : FALSE;
-    cinfo.desired_number_of_colors = CouleursMax;
+    cinfo.desired_number_of_colors = kCouleursMax;
     jpeg_start_decompress(&cinfo);
 
     PrepareImage(cinfo, image);
@@ -199,12 +199,12 @@ void TJPEGImage::LoadFromStream(std::istream& flux) {
     const auto fin = flux.tellg();
     flux.seekg(debut);
     if (!flux || debut < 0 || fin < debut) {
-        throw EPlatformError(ErreurLectureFlux);
+        throw EPlatformError(kErreurLectureFlux);
     }
     std::vector<unsigned char> donnees(static_cast<std::size_t>(fin - debut));
     if (!flux.read(reinterpret_cast<char*>(donnees.data()),
                    static_cast<std::streamsize>(donnees.size()))) {
-        throw EPlatformError(ErreurLectureFlux);
+        throw EPlatformError(kErreurLectureFlux);
     }
     LoadFromMemory(std::move(donnees));
 }

@@ -10,17 +10,17 @@
 enum class TJPEGPixelFormat { jf24Bit, jf8Bit };
 
 // Largest picture accepted, checked on the header before anything is allocated.
-constexpr int JpegCoteMax = 16384;
-constexpr long long JpegPixelsMax = 100'000'000;
+constexpr int kJpegCoteMax = 16384;
+constexpr long long kJpegPixelsMax = 100'000'000;
 // Real progressive files have a few dozen scans at most; each scan runs over the whole
 // picture, so a small file with thousands of them would hold the game for minutes.
-constexpr int JpegPassesMax = 500;
+constexpr int kJpegPassesMax = 500;
 
 // Text of the error thrown when a stream cannot be read.
-inline constexpr char ErreurLectureFlux[] = "Erreur de lecture du flux";
+inline constexpr char kErreurLectureFlux[] = "Erreur de lecture du flux";
 
 // libjpeg's fatal errors, headers announcing a picture above the limits and files with more
-// scans than JpegPassesMax are thrown as EPlatformError "Erreur JPEG #n" with libjpeg's
+// scans than kJpegPassesMax are thrown as EPlatformError "Erreur JPEG #n" with libjpeg's
 // message code; its warnings are ignored.
 class TJPEGImage {
 public:

@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int Endings[] = {SIGTERM, SIGINT, SIGHUP};
+constexpr int kEndings[] = {SIGTERM, SIGINT, SIGHUP};
 
 // The handler only records the signal and wakes the event loop through this pipe.
 int wakeUp[2] = {-1, -1};
@@ -39,7 +39,7 @@ void SetAction(int number, void (*handler)(int)) {
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
     // One handler at a time: a second signal finds the first recorded.
-    for (const int ending : Endings) {
+    for (const int ending : kEndings) {
         sigaddset(&action.sa_mask, ending);
     }
     action.sa_flags = SA_RESTART;
@@ -103,7 +103,7 @@ void CloseOnTermination(QWidget& window, std::chrono::milliseconds patienceGiven
                          notifier->setEnabled(false);
                          CloseWhenNothingAbove(target);
                      });
-    for (const int ending : Endings) {
+    for (const int ending : kEndings) {
         // One ignored by whoever started the program (nohup, a background job) stays so.
         struct sigaction current {};
         if (sigaction(ending, nullptr, &current) == 0 && current.sa_handler != SIG_IGN) {

@@ -42,14 +42,6 @@ protected:
         return *form;
     }
     QAction* Action(const char* nom) const { return form->findChild<QAction*>(nom); }
-    bool DebutJoue() const {
-        for (const FakeSound::Played& son : sons.played) {
-            if (son.fileName == "./Debut.wav" && son.flags == SND_ASYNC) {
-                return true;
-            }
-        }
-        return false;
-    }
 
     std::unique_ptr<TSDIAppForm> form;
 };
@@ -144,18 +136,18 @@ TEST_F(MainWindowTest, ShortcutsReachTheirActionsThoughTheirButtonsAreHidden) {
     EXPECT_EQ(nouveau.count(), 1);
 
     bool ouvert = false;
-    QuandVisible(fenetre.DialogueOuverture(), [&] {
+    QuandVisible(fenetre.OpenDialog(), [&] {
         ouvert = true;
-        fenetre.OpenDialog->reject();
+        fenetre.OpenDialog().reject();
     });
     QTest::keyClick(&fenetre, Qt::Key_O, Qt::ControlModifier);
     EXPECT_TRUE(ouvert);
 
     bool enregistre = false;
     Active(fenetre);
-    QuandVisible(fenetre.DialogueEnregistrement(), [&] {
+    QuandVisible(fenetre.SaveDialog(), [&] {
         enregistre = true;
-        fenetre.SaveDialog->reject();
+        fenetre.SaveDialog().reject();
     });
     QTest::keyClick(&fenetre, Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(enregistre);
@@ -238,49 +230,6 @@ TEST_F(MainWindowTest, SizedForAnEstimatedFrameUntilFramedThenForTheTrueOneAtThe
     fenetre.CadreChange();
     EXPECT_EQ(fenetre.frameGeometry().height(), 600);
     EXPECT_EQ(fenetre.frameGeometry().topLeft(), QPoint(0, 0));
-}
-
-TEST_F(MainWindowTest, DefaultSettingsWithoutASettingsFile) {
-    TSDIAppForm& fenetre = Ouvre();
-    EXPECT_EQ(fenetre.TypeJeu, 0);
-    EXPECT_EQ(fenetre.MaxAnim[0], 5);
-    EXPECT_EQ(fenetre.MaxAnim[1], 5);
-    EXPECT_TRUE(fenetre.DessCases);
-    EXPECT_TRUE(fenetre.DessEnviron);
-    EXPECT_TRUE(fenetre.Bruitage);
-    EXPECT_EQ(fenetre.ChoixImage, 0);
-    EXPECT_FALSE(fenetre.windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(fenetre.NbAnimaux[0], 12);
-    EXPECT_EQ(fenetre.NbAnimaux[1], 10);
-    EXPECT_TRUE(DebutJoue());
-}
-
-TEST_F(MainWindowTest, ReadsEveryStoredSetting) {
-    EcritIni("[Jeu]\nTypeJeu=1\n[MaxAnim]\nSavane=3\nPolaire=8\n[Cases]\nDess=0\n"
-             "[Environ]\nDess=0\nBruitage=0\n[Form]\nInitMax=1\n[Image]\nChoix=1\n");
-    TSDIAppForm& fenetre = Ouvre();
-    EXPECT_EQ(fenetre.TypeJeu, 1);
-    EXPECT_EQ(fenetre.MaxAnim[0], 3);
-    EXPECT_EQ(fenetre.MaxAnim[1], 8);
-    EXPECT_FALSE(fenetre.DessCases);
-    EXPECT_FALSE(fenetre.DessEnviron);
-    EXPECT_FALSE(fenetre.Bruitage);
-    EXPECT_EQ(fenetre.ChoixImage, 1);
-    EXPECT_TRUE(fenetre.windowState() & Qt::WindowMaximized);
-    EXPECT_FALSE(DebutJoue());
-}
-
-TEST_F(MainWindowTest, CountsFallBackOnTheNumberedKeysThenOnFive) {
-    EcritIni("[maxanim]\n0=3\n1=8\nSAVANE=4\n[Cases]\nDess=yes\n");
-    TSDIAppForm& fenetre = Ouvre();
-    EXPECT_EQ(fenetre.MaxAnim[0], 4);
-    EXPECT_EQ(fenetre.MaxAnim[1], 8);
-    EXPECT_TRUE(fenetre.DessCases);
-
-    EcritIni("[MaxAnim]\n1=2\n");
-    TSDIAppForm& autre = Ouvre();
-    EXPECT_EQ(autre.MaxAnim[0], 5);
-    EXPECT_EQ(autre.MaxAnim[1], 2);
 }
 
 TEST_F(MainWindowTest, TheTraceIsCreatedEmptiedAndClosed) {

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "app/Emplacements.h"
-#include "app/Parametres.h"
 #include "app/platform/Application.h"
+#include "app/platform/ChangeFileExt.h"
 #include "app/sdimain.h"
 #include "support/Coquille.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <algorithm>
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
@@ -15,6 +16,56 @@
 namespace {
 
 using SettingsTest = CoquilleTest;
+
+// Start-up plays its welcome only when sounds are on.
+bool DebutJoue(const FakeSound& sons) {
+    return std::any_of(sons.played.begin(), sons.played.end(), [](const FakeSound::Played& son) {
+        return son.fileName == "./Debut.wav" && son.flags == SND_ASYNC;
+    });
+}
+
+TEST_F(SettingsTest, DefaultSettingsWithoutASettingsFile) {
+    TSDIAppForm fenetre;
+    EXPECT_EQ(fenetre.TypeJeu, 0);
+    EXPECT_EQ(fenetre.MaxAnim[0], 5);
+    EXPECT_EQ(fenetre.MaxAnim[1], 5);
+    EXPECT_TRUE(fenetre.DessCases);
+    EXPECT_TRUE(fenetre.DessEnviron);
+    EXPECT_TRUE(fenetre.Bruitage);
+    EXPECT_EQ(fenetre.ChoixImage, 0);
+    EXPECT_FALSE(fenetre.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(fenetre.NbAnimaux[0], 12);
+    EXPECT_EQ(fenetre.NbAnimaux[1], 10);
+    EXPECT_TRUE(DebutJoue(sons));
+}
+
+TEST_F(SettingsTest, ReadsEveryStoredSetting) {
+    EcritIni("[Jeu]\nTypeJeu=1\n[MaxAnim]\nSavane=3\nPolaire=8\n[Cases]\nDess=0\n"
+             "[Environ]\nDess=0\nBruitage=0\n[Form]\nInitMax=1\n[Image]\nChoix=1\n");
+    TSDIAppForm fenetre;
+    EXPECT_EQ(fenetre.TypeJeu, 1);
+    EXPECT_EQ(fenetre.MaxAnim[0], 3);
+    EXPECT_EQ(fenetre.MaxAnim[1], 8);
+    EXPECT_FALSE(fenetre.DessCases);
+    EXPECT_FALSE(fenetre.DessEnviron);
+    EXPECT_FALSE(fenetre.Bruitage);
+    EXPECT_EQ(fenetre.ChoixImage, 1);
+    EXPECT_TRUE(fenetre.windowState() & Qt::WindowMaximized);
+    EXPECT_FALSE(DebutJoue(sons));
+}
+
+TEST_F(SettingsTest, CountsFallBackOnTheNumberedKeysThenOnFive) {
+    EcritIni("[maxanim]\n0=3\n1=8\nSAVANE=4\n[Cases]\nDess=yes\n");
+    TSDIAppForm fenetre;
+    EXPECT_EQ(fenetre.MaxAnim[0], 4);
+    EXPECT_EQ(fenetre.MaxAnim[1], 8);
+    EXPECT_TRUE(fenetre.DessCases);
+
+    EcritIni("[MaxAnim]\n1=2\n");
+    TSDIAppForm autre;
+    EXPECT_EQ(autre.MaxAnim[0], 5);
+    EXPECT_EQ(autre.MaxAnim[1], 2);
+}
 
 TEST_F(SettingsTest, TheFirstCloseCreatesTheFileInItsOrder) {
     TSDIAppForm fenetre;
@@ -134,7 +185,6 @@ TEST_F(SettingsTest, AFileThatCannotBeWrittenAnywhereDoesNotStopClosing) {
 }
 
 TEST(SettingsFileName, LiesBesideTheProgram) {
-    SetProgrammeParametres({});
     FakeMessages messages;
     FakeSound sons;
     DossierTemp dossier;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Errors.h"
 #include "app/platform/Screen.h"
-#include "game/Attente.h"
 #include "game/Catalogue.h"
+#include "support/Faux.h"
 #include "support/GameWindow.h"
 
 #include <QApplication>
@@ -21,7 +21,6 @@ protected:
         Form().DessCases = true;
         Form().PBPaint();
     }
-    ~BirdTest() override { SetAttente(nullptr); }
 
     QImage FondImage() { return Form().Fond->Image().convertToFormat(QImage::Format_RGB32); }
 
@@ -37,8 +36,9 @@ protected:
 TEST_F(BirdTest, AFlightLeavesTheScreenAndFondAsTheyWere) {
     // A sprite and the resting bird on the screen, so that the flight has something to keep.
     TBitmap sprite;
-    sprite.Assign(assets::SpriteImage(assets::SpriteWidth, assets::SpriteHeight, qRgb(9, 99, 199)));
-    Form().DessineTransparent(sprite, assets::SpriteWidth, assets::SpriteHeight, 50, 40, true);
+    sprite.Assign(
+        assets::SpriteImage(assets::kSpriteWidth, assets::kSpriteHeight, qRgb(9, 99, 199)));
+    Form().DessineTransparent(sprite, assets::kSpriteWidth, assets::kSpriteHeight, 50, 40, true);
     Form().DessineOiseau(70, 45);
     const QImage ecran = Screen();
     const QImage fond = FondImage();
@@ -59,12 +59,12 @@ TEST_F(BirdTest, AfterEachMoveTheBirdSitsCentredOnThePointerAlone) {
     Form().DessCases = false;
     Form().PBPaint();
     const QImage propre = Screen();
-    const QImage oiseau = assets::SpriteImage(assets::RestingBirdWidth, assets::RestingBirdHeight,
-                                              assets::SpriteColour(OiseauRepos));
+    const QImage oiseau = assets::SpriteImage(assets::kRestingBirdWidth, assets::kRestingBirdHeight,
+                                              assets::SpriteColour(kOiseauRepos));
     for (const QPoint pointeur : {QPoint(61, 47), QPoint(150, 90), QPoint(3, 2)}) {
         Form().PBMouseMove(0, pointeur.x(), pointeur.y());
-        const int gauche = pointeur.x() - assets::RestingBirdWidth / 2;
-        const int haut = pointeur.y() - assets::RestingBirdHeight / 2;
+        const int gauche = pointeur.x() - assets::kRestingBirdWidth / 2;
+        const int haut = pointeur.y() - assets::kRestingBirdHeight / 2;
         EXPECT_EQ(Form().XOiseau, gauche);
         EXPECT_EQ(Form().YOiseau, haut);
         // Only this bird is on the screen: the earlier one was taken away.
@@ -81,7 +81,7 @@ TEST_F(BirdTest, AfterEachMoveTheBirdSitsCentredOnThePointerAlone) {
 }
 
 TEST_F(BirdTest, AFrameSmallerThanTheFlightAreaIsEnough) {
-    assets::WriteSprite(OiseauVol[2], 30, 20);
+    assets::WriteSprite(kOiseauVol[2], 30, 20);
     const QImage ecran = Screen();
     Form().EnVol = true;
     Form().AnimeOiseau(40, 30);
@@ -90,7 +90,7 @@ TEST_F(BirdTest, AFrameSmallerThanTheFlightAreaIsEnough) {
 }
 
 TEST_F(BirdTest, AMissingFrameStopsTheFlightBeforeAnythingIsDrawn) {
-    ASSERT_TRUE(QFile::remove(QString::fromUtf8(OiseauVol[4])));
+    ASSERT_TRUE(QFile::remove(QString::fromUtf8(kOiseauVol[4])));
     const QImage ecran = Screen();
     Form().EnVol = true;
     EXPECT_THROW(Form().AnimeOiseau(40, 30), EPlatformError);
@@ -99,7 +99,7 @@ TEST_F(BirdTest, AMissingFrameStopsTheFlightBeforeAnythingIsDrawn) {
 }
 
 TEST_F(BirdTest, AMissingRestingBirdFailsAndLeavesTheScreen) {
-    ASSERT_TRUE(QFile::remove(QString::fromUtf8(OiseauRepos)));
+    ASSERT_TRUE(QFile::remove(QString::fromUtf8(kOiseauRepos)));
     const QImage ecran = Screen();
     EXPECT_THROW(Form().DessineOiseau(10, 10), EPlatformError);
     EXPECT_EQ(Screen(), ecran);
@@ -125,9 +125,10 @@ TEST_F(BirdTest, TheFlightShowsItsSevenFramesInOrderEachPausedThenPausesOnce) {
     const QImage ecran = Screen();
     // What the flight area shows at each pause, with the pause asked for.
     std::vector<std::tuple<int, bool, TColor>> pauses;
-    SetAttente([&](int millisecondes, bool sansMessages) {
+    FausseAttente attente;
+    attente.chaquePause = [&](int millisecondes, bool sansMessages) {
         pauses.emplace_back(millisecondes, sansMessages, Rgb(Screen(), coin.x(), coin.y()));
-    });
+    };
     Bouge(QPoint(150, 120));
 
     std::vector<std::tuple<int, bool, TColor>> attendues;
@@ -143,8 +144,8 @@ TEST_F(BirdTest, TheFlightShowsItsSevenFramesInOrderEachPausedThenPausesOnce) {
 }
 
 TEST_F(BirdTest, AnUnreadableBirdIsReportedOncePerGameAndTheSystemPointerShowsInstead) {
-    SetAttente([](int, bool) {});
-    for (const char* fichier : {OiseauVol[3], OiseauRepos}) {
+    FausseAttente attente;
+    for (const char* fichier : {kOiseauVol[3], kOiseauRepos}) {
         SCOPED_TRACE(fichier);
         const QString nom = QString::fromUtf8(fichier);
         messages.messages.clear();
@@ -158,13 +159,13 @@ TEST_F(BirdTest, AnUnreadableBirdIsReportedOncePerGameAndTheSystemPointerShowsIn
         EXPECT_EQ(Form().PB->cursor().shape(), Qt::ArrowCursor);
         // Each new game tries the bird again: the resting bird is drawn as it starts.
         QTest::mouseClick(Form().Savane, Qt::LeftButton);
-        EXPECT_EQ(Messages().size(), fichier == OiseauRepos ? 2u : 1u);
+        EXPECT_EQ(Messages().size(), fichier == kOiseauRepos ? 2u : 1u);
         ASSERT_TRUE(QFile::rename(nom + ".cache", nom));
         QTest::mouseClick(Form().Savane, Qt::LeftButton);
         EXPECT_EQ(Form().PB->cursor().shape(), crVide().shape());
         // The repaint after the new game shows the bird at the pointer again.
-        EXPECT_EQ(Form().XOiseau, 150 - assets::RestingBirdWidth / 2);
-        EXPECT_EQ(Messages().size(), fichier == OiseauRepos ? 2u : 1u);
+        EXPECT_EQ(Form().XOiseau, 150 - assets::kRestingBirdWidth / 2);
+        EXPECT_EQ(Messages().size(), fichier == kOiseauRepos ? 2u : 1u);
         Form().XOiseau = 0; // for the next file's game to place it again
     }
 }

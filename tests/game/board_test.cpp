@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Errors.h"
 #include "game/Catalogue.h"
-#include "game/Graine.h"
+#include "support/Faux.h"
 #include "support/GameWindow.h"
 
 #include <QFile>
@@ -13,11 +13,9 @@ namespace {
 
 class BoardTest : public GameWindowTest {
 protected:
-    ~BoardTest() override { SetSourceGraine(nullptr); }
-
     // Sets the board up for one environment and animal count with a given seed.
     void Prepare(int typeJeu, int maxAnim, std::time_t graine) {
-        SetSourceGraine([graine] { return graine; });
+        source.graine = graine;
         Form().TypeJeu = typeJeu;
         Form().MaxAnim[typeJeu] = maxAnim;
         Form().InitGrille();
@@ -35,6 +33,8 @@ protected:
         }
         return count;
     }
+
+    FausseGraine source;
 };
 
 // "%24s" written out by hand: right-aligned in 24 characters, longer texts whole.
@@ -273,7 +273,7 @@ TEST_F(BoardTest, NewGameClearsSelectionStopsThePendingHideAndDrawsTheRestingBir
     Form().ColonneSel = 3;
     Form().Timer1->start();
     messages.messages.clear();
-    SetSourceGraine([] { return std::time_t(1000); });
+    source.graine = 1000;
     Form().TypeJeu = 1;
     Form().NouveauJeu();
 
@@ -281,11 +281,11 @@ TEST_F(BoardTest, NewGameClearsSelectionStopsThePendingHideAndDrawsTheRestingBir
     EXPECT_EQ(Form().LigneSel, -1);
     EXPECT_EQ(Form().ColonneSel, -1);
     EXPECT_FALSE(Form().Timer1->isActive());
-    EXPECT_EQ(Form().LargeurOiseau, assets::RestingBirdWidth);
-    EXPECT_EQ(Form().HauteurOiseau, assets::RestingBirdHeight);
+    EXPECT_EQ(Form().LargeurOiseau, assets::kRestingBirdWidth);
+    EXPECT_EQ(Form().HauteurOiseau, assets::kRestingBirdHeight);
     // The bird's shape sits at (100, 100) on the screen, not in Fond.
-    const QImage oiseau = assets::SpriteImage(assets::RestingBirdWidth, assets::RestingBirdHeight,
-                                              assets::SpriteColour(OiseauRepos));
+    const QImage oiseau = assets::SpriteImage(assets::kRestingBirdWidth, assets::kRestingBirdHeight,
+                                              assets::SpriteColour(kOiseauRepos));
     const QImage ecran = Screen();
     for (int y = 0; y < oiseau.height(); ++y) {
         for (int x = 0; x < oiseau.width(); ++x) {
@@ -300,7 +300,7 @@ TEST_F(BoardTest, NewGameClearsSelectionStopsThePendingHideAndDrawsTheRestingBir
 TEST_F(BoardTest, ABackgroundThatFailsStillClearsTheSelection) {
     Form().TypeJeu = 0;
     for (const bool illisible : {false, true}) {
-        for (const char* fond : FondsJeu[0]) {
+        for (const char* fond : kFondsJeu[0]) {
             QFile::remove(QString::fromUtf8(fond));
             if (illisible) {
                 QFile(QString::fromUtf8(fond)).open(QIODevice::WriteOnly);

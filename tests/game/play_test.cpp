@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/PaintBox.h"
 #include "app/sdimain.h"
-#include "game/Attente.h"
 #include "game/Catalogue.h"
+#include "support/Faux.h"
 #include "support/GameWindow.h"
 #include "windows/Gagne.h"
 #include "windows/UEnviron.h"
@@ -22,8 +22,8 @@ struct Cellule {
     int Colonne;
 };
 
-// Two pairs on an otherwise free board: A (its 'G' picture) with A2, B with B2.
-constexpr Cellule A{1, 1}, A2{2, 3}, B{1, 3}, B2{3, 0}, Libre{0, 2};
+// Two pairs on an otherwise free board: kA (its 'G' picture) with kA2, kB with kB2.
+constexpr Cellule kA{1, 1}, kA2{2, 3}, kB{1, 3}, kB2{3, 0}, kLibre{0, 2};
 
 class Play : public GameWindowTest {
 protected:
@@ -39,15 +39,13 @@ protected:
                 cellule.LigneAutre = cellule.ColonneAutre = -1;
             }
         }
-        Paire(0, A, A2);
-        Paire(1, B, B2);
+        Paire(0, kA, kA2);
+        Paire(1, kB, kB2);
         Form().LigneSel = Form().ColonneSel = -1;
         Form().PB->Repaint();
         fond_ = Form().Fond->Image().copy();
         sons.played.clear();
-        SetAttente([](int, bool) {});
     }
-    ~Play() override { SetAttente(nullptr); }
     void SetUp() override {
         ASSERT_EQ(Form().PB->Width(), Form().Fond->Width());
         ASSERT_EQ(Form().LargeurCase, 80);
@@ -104,8 +102,9 @@ protected:
     }
     // The resting bird's shape centred on point in image.
     bool OiseauAu(const QImage& image, QPoint point) {
-        const QImage oiseau = assets::SpriteImage(
-            assets::RestingBirdWidth, assets::RestingBirdHeight, assets::SpriteColour(OiseauRepos));
+        const QImage oiseau =
+            assets::SpriteImage(assets::kRestingBirdWidth, assets::kRestingBirdHeight,
+                                assets::SpriteColour(kOiseauRepos));
         const QPoint coin = point - QPoint(oiseau.width() / 2, oiseau.height() / 2);
         for (int y = 0; y < oiseau.height(); ++y) {
             for (int x = 0; x < oiseau.width(); ++x) {
@@ -118,10 +117,10 @@ protected:
         return true;
     }
     void TrouveTout() {
-        Clique(A);
-        Clique(A2);
-        Clique(B);
-        Clique(B2);
+        Clique(kA);
+        Clique(kA2);
+        Clique(kB);
+        Clique(kB2);
     }
 
     std::vector<std::string> Sons() const {
@@ -145,7 +144,7 @@ protected:
 
     // The cell's sprite drawn over the background, black transparent, in image.
     bool SpriteDessine(const QImage& image, Cellule c) {
-        const QImage sprite = assets::SpriteImage(assets::SpriteWidth, assets::SpriteHeight,
+        const QImage sprite = assets::SpriteImage(assets::kSpriteWidth, assets::kSpriteHeight,
                                                   assets::SpriteColour(Case(c).Dessin),
                                                   Case(c).Dessin.ends_with("D.bmp"));
         const QPoint coin = CentreDessin(c) - QPoint(sprite.width() / 2, sprite.height() / 2);
@@ -176,90 +175,91 @@ protected:
     QImage Fond() { return Form().Fond->Image(); }
 
 private:
+    FausseAttente attente_;
     QImage fond_;
 };
 
 } // namespace
 
 TEST_F(Play, RevealDrawsTheSpriteCentredOnScreenAndInFondAndHidingTakesItOut) {
-    Presse(A);
-    EXPECT_TRUE(Selection(A));
-    EXPECT_TRUE(Montree(A));
-    EXPECT_TRUE(SpriteDessine(EcranSansOiseau(), A));
-    EXPECT_TRUE(SpriteDessine(Fond(), A));
+    Presse(kA);
+    EXPECT_TRUE(Selection(kA));
+    EXPECT_TRUE(Montree(kA));
+    EXPECT_TRUE(SpriteDessine(EcranSansOiseau(), kA));
+    EXPECT_TRUE(SpriteDessine(Fond(), kA));
     EXPECT_EQ(Sons(), std::vector{Cri(0)});
     EXPECT_EQ(sons.played[0].flags, SND_ASYNC);
 
     // The 'D' picture, revealed after another press, plays its partner's cry and hides it.
-    Presse(Libre);
-    Presse(A2);
-    EXPECT_TRUE(SpriteDessine(Fond(), A2));
-    EXPECT_FALSE(Montree(A));
-    EXPECT_TRUE(FondSeul(Screen(), A));
-    EXPECT_TRUE(FondSeul(Fond(), A));
+    Presse(kLibre);
+    Presse(kA2);
+    EXPECT_TRUE(SpriteDessine(Fond(), kA2));
+    EXPECT_FALSE(Montree(kA));
+    EXPECT_TRUE(FondSeul(Screen(), kA));
+    EXPECT_TRUE(FondSeul(Fond(), kA));
     EXPECT_EQ(Sons(), (std::vector{Cri(0), Cri(0)}));
 
     // Revealed again after another press, then hidden: nothing of the sprite stays behind.
-    Presse(B);
-    Presse(A2);
-    EXPECT_TRUE(Montree(A2));
-    Form().CacheCase(A2.Ligne, A2.Colonne);
-    EXPECT_TRUE(FondSeul(Fond(), A2));
-    EXPECT_TRUE(FondSeul(Screen(), A2));
+    Presse(kB);
+    Presse(kA2);
+    EXPECT_TRUE(Montree(kA2));
+    Form().CacheCase(kA2.Ligne, kA2.Colonne);
+    EXPECT_TRUE(FondSeul(Fond(), kA2));
+    EXPECT_TRUE(FondSeul(Screen(), kA2));
 }
 
 TEST_F(Play, HidingPutsBackTheGridLinesExactlyAsThePaintDrawsThem) {
     Form().DessCases = true;
     Form().ChoixImage = 1;
-    // Sprites larger than their cells: across the lines, and over the left edge for B2.
-    assets::WriteSprite(Case(B2).Dessin, 100, 90, true);
-    assets::WriteSprite(Case(A).Dessin, 100, 90);
+    // Sprites larger than their cells: across the lines, and over the left edge for kB2.
+    assets::WriteSprite(Case(kB2).Dessin, 100, 90, true);
+    assets::WriteSprite(Case(kA).Dessin, 100, 90);
     Form().PB->Repaint();
     const QImage peinte = Screen();
 
-    Clique(B2);
+    Clique(kB2);
     EXPECT_NE(EcranSansOiseau(), peinte);
     Form().Timer1Timer(); // the timed hide
-    EXPECT_FALSE(Montree(B2));
+    EXPECT_FALSE(Montree(kB2));
     EXPECT_EQ(EcranSansOiseau(), peinte);
 
-    Presse(A);
-    Bouge(Centre(B));
-    Bouge(Centre(A)); // the pointer coming back
-    EXPECT_FALSE(Montree(A));
+    Presse(kA);
+    Bouge(Centre(kB));
+    Bouge(Centre(kA)); // the pointer coming back
+    EXPECT_FALSE(Montree(kA));
     EXPECT_EQ(EcranSansOiseau(), peinte);
 }
 
 TEST_F(Play, TheBirdComesBackToThePointerAfterEachDrawingAndLeavesWithIt) {
     Form().ChoixImage = 1;
-    Presse(A); // a reveal, without a move
-    EXPECT_TRUE(OiseauAu(Screen(), Centre(A)));
-    EXPECT_FALSE(OiseauAu(Fond(), Centre(A)));
-    Presse(A2); // a pair
-    EXPECT_TRUE(OiseauAu(Screen(), Centre(A2)));
-    EXPECT_FALSE(OiseauAu(Fond(), Centre(A2)));
-    Clique(B);
-    Clique(A2); // released over another selection: B hidden at once
-    EXPECT_FALSE(Montree(B));
-    EXPECT_TRUE(OiseauAu(Screen(), Centre(A2)));
-    Clique(B);
+    Presse(kA); // a reveal, without a move
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(kA)));
+    EXPECT_FALSE(OiseauAu(Fond(), Centre(kA)));
+    Presse(kA2); // a pair
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(kA2)));
+    EXPECT_FALSE(OiseauAu(Fond(), Centre(kA2)));
+    Clique(kB);
+    Clique(kA2); // released over another selection: B hidden at once
+    EXPECT_FALSE(Montree(kB));
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(kA2)));
+    Clique(kB);
     Form().Timer1Timer(); // the timed hide takes the piece the bird sat on
-    EXPECT_FALSE(Montree(B));
-    EXPECT_TRUE(OiseauAu(Screen(), Centre(B)));
+    EXPECT_FALSE(Montree(kB));
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(kB)));
     Form().PB->Repaint();
-    EXPECT_TRUE(OiseauAu(Screen(), Centre(B)));
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(kB)));
 
     // One bird only, and none once the pointer has left, even after a repaint.
     const QImage sansOiseau = EcranSansOiseau();
-    EXPECT_FALSE(OiseauAu(sansOiseau, Centre(B)));
+    EXPECT_FALSE(OiseauAu(sansOiseau, Centre(kB)));
     Form().PB->Repaint();
     EXPECT_EQ(Screen(), sansOiseau);
 
     // No bird is drawn over a flight.
-    Bouge(Centre(B));
+    Bouge(Centre(kB));
     Form().EnVol = true;
     Form().PB->Repaint();
-    EXPECT_FALSE(OiseauAu(Screen(), Centre(B)));
+    EXPECT_FALSE(OiseauAu(Screen(), Centre(kB)));
     Form().EnVol = false;
 }
 
@@ -273,22 +273,22 @@ TEST_F(Play, AFingerPlaysAsTheMouseAndTheBirdLandsWhereItTouches) {
     const auto leve = [&](QPoint point) {
         QTest::touchEvent(Form().PB, ecran.get()).release(0, point);
     };
-    pose(Centre(Libre)); // nothing drawn there
-    leve(Centre(Libre));
-    EXPECT_TRUE(Selection(Libre));
-    EXPECT_TRUE(OiseauAu(Screen(), Centre(Libre)));
-    pose(Centre(A));
-    EXPECT_TRUE(Montree(A));
+    pose(Centre(kLibre)); // nothing drawn there
+    leve(Centre(kLibre));
+    EXPECT_TRUE(Selection(kLibre));
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(kLibre)));
+    pose(Centre(kA));
+    EXPECT_TRUE(Montree(kA));
     EXPECT_FALSE(Form().Timer1->isActive());
-    leve(Centre(A));
+    leve(Centre(kA));
     EXPECT_TRUE(Form().Timer1->isActive());
-    EXPECT_TRUE(OiseauAu(Screen(), Centre(A)));
-    pose(Centre(A2));
-    EXPECT_TRUE(Case(A2).Trouve);
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(kA)));
+    pose(Centre(kA2));
+    EXPECT_TRUE(Case(kA2).Trouve);
     // Dragged, the bird follows the finger.
-    QTest::touchEvent(Form().PB, ecran.get()).move(0, Centre(B));
-    EXPECT_TRUE(OiseauAu(Screen(), Centre(B)));
-    leve(Centre(B));
+    QTest::touchEvent(Form().PB, ecran.get()).move(0, Centre(kB));
+    EXPECT_TRUE(OiseauAu(Screen(), Centre(kB)));
+    leve(Centre(kB));
 }
 
 // The arrows stop at the edges, Tab wraps round in reading order, and Space or Return press and
@@ -305,9 +305,9 @@ TEST_F(Play, TheKeyboardMovesTheBirdFromCellToCellAndPressesWhereItSits) {
     EXPECT_TRUE(oiseauSur({0, 1}));
     touche(Qt::Key_Down);
     touche(Qt::Key_Space);
-    EXPECT_TRUE(Montree(A));
+    EXPECT_TRUE(Montree(kA));
     EXPECT_TRUE(Form().Timer1->isActive());
-    EXPECT_TRUE(oiseauSur(A));
+    EXPECT_TRUE(oiseauSur(kA));
 
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right,
                         Qt::Key_Right, Qt::Key_Right}) {
@@ -321,13 +321,13 @@ TEST_F(Play, TheKeyboardMovesTheBirdFromCellToCellAndPressesWhereItSits) {
     touche(Qt::Key_Up);
     touche(Qt::Key_Left);
     touche(Qt::Key_Return);
-    EXPECT_TRUE(Case(A).Trouve && Case(A2).Trouve);
-    EXPECT_EQ(Sons(), (std::vector<std::string>{Cri(0), SonTrouve}));
+    EXPECT_TRUE(Case(kA).Trouve && Case(kA2).Trouve);
+    EXPECT_EQ(Sons(), (std::vector<std::string>{Cri(0), kSonTrouve}));
     Form().ChoisitPointeur(false); // the bird undrawn, the keys go on from their own cell
     for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space}) {
         touche(key);
     }
-    EXPECT_TRUE(Montree(B));
+    EXPECT_TRUE(Montree(kB));
 }
 
 // Held, Space on the last pair wins once and presses nothing on the new board; a held Tab's
@@ -340,129 +340,129 @@ TEST_F(Play, AHeldKeyActsAsOnePress) {
             QApplication::sendEvent(Form().PB, &appui);
         }
     };
-    Clique(A);
-    Clique(A2);
-    Clique(B);
-    Bouge(Centre(B2));
+    Clique(kA);
+    Clique(kA2);
+    Clique(kB);
+    Bouge(Centre(kB2));
     modal.answers = {mrYes};
     tient(Qt::Key_Space, {1000, 1500, 1530});
     EXPECT_EQ(modal.Count("TBravo"), 1);
     EXPECT_TRUE(Selection({-1, -1}));
-    SetAttente([](int millisecondes, bool) { QTest::qSleep(millisecondes); });
+    attente_.chaquePause = [](int millisecondes, bool) { QTest::qSleep(millisecondes); };
     tient(Qt::Key_Tab, {3000, 3060, 3120, 3180, 3600, 3660});
     EXPECT_TRUE(OiseauAu(Screen(), CentreDessin({3, 2})));
 }
 
 TEST_F(Play, APressOnTheSelectionDoesNothingWhileItsPictureShows) {
-    Presse(A);
-    Presse(A, Qt::RightButton);
+    Presse(kA);
+    Presse(kA, Qt::RightButton);
     EXPECT_EQ(Sons().size(), 1u);
     // Hidden again, it is a hidden cell like any other.
-    Form().CacheCase(A.Ligne, A.Colonne);
-    Presse(A);
-    EXPECT_TRUE(Montree(A));
+    Form().CacheCase(kA.Ligne, kA.Colonne);
+    Presse(kA);
+    EXPECT_TRUE(Montree(kA));
     EXPECT_EQ(Sons(), (std::vector{Cri(0), Cri(0)}));
 }
 
 TEST_F(Play, APairNeedsTwoConsecutivePressesWithAnyButton) {
-    Presse(A);
-    Presse(B);
-    Presse(A2); // not right after A: no pair, A2 shown and A hidden
-    EXPECT_FALSE(Case(A2).Trouve);
-    EXPECT_TRUE(Montree(A2));
-    EXPECT_FALSE(Montree(A));
+    Presse(kA);
+    Presse(kB);
+    Presse(kA2); // not right after kA: no pair, kA2 shown and kA hidden
+    EXPECT_FALSE(Case(kA2).Trouve);
+    EXPECT_TRUE(Montree(kA2));
+    EXPECT_FALSE(Montree(kA));
 
-    Presse(A, Qt::RightButton);
-    EXPECT_TRUE(Case(A).Trouve);
-    EXPECT_TRUE(Case(A2).Trouve);
-    EXPECT_FALSE(Montree(A));
-    EXPECT_FALSE(Montree(A2));
+    Presse(kA, Qt::RightButton);
+    EXPECT_TRUE(Case(kA).Trouve);
+    EXPECT_TRUE(Case(kA2).Trouve);
+    EXPECT_FALSE(Montree(kA));
+    EXPECT_FALSE(Montree(kA2));
     EXPECT_TRUE(Selection({-1, -1}));
-    EXPECT_TRUE(SpriteDessine(Fond(), A));
-    EXPECT_TRUE(SpriteDessine(Fond(), A2));
-    EXPECT_EQ(Sons().back(), SonTrouve);
+    EXPECT_TRUE(SpriteDessine(Fond(), kA));
+    EXPECT_TRUE(SpriteDessine(Fond(), kA2));
+    EXPECT_EQ(Sons().back(), kSonTrouve);
     EXPECT_EQ(sons.played.back().flags, SND_ASYNC);
 
-    Presse(B, Qt::MiddleButton);
-    Presse(B2, Qt::MiddleButton);
-    EXPECT_TRUE(Case(B2).Trouve);
+    Presse(kB, Qt::MiddleButton);
+    Presse(kB2, Qt::MiddleButton);
+    EXPECT_TRUE(Case(kB2).Trouve);
 }
 
 TEST_F(Play, APairIsMadeAlsoWhenTheFirstSpriteWasHiddenByThePointerComingBack) {
-    Presse(A);
-    Bouge(Centre(B));
-    EXPECT_TRUE(Montree(A)); // leaving the cell leaves its sprite
-    Bouge(Centre(A));
-    EXPECT_FALSE(Montree(A));
-    EXPECT_TRUE(FondSeul(Fond(), A));
-    Bouge(Centre(A) + QPoint(3, 2)); // within the cell: hides nothing
-    Presse(A2);
-    EXPECT_TRUE(Case(A).Trouve);
-    EXPECT_TRUE(SpriteDessine(Fond(), A));
-    EXPECT_TRUE(SpriteDessine(Fond(), A2));
+    Presse(kA);
+    Bouge(Centre(kB));
+    EXPECT_TRUE(Montree(kA)); // leaving the cell leaves its sprite
+    Bouge(Centre(kA));
+    EXPECT_FALSE(Montree(kA));
+    EXPECT_TRUE(FondSeul(Fond(), kA));
+    Bouge(Centre(kA) + QPoint(3, 2)); // within the cell: hides nothing
+    Presse(kA2);
+    EXPECT_TRUE(Case(kA).Trouve);
+    EXPECT_TRUE(SpriteDessine(Fond(), kA));
+    EXPECT_TRUE(SpriteDessine(Fond(), kA2));
 }
 
 TEST_F(Play, FreeAndFoundCellsOnlyTakeTheSelection) {
-    Presse(A);
+    Presse(kA);
     const QImage avant = Fond().copy();
-    Presse(Libre);
-    EXPECT_TRUE(Selection(Libre));
+    Presse(kLibre);
+    EXPECT_TRUE(Selection(kLibre));
     EXPECT_EQ(Fond(), avant);
-    Presse(A2); // the selection was the free cell: no pair
-    EXPECT_FALSE(Case(A2).Trouve);
+    Presse(kA2); // the selection was the free cell: no pair
+    EXPECT_FALSE(Case(kA2).Trouve);
 
-    Presse(B);
-    Presse(B2);
+    Presse(kB);
+    Presse(kB2);
     const auto sonsAvant = Sons();
-    Presse(B);
-    EXPECT_TRUE(Selection(B));
-    Presse(B2); // both found: no second pair
+    Presse(kB);
+    EXPECT_TRUE(Selection(kB));
+    Presse(kB2); // both found: no second pair
     EXPECT_EQ(Sons(), sonsAvant);
-    EXPECT_FALSE(Montree(B2));
+    EXPECT_FALSE(Montree(kB2));
 }
 
 TEST_F(Play, WhenThePictureDisappearsAReleaseOverTheSelectionArmsTheTimer) {
     Form().ChoixImage = 1;
-    Presse(A);
+    Presse(kA);
     EXPECT_FALSE(Form().Timer1->isActive()); // the sprite stays while the button is held
-    Relache(A);
+    Relache(kA);
     EXPECT_TRUE(Form().Timer1->isActive());
     EXPECT_EQ(Form().Timer1->interval(), 2000);
     Form().Timer1Timer();
-    EXPECT_FALSE(Montree(A));
+    EXPECT_FALSE(Montree(kA));
 
     // A second release over another selection hides the pending cell at once.
-    Clique(B);
-    Clique(A2);
-    EXPECT_FALSE(Montree(B));
-    EXPECT_TRUE(Montree(A2));
-    EXPECT_EQ(Form().LigneImage, A2.Ligne);
-    EXPECT_EQ(Form().ColonneImage, A2.Colonne);
+    Clique(kB);
+    Clique(kA2);
+    EXPECT_FALSE(Montree(kB));
+    EXPECT_TRUE(Montree(kA2));
+    EXPECT_EQ(Form().LigneImage, kA2.Ligne);
+    EXPECT_EQ(Form().ColonneImage, kA2.Colonne);
     Form().Timer1Timer();
 
     // Released over another cell or over a free one: nothing is armed.
-    Presse(B);
-    Relache(A);
-    Clique(Libre);
+    Presse(kB);
+    Relache(kA);
+    Clique(kLibre);
     EXPECT_FALSE(Form().Timer1->isActive());
-    EXPECT_TRUE(Montree(B));
+    EXPECT_TRUE(Montree(kB));
 
     // A found cell arms it like any other; the pending cell goes at once.
-    Presse(B);
-    Clique(B2);
-    ASSERT_TRUE(Case(B).Trouve);
-    Clique(A);
-    Clique(B);
-    EXPECT_FALSE(Montree(A));
+    Presse(kB);
+    Clique(kB2);
+    ASSERT_TRUE(Case(kB).Trouve);
+    Clique(kA);
+    Clique(kB);
+    EXPECT_FALSE(Montree(kA));
     EXPECT_TRUE(Form().Timer1->isActive());
     Form().Timer1Timer();
 
     for (int choix : {0, 2}) {
         Form().ChoixImage = choix;
-        Clique(A2);
+        Clique(kA2);
         EXPECT_FALSE(Form().Timer1->isActive());
-        EXPECT_TRUE(Montree(A2));
-        Presse(Libre);
+        EXPECT_TRUE(Montree(kA2));
+        Presse(kLibre);
     }
 }
 
@@ -472,8 +472,8 @@ TEST_F(Play, PositionsOutsideTheBoardIndexNothing) {
     // Row -1 and column -1, with no selection (-1, -1) either.
     QTest::mouseRelease(Form().PB, Qt::LeftButton, {}, QPoint(-l / 4, -h / 3));
     EXPECT_FALSE(Form().Timer1->isActive());
-    Presse(A);
-    Bouge(Centre(B));
+    Presse(kA);
+    Bouge(Centre(kB));
     // Just above or left of the box too, where the divisions alone give row or column 0.
     for (const QPoint dehors :
          {QPoint(-l, 10), QPoint(l, 10), QPoint(10, h), QPoint(10, -h), QPoint(-1, 10),
@@ -482,8 +482,8 @@ TEST_F(Play, PositionsOutsideTheBoardIndexNothing) {
         Bouge(dehors, Qt::LeftButton);
         QTest::mouseRelease(Form().PB, Qt::LeftButton, {}, dehors);
     }
-    EXPECT_TRUE(Selection(A));
-    EXPECT_TRUE(Montree(A));
+    EXPECT_TRUE(Selection(kA));
+    EXPECT_TRUE(Montree(kA));
     EXPECT_FALSE(Form().Timer1->isActive());
     EXPECT_EQ(Sons().size(), 1u);
     EXPECT_TRUE(Messages().empty());
@@ -491,31 +491,31 @@ TEST_F(Play, PositionsOutsideTheBoardIndexNothing) {
 
 TEST_F(Play, ThePhotographIsShownAtEachRevealNotAtThePair) {
     Form().DessEnviron = true;
-    Presse(A2);
+    Presse(kA2);
     EXPECT_TRUE(Environ->isVisible());
-    EXPECT_EQ(Environ->FichierImage, Case(A).PhotoAnimal);
-    EXPECT_EQ(Environ->FichierSon, Case(A).CriAnimal);
-    Presse(B);
-    EXPECT_EQ(Environ->FichierImage, Case(B).PhotoAnimal);
+    EXPECT_EQ(Environ->FichierImage, Case(kA).PhotoAnimal);
+    EXPECT_EQ(Environ->FichierSon, Case(kA).CriAnimal);
+    Presse(kB);
+    EXPECT_EQ(Environ->FichierImage, Case(kB).PhotoAnimal);
     Environ->Hide();
-    Presse(B2);
+    Presse(kB2);
     EXPECT_FALSE(Environ->isVisible());
 }
 
 TEST_F(Play, WithoutFondOrWithAnUnreadableSpritePlayGoesOn) {
-    QFile::remove(QString::fromStdString(Case(B).Dessin));
-    Presse(B);
+    QFile::remove(QString::fromStdString(Case(kB).Dessin));
+    Presse(kB);
     ASSERT_EQ(Messages().size(), 1u); // shown by the handler guard
-    EXPECT_TRUE(Selection(B));
+    EXPECT_TRUE(Selection(kB));
     EXPECT_TRUE(Sons().empty());
-    Form().CacheCase(B.Ligne, B.Colonne);
-    EXPECT_TRUE(FondSeul(Fond(), B));
+    Form().CacheCase(kB.Ligne, kB.Colonne);
+    EXPECT_TRUE(FondSeul(Fond(), kB));
 
     Form().Fond.reset();
-    Presse(A);
-    Form().CacheCase(A.Ligne, A.Colonne);
-    Presse(A2);
-    EXPECT_TRUE(Case(A).Trouve);
+    Presse(kA);
+    Form().CacheCase(kA.Ligne, kA.Colonne);
+    Presse(kA2);
+    EXPECT_TRUE(Case(kA).Trouve);
     EXPECT_EQ(Messages().size(), 1u);
 }
 
@@ -524,9 +524,9 @@ TEST_F(Play, WinningWithFewerThanTenPairsPlaysTheWinningSoundThenAsks) {
     const size_t plateaux = Plateaux();
     TrouveTout();
     ASSERT_EQ(modal.Count("TBravo"), 1);
-    EXPECT_EQ(Sons().back(), SonGagne);
+    EXPECT_EQ(Sons().back(), kSonGagne);
     EXPECT_EQ(sons.played.back().flags, SND_SYNC);
-    EXPECT_EQ(Sons()[Sons().size() - 2], SonTrouve);
+    EXPECT_EQ(Sons()[Sons().size() - 2], kSonTrouve);
     const QRect principal = Form().frameGeometry();
     EXPECT_EQ(Bravo->pos(), principal.topLeft() + QPoint(principal.width() / 2 - 374 / 2,
                                                          principal.height() / 2 - 196 / 2));

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "game/BltBitmap.h"
 #include "game/Catalogue.h"
 #include "game/OiseauDernier.h"
 #include "support/GameWindow.h"
@@ -78,37 +77,6 @@ protected:
 
 } // namespace
 
-TEST(BltBitmap, InitTailleTakesTheSizeAndFillsWithTheFrameColour) {
-    TBitmap modele;
-    modele.SetSize(7, 5);
-    TBltBitmap bitmap;
-    bitmap.Assign(QImage(3, 3, QImage::Format_RGB32));
-    bitmap.Image().fill(Qt::white);
-    bitmap.InitTaille(modele);
-    ASSERT_EQ(bitmap.Width(), 7);
-    ASSERT_EQ(bitmap.Height(), 5);
-    for (int y = 0; y < 5; ++y) {
-        for (int x = 0; x < 7; ++x) {
-            EXPECT_EQ(bitmap.Canvas().Pixel(x, y), clWindowFrame);
-        }
-    }
-}
-
-TEST(BltBitmap, EffaceNoirBlackensEverythingAndLeavesPlainCopy) {
-    TBitmap bitmap;
-    QImage blanc(9, 4, QImage::Format_RGB32);
-    blanc.fill(Qt::white);
-    bitmap.Assign(blanc);
-    bitmap.Canvas().CopyMode = TCopyMode::SRCINVERT;
-    EffaceNoir(bitmap);
-    EXPECT_EQ(bitmap.Canvas().CopyMode, TCopyMode::SRCCOPY);
-    for (int y = 0; y < 4; ++y) {
-        for (int x = 0; x < 9; ++x) {
-            EXPECT_EQ(bitmap.Canvas().Pixel(x, y), clBlack);
-        }
-    }
-}
-
 TEST_F(SceneTest, WithoutGridTheSceneIsExactlyFond) {
     Form().DessCases = false;
     Form().PBPaint();
@@ -151,7 +119,7 @@ TEST_F(SceneTest, ARepaintTakesTheRestingBirdAway) {
 
 TEST_F(SceneTest, AnUnreadableRestingBirdDoesNotKeepTheSceneFromShowing) {
     Form().DessCases = false;
-    ASSERT_TRUE(QFile::remove(QString::fromUtf8(OiseauRepos)));
+    ASSERT_TRUE(QFile::remove(QString::fromUtf8(kOiseauRepos)));
     Form().PB->Canvas().Surface().fill(Qt::red);
     Form().PBPaint();
     EXPECT_EQ(Screen(), FondImage().copy(0, 0, Screen().width(), Screen().height()));
@@ -232,8 +200,8 @@ TEST_F(SceneTest, RestingBirdIsDrawnAtItsCornerAndAgainAtTheLastOne) {
     Form().DessineOiseau(30, 40);
     EXPECT_EQ(XOiseauDernier, 30);
     EXPECT_EQ(YOiseauDernier, 40);
-    const QImage oiseau = assets::SpriteImage(assets::RestingBirdWidth, assets::RestingBirdHeight,
-                                              assets::SpriteColour(OiseauRepos));
+    const QImage oiseau = assets::SpriteImage(assets::kRestingBirdWidth, assets::kRestingBirdHeight,
+                                              assets::SpriteColour(kOiseauRepos));
     const QImage avecOiseau = Screen();
     const QImage fond = FondImage();
     for (int y = 0; y < oiseau.height(); ++y) {

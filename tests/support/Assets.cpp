@@ -99,7 +99,7 @@ void WriteWav(const std::string& path) {
 }
 
 void WriteBackgrounds(int width, int height) {
-    for (const auto& environment : FondsJeu) {
+    for (const auto& environment : kFondsJeu) {
         for (const char* background : environment) {
             WriteJpeg(background, width, height);
         }
@@ -107,14 +107,14 @@ void WriteBackgrounds(int width, int height) {
 }
 
 void WriteBird() {
-    WriteSprite(OiseauRepos, RestingBirdWidth, RestingBirdHeight);
-    for (const char* frame : OiseauVol) {
-        WriteSprite(frame, FlightFrameWidth, FlightFrameHeight);
+    WriteSprite(kOiseauRepos, kRestingBirdWidth, kRestingBirdHeight);
+    for (const char* frame : kOiseauVol) {
+        WriteSprite(frame, kFlightFrameWidth, kFlightFrameHeight);
     }
 }
 
 void WriteFixedSounds() {
-    for (const char* sound : {SonDebut, SonTrouve, SonGagne, SonSortie}) {
+    for (const char* sound : {kSonDebut, kSonTrouve, kSonGagne, kSonSortie}) {
         WriteWav(sound);
     }
 }
@@ -130,8 +130,8 @@ void WriteAnimalAssets(TSDIAppForm& window) {
     for (int type = 0; type < 2; ++type) {
         window.TypeJeu = type;
         for (int animal = 0; animal < window.NbAnimaux[type]; ++animal) {
-            WriteSprite(CheminAnimal(&window, animal, 'G'), SpriteWidth, SpriteHeight);
-            WriteSprite(CheminAnimal(&window, animal, 'D'), SpriteWidth, SpriteHeight, true);
+            WriteSprite(CheminAnimal(&window, animal, 'G'), kSpriteWidth, kSpriteHeight);
+            WriteSprite(CheminAnimal(&window, animal, 'D'), kSpriteWidth, kSpriteHeight, true);
             WriteJpeg(CheminAnimal(&window, animal, 'I'), 32, 24);
             WriteWav(CheminAnimal(&window, animal, 'S'));
         }

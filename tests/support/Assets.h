@@ -18,17 +18,17 @@ namespace assets {
 
 // Wider than the main window's least width, so that the window takes the background's size
 // and the screen shows Fond unscaled; cells of 80 x 75 below the 30-pixel toolbar.
-constexpr int BackgroundWidth = 400;
-constexpr int BackgroundHeight = 330;
-constexpr int SpriteWidth = 24;
-constexpr int SpriteHeight = 20;
-constexpr int RestingBirdWidth = 16;
-constexpr int RestingBirdHeight = 12;
-constexpr int FlightFrameWidth = 100;
-constexpr int FlightFrameHeight = 52;
+constexpr int kBackgroundWidth = 400;
+constexpr int kBackgroundHeight = 330;
+constexpr int kSpriteWidth = 24;
+constexpr int kSpriteHeight = 20;
+constexpr int kRestingBirdWidth = 16;
+constexpr int kRestingBirdHeight = 12;
+constexpr int kFlightFrameWidth = 100;
+constexpr int kFlightFrameHeight = 52;
 
 // The four backgrounds as JPEG files of width x height (a colour gradient).
-void WriteBackgrounds(int width = BackgroundWidth, int height = BackgroundHeight);
+void WriteBackgrounds(int width = kBackgroundWidth, int height = kBackgroundHeight);
 // The resting bird and the five flight pictures (BMP, black around a coloured shape).
 void WriteBird();
 // The four fixed sounds.

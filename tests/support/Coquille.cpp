@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "support/Coquille.h"
 
-#include "app/Parametres.h"
-
 #include <QFile>
 #include <QTimer>
 #include <QWidget>
 
 CoquilleTest::CoquilleTest() {
-    SetProgrammeParametres(dossier.Chemin("kornibelle").toStdString());
     qputenv("XDG_CONFIG_HOME", dossier.Chemin("config").toLocal8Bit());
     qputenv("XDG_STATE_HOME", dossier.Chemin("etat").toLocal8Bit());
 }
 
 CoquilleTest::~CoquilleTest() {
-    SetProgrammeParametres({});
     qputenv("XDG_CONFIG_HOME", configUtilisateur);
     qputenv("XDG_STATE_HOME", etatUtilisateur);
 }

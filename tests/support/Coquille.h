@@ -5,6 +5,7 @@
 #pragma once
 
 #include "support/Fakes.h"
+#include "support/Faux.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,6 +26,7 @@ protected:
     std::string LitIni() const;
 
     DossierTemp dossier;
+    FauxProgramme programme{dossier.Chemin("kornibelle").toStdString()};
     QByteArray configUtilisateur = qgetenv("XDG_CONFIG_HOME");
     QByteArray etatUtilisateur = qgetenv("XDG_STATE_HOME");
     FakeMessages messages;

@@ -3,8 +3,10 @@
 
 #include "Random.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
+#include <variant>
 #include <vector>
 
 using namespace synth;
@@ -55,27 +57,6 @@ Signal sing(const Voice& voice, Random& random) {
     }
     shape(out, envelope(voice.seconds, voice.attack, voice.release));
     return out;
-}
-
-// The same gesture `count` times, `spacing` seconds apart, each pitch `step` times the last.
-Signal repeat(Voice voice, int count, double spacing, Random& random, double step = 1.0) {
-    Signal out;
-    for (int i = 0; i < count; ++i) {
-        mixInto(out, sing(voice, random), i * spacing);
-        voice.pitch = voice.pitch.scaled(step);
-    }
-    return out;
-}
-
-// A dull hit whose pitch falls: chest beats, thumps.
-Signal thump(double fromHz, double toHz, double seconds, Random& random) {
-    Signal body = oscillator(Wave::Sine, {{0.0, fromHz}, {1.0, toHz}}, seconds);
-    Signal slap = noise(0.03, random);
-    bandpass(slap, 1200.0, 1.0);
-    decay(slap, 0.006);
-    mixInto(body, slap, 0.0, 0.6);
-    decay(body, seconds / 4.0);
-    return body;
 }
 
 enum class Timbre { Marimba, Bell, Brass, Soft };
@@ -139,274 +120,378 @@ Signal melody(Timbre timbre, std::initializer_list<Note> notes) {
     return out;
 }
 
-Signal howl(Curve pitch, Random& random) {
-    return sing({.wave = Wave::Saw,
-                 .pitch = std::move(pitch),
-                 .seconds = 1.45,
-                 .attack = 0.3,
-                 .release = 0.45,
-                 .vibratoHz = 5.0,
-                 .vibratoDepth = 0.012,
-                 .breath = 0.08,
-                 .formants = {{650.0, 3.0}, {1300.0, 4.0}},
-                 .lowpassHz = 1800.0},
-                random);
-}
+// A hiss or a snort: noise through filters (each left out at 0), with an envelope.
+struct Hiss {
+    double seconds;
+    double highpassHz = 0.0;
+    double bandHz = 0.0;
+    double bandQ = 1.0;
+    double shimmerHz = 0.0; // how fast its level wanders, and by how much
+    double shimmer = 0.0;
+    double attack;
+    double release;
+};
 
-Signal roar(Curve pitch, double seconds, double attack, Random& random) {
-    return sing({.pitch = std::move(pitch),
-                 .seconds = seconds,
-                 .attack = attack,
-                 .release = seconds * 0.4,
-                 .breath = 0.5,
-                 .rough = 0.7,
-                 .formants = {{450.0, 1.5}, {1000.0, 2.5}},
-                 .lowpassHz = 2500.0,
-                 .saturation = 3.0},
-                random);
-}
-
-Signal chirps(double fromHz, double peakHz, int count, double spacing, Random& random) {
-    Signal out;
-    for (int i = 0; i < count; ++i) {
-        const double lift = random.range(0.85, 1.15);
-        Voice chirp{.wave = Wave::Sine,
-                    .pitch = {{0.0, fromHz * lift}, {0.6, peakHz * lift}, {1.0, fromHz * lift}},
-                    .seconds = 0.085,
-                    .attack = 0.01,
-                    .release = 0.04,
-                    .vibratoHz = 35.0,
-                    .vibratoDepth = 0.04};
-        mixInto(out, sing(chirp, random), i * spacing);
+Signal breathe(const Hiss& hiss, Random& random) {
+    Signal out = noise(hiss.seconds, random);
+    if (hiss.highpassHz > 0.0) {
+        highpass(out, hiss.highpassHz);
     }
+    if (hiss.bandHz > 0.0) {
+        bandpass(out, hiss.bandHz, hiss.bandQ);
+    }
+    if (hiss.shimmer > 0.0) {
+        modulate(out, wander(hiss.seconds, hiss.shimmerHz, random), hiss.shimmer);
+    }
+    shape(out, envelope(hiss.seconds, hiss.attack, hiss.release));
     return out;
 }
 
-Signal jingleBells(double seconds, Random& random) {
+// A dull hit whose pitch falls: chest beats, thumps.
+struct Thump {
+    double fromHz;
+    double toHz;
+    double seconds;
+};
+
+Signal beat(const Thump& thump, Random& random) {
+    Signal body = oscillator(Wave::Sine, {{0.0, thump.fromHz}, {1.0, thump.toHz}}, thump.seconds);
+    Signal slap = noise(0.03, random);
+    bandpass(slap, 1200.0, 1.0);
+    decay(slap, 0.006);
+    mixInto(body, slap, 0.0, 0.6);
+    decay(body, thump.seconds / 4.0);
+    return body;
+}
+
+// Little bells shaken at random for `seconds`.
+struct Bells {
+    double seconds;
+};
+
+Signal shake(const Bells& bells, Random& random) {
     Signal out;
-    for (double t = 0.0; t < seconds; t += random.range(0.03, 0.07)) {
+    for (double t = 0.0; t < bells.seconds; t += random.range(0.03, 0.07)) {
         const double midi = 96.0 + random.range(-1.0, 1.0);
         mixInto(out, note(Timbre::Bell, midi, 0.25), t, random.range(0.4, 1.0));
     }
     return out;
 }
 
-Signal rawCry(Cry which, Random& random) {
-    switch (which) {
-    case Cry::Tiger:
-        return roar({{0.0, 85.0}, {0.3, 115.0}, {1.0, 70.0}}, 1.3, 0.12, random);
-    case Cry::Lion:
-        return roar({{0.0, 120.0}, {0.25, 175.0}, {0.6, 130.0}, {1.0, 80.0}}, 1.5, 0.25, random);
-    case Cry::Wolf:
-        return howl({{0.0, 380.0}, {0.25, 620.0}, {0.75, 600.0}, {1.0, 430.0}}, random);
-    case Cry::ArcticWolf:
-        return howl({{0.0, 330.0}, {0.2, 520.0}, {0.5, 560.0}, {0.7, 470.0}, {1.0, 350.0}}, random);
-    case Cry::Zebra: {
-        const Voice hee{.pitch = {{0.0, 750.0}, {1.0, 560.0}},
-                        .seconds = 0.14,
-                        .breath = 0.25,
-                        .formants = {{1100.0, 3.0}, {2400.0, 5.0}},
-                        .saturation = 1.5};
-        const Voice haw{.pitch = {{0.0, 330.0}, {1.0, 260.0}},
-                        .seconds = 0.16,
-                        .breath = 0.25,
-                        .formants = {{800.0, 3.0}, {1800.0, 5.0}},
-                        .saturation = 1.5};
-        Signal out = repeat(hee, 4, 0.32, random, 0.97);
-        mixInto(out, repeat(haw, 4, 0.32, random, 0.97), 0.15);
-        return out;
-    }
-    case Cry::Monkey: {
-        const Voice hoo{.pitch = {{0.0, 450.0}, {0.5, 850.0}, {1.0, 700.0}},
-                        .seconds = 0.11,
-                        .breath = 0.1,
-                        .formants = {{800.0, 4.0}, {1800.0, 6.0}},
-                        .saturation = 1.2};
-        return repeat(hoo, 7, 0.15, random, 1.07);
-    }
-    case Cry::Gorilla: {
-        const Voice hoot{.pitch = {{0.0, 250.0}, {1.0, 330.0}},
-                         .seconds = 0.2,
-                         .attack = 0.04,
-                         .breath = 0.15,
-                         .formants = {{500.0, 3.0}, {1000.0, 4.0}}};
-        Signal out = repeat(hoot, 2, 0.26, random, 1.1);
-        double at = 0.55;
-        for (int beat = 0; beat < 7; ++beat) {
-            mixInto(out, thump(240.0, 90.0, 0.12, random), at, 1.6);
-            at += 0.13 - 0.006 * beat;
-        }
-        return out;
-    }
-    case Cry::Lizard: {
-        Signal out;
-        for (int i = 0; i < 6; ++i) {
-            const Voice tick{.wave = Wave::Sine,
-                             .pitch = {{0.0, 2900.0}, {1.0, 1700.0}},
-                             .seconds = 0.045,
-                             .attack = 0.002,
-                             .release = 0.03,
-                             .breath = 0.2};
-            mixInto(out, sing(tick, random), 0.13 * i - 0.004 * i * i);
-        }
-        return out;
-    }
-    case Cry::Crocodile: {
-        Signal out = sing({.pitch = {{0.0, 70.0}, {0.5, 80.0}, {1.0, 62.0}},
-                           .seconds = 1.4,
-                           .attack = 0.2,
-                           .release = 0.45,
-                           .breath = 0.4,
-                           .rough = 0.9,
-                           .lowpassHz = 1100.0,
-                           .saturation = 3.0},
-                          random);
-        Signal hiss = noise(0.5, random);
-        highpass(hiss, 2500.0);
-        shape(hiss, envelope(0.5, 0.05, 0.3));
-        mixInto(out, hiss, 0.0, 0.1);
-        return out;
-    }
-    case Cry::Elephant:
-        return sing({.pitch = {{0.0, 420.0}, {0.15, 880.0}, {0.7, 820.0}, {1.0, 600.0}},
-                     .seconds = 1.2,
-                     .attack = 0.05,
-                     .release = 0.3,
-                     .vibratoHz = 7.0,
-                     .vibratoDepth = 0.02,
-                     .breath = 0.15,
-                     .formants = {{1200.0, 2.0}, {2500.0, 3.0}},
-                     .saturation = 3.0},
-                    random);
-    case Cry::Parrot: {
-        Signal out = chirps(2200.0, 3600.0, 5, 0.13, random);
-        mixInto(out,
-                sing({.wave = Wave::Sine,
-                      .pitch = {{0.0, 2600.0}, {1.0, 3000.0}},
-                      .seconds = 0.35,
-                      .vibratoHz = 28.0,
-                      .vibratoDepth = 0.08},
-                     random),
-                0.72);
-        return out;
-    }
-    case Cry::Snake: {
-        Signal out = noise(1.3, random);
-        highpass(out, 3000.0);
-        bandpass(out, 6000.0, 0.8);
-        modulate(out, wander(1.3, 12.0, random), 0.3);
-        shape(out, envelope(1.3, 0.3, 0.45));
-        return out;
-    }
-    case Cry::Giraffe: {
-        Signal out = sing({.wave = Wave::Saw,
-                           .pitch = {{0.0, 210.0}, {0.5, 240.0}, {1.0, 200.0}},
-                           .seconds = 1.2,
-                           .attack = 0.2,
-                           .release = 0.5,
-                           .vibratoHz = 4.0,
-                           .vibratoDepth = 0.03,
-                           .rough = 0.2,
-                           .formants = {{350.0, 4.0}, {900.0, 6.0}}},
-                          random);
-        Signal snort = noise(0.18, random);
-        bandpass(snort, 900.0, 1.2);
-        shape(snort, envelope(0.18, 0.01, 0.12));
-        mixInto(out, snort, 0.0, 0.3);
-        return out;
-    }
-    case Cry::Penguin: {
-        Voice bray{.pitch = {{0.0, 480.0}, {1.0, 520.0}},
-                   .seconds = 0.14,
-                   .breath = 0.2,
-                   .formants = {{900.0, 4.0}, {1600.0, 5.0}},
-                   .saturation = 2.0};
-        Signal out = repeat(bray, 3, 0.19, random, 1.05);
-        bray.pitch = {{0.0, 540.0}, {0.3, 620.0}, {1.0, 450.0}};
-        bray.seconds = 0.6;
-        bray.vibratoHz = 9.0;
-        bray.vibratoDepth = 0.04;
-        mixInto(out, sing(bray, random), 0.6);
-        return out;
-    }
-    case Cry::Walrus: {
-        const Voice bellow{.pitch = {{0.0, 95.0}, {0.3, 125.0}, {1.0, 85.0}},
-                           .seconds = 0.6,
-                           .attack = 0.06,
-                           .release = 0.2,
-                           .breath = 0.3,
-                           .rough = 0.7,
-                           .formants = {{350.0, 2.0}, {800.0, 3.0}},
-                           .saturation = 2.5};
-        return repeat(bellow, 2, 0.75, random, 0.9);
-    }
-    case Cry::PolarBear: {
-        const Voice huff{.pitch = {{0.0, 105.0}, {1.0, 75.0}},
-                         .seconds = 0.3,
-                         .attack = 0.03,
-                         .release = 0.15,
-                         .breath = 0.6,
-                         .rough = 0.7,
-                         .formants = {{300.0, 1.5}, {700.0, 2.0}},
-                         .saturation = 2.5};
-        return repeat(huff, 3, 0.42, random, 0.95);
-    }
-    case Cry::Seal: {
-        const Voice ork{.pitch = {{0.0, 380.0}, {0.3, 430.0}, {1.0, 260.0}},
-                        .seconds = 0.17,
-                        .breath = 0.15,
-                        .formants = {{700.0, 3.0}, {1300.0, 4.0}},
-                        .saturation = 2.0};
-        return repeat(ork, 3, 0.28, random, 1.06);
-    }
-    case Cry::Fox: {
-        const Voice yip{.pitch = {{0.0, 900.0}, {0.3, 1300.0}, {1.0, 800.0}},
-                        .seconds = 0.16,
-                        .breath = 0.1,
-                        .formants = {{1500.0, 3.0}, {3000.0, 4.0}},
-                        .saturation = 1.5};
-        return repeat(yip, 3, 0.25, random, 1.04);
-    }
-    case Cry::Goose: {
-        Voice honk{.wave = Wave::Square,
-                   .pitch = {{0.0, 330.0}, {0.2, 365.0}, {1.0, 320.0}},
-                   .seconds = 0.2,
-                   .formants = {{1100.0, 5.0}, {2400.0, 6.0}},
-                   .saturation = 1.5};
-        Signal out = repeat(honk, 2, 0.3, random, 1.03);
-        honk.seconds = 0.4;
-        mixInto(out, sing(honk, random), 0.62);
-        return out;
-    }
-    case Cry::Rabbit: {
-        Signal out = chirps(1700.0, 2500.0, 3, 0.11, random);
-        mixInto(out, thump(200.0, 80.0, 0.14, random), 0.45, 1.4);
-        mixInto(out, thump(200.0, 80.0, 0.14, random), 0.65, 1.4);
-        return out;
-    }
-    case Cry::Moose:
-        return sing({.pitch = {{0.0, 160.0}, {0.2, 195.0}, {0.8, 170.0}, {1.0, 120.0}},
-                     .seconds = 1.4,
-                     .attack = 0.15,
-                     .release = 0.5,
-                     .breath = 0.1,
-                     .rough = 0.3,
-                     .formants = {{450.0, 5.0}, {1100.0, 6.0}},
-                     .saturation = 1.5},
-                    random);
-    case Cry::Reindeer: {
-        const Voice grunt{.pitch = {{0.0, 130.0}, {1.0, 100.0}},
+// One part of a cry: its sound made `count` times, the n-th at
+// `at + n * spacing - hurry * n * n` seconds (a hurry quickens the beat), with `gain`. A voice
+// is `step` times higher each time; with a `lift`, each is also higher or lower at random by up
+// to that share, as chirps are.
+struct Part {
+    std::variant<Voice, Hiss, Thump, Bells> sound;
+    double at = 0.0;
+    double gain = 1.0;
+    int count = 1;
+    double spacing = 0.0;
+    double hurry = 0.0;
+    double step = 1.0;
+    double lift = 0.0;
+};
+
+struct Recipe {
+    Cry cry;
+    std::vector<Part> parts;
+};
+
+const Voice kHowl{.wave = Wave::Saw,
+                  .seconds = 1.45,
+                  .attack = 0.3,
+                  .release = 0.45,
+                  .vibratoHz = 5.0,
+                  .vibratoDepth = 0.012,
+                  .breath = 0.08,
+                  .formants = {{650.0, 3.0}, {1300.0, 4.0}},
+                  .lowpassHz = 1800.0};
+
+const Voice kRoar{.breath = 0.5,
+                  .rough = 0.7,
+                  .formants = {{450.0, 1.5}, {1000.0, 2.5}},
+                  .lowpassHz = 2500.0,
+                  .saturation = 3.0};
+
+const Voice kChirp{.wave = Wave::Sine,
+                   .seconds = 0.085,
+                   .attack = 0.01,
+                   .release = 0.04,
+                   .vibratoHz = 35.0,
+                   .vibratoDepth = 0.04};
+
+// The voices above, with what each cry changes.
+Voice howl(Curve pitch) {
+    Voice voice = kHowl;
+    voice.pitch = std::move(pitch);
+    return voice;
+}
+
+Voice roar(Curve pitch, double seconds, double attack) {
+    Voice voice = kRoar;
+    voice.pitch = std::move(pitch);
+    voice.seconds = seconds;
+    voice.attack = attack;
+    voice.release = seconds * 0.4;
+    return voice;
+}
+
+Voice chirp(double fromHz, double peakHz) {
+    Voice voice = kChirp;
+    voice.pitch = {{0.0, fromHz}, {0.6, peakHz}, {1.0, fromHz}};
+    return voice;
+}
+
+const Voice kPenguinBray{.pitch = {{0.0, 480.0}, {1.0, 520.0}},
+                         .seconds = 0.14,
+                         .breath = 0.2,
+                         .formants = {{900.0, 4.0}, {1600.0, 5.0}},
+                         .saturation = 2.0};
+
+const Voice kGooseHonk{.wave = Wave::Square,
+                       .pitch = {{0.0, 330.0}, {0.2, 365.0}, {1.0, 320.0}},
+                       .seconds = 0.2,
+                       .formants = {{1100.0, 5.0}, {2400.0, 6.0}},
+                       .saturation = 1.5};
+
+Voice longer(Voice voice, double seconds) {
+    voice.seconds = seconds;
+    return voice;
+}
+
+const std::vector<Recipe>& recipes() {
+    static const std::vector<Recipe> table{
+        {Cry::Tiger, {{.sound = roar({{0.0, 85.0}, {0.3, 115.0}, {1.0, 70.0}}, 1.3, 0.12)}}},
+        {Cry::Lion,
+         {{.sound = roar({{0.0, 120.0}, {0.25, 175.0}, {0.6, 130.0}, {1.0, 80.0}}, 1.5, 0.25)}}},
+        {Cry::Wolf, {{.sound = howl({{0.0, 380.0}, {0.25, 620.0}, {0.75, 600.0}, {1.0, 430.0}})}}},
+        {Cry::ArcticWolf,
+         {{.sound = howl({{0.0, 330.0}, {0.2, 520.0}, {0.5, 560.0}, {0.7, 470.0}, {1.0, 350.0}})}}},
+        {Cry::Zebra,
+         {{.sound = Voice{.pitch = {{0.0, 750.0}, {1.0, 560.0}},
+                          .seconds = 0.14,
+                          .breath = 0.25,
+                          .formants = {{1100.0, 3.0}, {2400.0, 5.0}},
+                          .saturation = 1.5},
+           .count = 4,
+           .spacing = 0.32,
+           .step = 0.97},
+          {.sound = Voice{.pitch = {{0.0, 330.0}, {1.0, 260.0}},
+                          .seconds = 0.16,
+                          .breath = 0.25,
+                          .formants = {{800.0, 3.0}, {1800.0, 5.0}},
+                          .saturation = 1.5},
+           .at = 0.15,
+           .count = 4,
+           .spacing = 0.32,
+           .step = 0.97}}},
+        {Cry::Monkey,
+         {{.sound = Voice{.pitch = {{0.0, 450.0}, {0.5, 850.0}, {1.0, 700.0}},
+                          .seconds = 0.11,
+                          .breath = 0.1,
+                          .formants = {{800.0, 4.0}, {1800.0, 6.0}},
+                          .saturation = 1.2},
+           .count = 7,
+           .spacing = 0.15,
+           .step = 1.07}}},
+        {Cry::Gorilla,
+         {{.sound = Voice{.pitch = {{0.0, 250.0}, {1.0, 330.0}},
+                          .seconds = 0.2,
+                          .attack = 0.04,
+                          .breath = 0.15,
+                          .formants = {{500.0, 3.0}, {1000.0, 4.0}}},
+           .count = 2,
+           .spacing = 0.26,
+           .step = 1.1},
+          {.sound = Thump{240.0, 90.0, 0.12},
+           .at = 0.55,
+           .gain = 1.6,
+           .count = 7,
+           .spacing = 0.133,
+           .hurry = 0.003}}},
+        {Cry::Lizard,
+         {{.sound = Voice{.wave = Wave::Sine,
+                          .pitch = {{0.0, 2900.0}, {1.0, 1700.0}},
+                          .seconds = 0.045,
+                          .attack = 0.002,
+                          .release = 0.03,
+                          .breath = 0.2},
+           .count = 6,
+           .spacing = 0.13,
+           .hurry = 0.004}}},
+        {Cry::Crocodile,
+         {{.sound = Voice{.pitch = {{0.0, 70.0}, {0.5, 80.0}, {1.0, 62.0}},
+                          .seconds = 1.4,
+                          .attack = 0.2,
+                          .release = 0.45,
+                          .breath = 0.4,
+                          .rough = 0.9,
+                          .lowpassHz = 1100.0,
+                          .saturation = 3.0}},
+          {.sound = Hiss{.seconds = 0.5, .highpassHz = 2500.0, .attack = 0.05, .release = 0.3},
+           .gain = 0.1}}},
+        {Cry::Elephant,
+         {{.sound = Voice{.pitch = {{0.0, 420.0}, {0.15, 880.0}, {0.7, 820.0}, {1.0, 600.0}},
+                          .seconds = 1.2,
+                          .attack = 0.05,
+                          .release = 0.3,
+                          .vibratoHz = 7.0,
+                          .vibratoDepth = 0.02,
+                          .breath = 0.15,
+                          .formants = {{1200.0, 2.0}, {2500.0, 3.0}},
+                          .saturation = 3.0}}}},
+        {Cry::Parrot,
+         {{.sound = chirp(2200.0, 3600.0), .count = 5, .spacing = 0.13, .lift = 0.15},
+          {.sound = Voice{.wave = Wave::Sine,
+                          .pitch = {{0.0, 2600.0}, {1.0, 3000.0}},
+                          .seconds = 0.35,
+                          .vibratoHz = 28.0,
+                          .vibratoDepth = 0.08},
+           .at = 0.72}}},
+        {Cry::Snake,
+         {{.sound = Hiss{.seconds = 1.3,
+                         .highpassHz = 3000.0,
+                         .bandHz = 6000.0,
+                         .bandQ = 0.8,
+                         .shimmerHz = 12.0,
+                         .shimmer = 0.3,
+                         .attack = 0.3,
+                         .release = 0.45}}}},
+        {Cry::Giraffe,
+         {{.sound = Voice{.wave = Wave::Saw,
+                          .pitch = {{0.0, 210.0}, {0.5, 240.0}, {1.0, 200.0}},
+                          .seconds = 1.2,
+                          .attack = 0.2,
+                          .release = 0.5,
+                          .vibratoHz = 4.0,
+                          .vibratoDepth = 0.03,
+                          .rough = 0.2,
+                          .formants = {{350.0, 4.0}, {900.0, 6.0}}}},
+          {.sound =
+               Hiss{
+                   .seconds = 0.18, .bandHz = 900.0, .bandQ = 1.2, .attack = 0.01, .release = 0.12},
+           .gain = 0.3}}},
+        {Cry::Penguin,
+         {{.sound = kPenguinBray, .count = 3, .spacing = 0.19, .step = 1.05},
+          {.sound = Voice{.pitch = {{0.0, 540.0}, {0.3, 620.0}, {1.0, 450.0}},
+                          .seconds = 0.6,
+                          .vibratoHz = 9.0,
+                          .vibratoDepth = 0.04,
+                          .breath = kPenguinBray.breath,
+                          .formants = kPenguinBray.formants,
+                          .saturation = kPenguinBray.saturation},
+           .at = 0.6}}},
+        {Cry::Walrus,
+         {{.sound = Voice{.pitch = {{0.0, 95.0}, {0.3, 125.0}, {1.0, 85.0}},
+                          .seconds = 0.6,
+                          .attack = 0.06,
+                          .release = 0.2,
+                          .breath = 0.3,
+                          .rough = 0.7,
+                          .formants = {{350.0, 2.0}, {800.0, 3.0}},
+                          .saturation = 2.5},
+           .count = 2,
+           .spacing = 0.75,
+           .step = 0.9}}},
+        {Cry::PolarBear,
+         {{.sound = Voice{.pitch = {{0.0, 105.0}, {1.0, 75.0}},
+                          .seconds = 0.3,
+                          .attack = 0.03,
+                          .release = 0.15,
+                          .breath = 0.6,
+                          .rough = 0.7,
+                          .formants = {{300.0, 1.5}, {700.0, 2.0}},
+                          .saturation = 2.5},
+           .count = 3,
+           .spacing = 0.42,
+           .step = 0.95}}},
+        {Cry::Seal,
+         {{.sound = Voice{.pitch = {{0.0, 380.0}, {0.3, 430.0}, {1.0, 260.0}},
+                          .seconds = 0.17,
+                          .breath = 0.15,
+                          .formants = {{700.0, 3.0}, {1300.0, 4.0}},
+                          .saturation = 2.0},
+           .count = 3,
+           .spacing = 0.28,
+           .step = 1.06}}},
+        {Cry::Fox,
+         {{.sound = Voice{.pitch = {{0.0, 900.0}, {0.3, 1300.0}, {1.0, 800.0}},
+                          .seconds = 0.16,
+                          .breath = 0.1,
+                          .formants = {{1500.0, 3.0}, {3000.0, 4.0}},
+                          .saturation = 1.5},
+           .count = 3,
+           .spacing = 0.25,
+           .step = 1.04}}},
+        {Cry::Goose,
+         {{.sound = kGooseHonk, .count = 2, .spacing = 0.3, .step = 1.03},
+          {.sound = longer(kGooseHonk, 0.4), .at = 0.62}}},
+        {Cry::Rabbit,
+         {{.sound = chirp(1700.0, 2500.0), .count = 3, .spacing = 0.11, .lift = 0.15},
+          {.sound = Thump{200.0, 80.0, 0.14},
+           .at = 0.45,
+           .gain = 1.4,
+           .count = 2,
+           .spacing = 0.2}}},
+        {Cry::Moose,
+         {{.sound = Voice{.pitch = {{0.0, 160.0}, {0.2, 195.0}, {0.8, 170.0}, {1.0, 120.0}},
+                          .seconds = 1.4,
+                          .attack = 0.15,
+                          .release = 0.5,
+                          .breath = 0.1,
+                          .rough = 0.3,
+                          .formants = {{450.0, 5.0}, {1100.0, 6.0}},
+                          .saturation = 1.5}}}},
+        {Cry::Reindeer,
+         {{.sound = Voice{.pitch = {{0.0, 130.0}, {1.0, 100.0}},
                           .seconds = 0.22,
                           .breath = 0.4,
                           .rough = 0.6,
                           .formants = {{400.0, 2.0}, {900.0, 3.0}},
-                          .saturation = 2.0};
-        Signal out = repeat(grunt, 2, 0.28, random);
-        mixInto(out, jingleBells(0.65, random), 0.45, 0.5);
-        return out;
+                          .saturation = 2.0},
+           .count = 2,
+           .spacing = 0.28},
+          {.sound = Bells{0.65}, .at = 0.45, .gain = 0.5}}},
+    };
+    return table;
+}
+
+Signal make(const std::variant<Voice, Hiss, Thump, Bells>& sound, Random& random) {
+    if (const Voice* voice = std::get_if<Voice>(&sound)) {
+        return sing(*voice, random);
     }
+    if (const Hiss* hiss = std::get_if<Hiss>(&sound)) {
+        return breathe(*hiss, random);
     }
-    return {};
+    if (const Thump* thump = std::get_if<Thump>(&sound)) {
+        return beat(*thump, random);
+    }
+    return shake(std::get<Bells>(sound), random);
+}
+
+// The one synthesiser of the cries: every part of the recipe, in order, into one signal.
+Signal rawCry(Cry which, Random& random) {
+    const auto& table = recipes();
+    const auto recipe = std::find_if(table.begin(), table.end(),
+                                     [which](const Recipe& r) { return r.cry == which; });
+    Signal out;
+    for (const Part& part : recipe->parts) {
+        auto sound = part.sound;
+        for (int n = 0; n < part.count; ++n) {
+            auto once = sound;
+            Voice* voice = std::get_if<Voice>(&once);
+            if (voice && part.lift > 0.0) {
+                voice->pitch = voice->pitch.scaled(random.range(1.0 - part.lift, 1.0 + part.lift));
+            }
+            mixInto(out, make(once, random), part.at + n * part.spacing - part.hurry * n * n,
+                    part.gain);
+            if (Voice* next = std::get_if<Voice>(&sound)) {
+                next->pitch = next->pitch.scaled(part.step);
+            }
+        }
+    }
+    return out;
 }
 
 } // namespace

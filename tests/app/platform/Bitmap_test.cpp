@@ -56,7 +56,7 @@ TEST_F(BitmapFileTest, KeepsThePaletteOfEightBitPicturesAndAssignCopiesIt) {
     copy.Assign(bitmap);
     EXPECT_EQ(copy.PixelFormat(), TPixelFormat::pf8bit);
     EXPECT_EQ(copy.Image().colorTable(), bitmap.Image().colorTable());
-    copy.SetWidth(3); // new pixels black, whatever the palette
+    copy.SetSize(3, copy.Height()); // new pixels black, whatever the palette
     EXPECT_EQ(copy.PixelFormat(), TPixelFormat::pf8bit);
     EXPECT_EQ(copy.Canvas().Pixel(1, 1), RGB(250, 5, 7));
     EXPECT_EQ(copy.Canvas().Pixel(2, 1), clBlack);
@@ -98,8 +98,7 @@ TEST_F(BitmapFileTest, RefusesAHeaderClaimingAHugePictureBeforeDecoding) {
 TEST(Bitmap, ResizingKeepsTheTopLeftAndBlackensTheRest) {
     TBitmap bitmap;
     Fill(bitmap, 2, 2, clWhite);
-    bitmap.SetWidth(3);
-    bitmap.SetHeight(3);
+    bitmap.SetSize(3, 3);
     EXPECT_EQ(bitmap.Canvas().Pixel(1, 1), clWhite);
     EXPECT_EQ(bitmap.Canvas().Pixel(2, 1), clBlack);
     EXPECT_EQ(bitmap.Canvas().Pixel(1, 2), clBlack);
@@ -112,7 +111,7 @@ TEST(Bitmap, ResizingKeepsTheTopLeftAndBlackensTheRest) {
     EXPECT_EQ(copy.Width(), 3);
 
     TBitmap thin;
-    thin.SetWidth(7);
+    thin.SetSize(7, 0);
     EXPECT_EQ(thin.Width(), 7);
     EXPECT_TRUE(thin.Empty());
 }

@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(Screen, MulDivRoundsHalfAwayFromZeroWithAWideProduct) {
+TEST(MulDiv, RoundsHalfAwayFromZeroWithAWideProduct) {
     EXPECT_EQ(MulDiv(5, 1, 2), 3);
     EXPECT_EQ(MulDiv(-5, 1, 2), -3);
     EXPECT_EQ(MulDiv(5, -1, 2), -3);

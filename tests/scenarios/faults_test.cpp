@@ -187,7 +187,7 @@ protected:
         const Cellule g = Paires().front().first;
         switch (cas.fichier) {
         case Fichier::Fond:
-            for (const char* fond : FondsJeu[0]) {
+            for (const char* fond : kFondsJeu[0]) {
                 Abime(fond, cas.degat);
             }
             Form().PB->Canvas().Surface().fill(Qt::magenta);
@@ -202,7 +202,7 @@ protected:
             Clique(g);
             break;
         case Fichier::Vol:
-            Abime(OiseauVol[2], cas.degat);
+            Abime(kOiseauVol[2], cas.degat);
             Bouge(g);
             Bouge(Paires().back().second);
             break;

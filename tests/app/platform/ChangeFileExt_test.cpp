@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "app/Parametres.h"
+#include "app/platform/ChangeFileExt.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(SettingsFileName, ReplacesOrAppendsTheExtension) {
+TEST(ChangeFileExt, ReplacesOrAppendsTheExtension) {
     EXPECT_EQ(ChangeFileExt("/opt/jeux/kornibelle.bin", ".INI"), "/opt/jeux/kornibelle.INI");
     EXPECT_EQ(ChangeFileExt("/opt/jeux.d/kornibelle", ".INI"), "/opt/jeux.d/kornibelle.INI");
     EXPECT_EQ(ChangeFileExt("D:\\Apps\\game.exe", ".INI"), "D:\\Apps\\game.INI");

@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(BitmapKinds, Formats,
 class GreyBackground : public GameWindowTest {};
 
 TEST_F(GreyBackground, SpritesOverAGreyPhotographAreDrawnIntoItAndSurviveARepaint) {
-    for (const char* fond : FondsJeu[0]) {
+    for (const char* fond : kFondsJeu[0]) {
         ImagesTest::EcritJpeg(fond, ImagesTest::Quartiers(400, 330), ImagesTest::GenreJpeg::Gris);
     }
     Form().DessEnviron = false;

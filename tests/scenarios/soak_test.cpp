@@ -6,7 +6,7 @@
 // KORNIBELLE_SOAK_GAMES sets the number of games (fewer by default under the sanitizers,
 // which check for leaks at the end instead).
 #include "app/platform/PaintBox.h"
-#include "game/Graine.h"
+#include "support/Faux.h"
 #include "support/GameWindow.h"
 
 #include <QMouseEvent>
@@ -20,16 +20,16 @@
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr bool SousSanitizer = true;
+constexpr bool kSousSanitizer = true;
 #else
-constexpr bool SousSanitizer = false;
+constexpr bool kSousSanitizer = false;
 #endif
 
 int NombreDeParties() {
     if (const char* valeur = std::getenv("KORNIBELLE_SOAK_GAMES")) {
         return std::max(1, std::atoi(valeur));
     }
-    return SousSanitizer ? 200 : 1000;
+    return kSousSanitizer ? 200 : 1000;
 }
 
 long MemoireResidenteKo() {
@@ -51,9 +51,7 @@ protected:
         // Wider than the window's least width, so that cells and sprites agree.
         assets::WriteBackgrounds(400, 330);
         modal.defaultAnswer = mrYes;
-        SetSourceGraine([this] { return graine_++; });
     }
-    ~Soak() override { SetSourceGraine({}); }
 
     GRILLE& Case(Cellule c) { return Form().Grille[c.Ligne][c.Colonne]; }
 
@@ -117,7 +115,7 @@ protected:
         }
     }
 
-    std::time_t graine_ = 1'000'000;
+    FausseGraine graine_{1'000'000, 1};
 };
 
 TEST_F(Soak, AThousandGamesWonOneAfterTheOtherKeepEveryBoardSoundAndMemoryFlat) {
@@ -147,7 +145,7 @@ TEST_F(Soak, AThousandGamesWonOneAfterTheOtherKeepEveryBoardSoundAndMemoryFlat) 
             apresCent = MemoireResidenteKo();
         }
     }
-    if (!SousSanitizer && parties >= 1000) {
+    if (!kSousSanitizer && parties >= 1000) {
         // Memory taken once (caches, the trace's buffer) is there after a hundred games;
         // what remains is the growth per game, which must be nil.
         EXPECT_LT(MemoireResidenteKo() - apresCent, 4 * 1024) << "KiB grown over 900 games";
