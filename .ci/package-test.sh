@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the Debian package, installs it on this machine (apt-get, through sudo when not root),
+# Builds the Debian package, checks it with lintian, installs it on this machine (apt-get, through sudo when not root),
 # checks the installed files, then starts the installed game under Xvfb the way its desktop
 # entry does, from another folder and as an ordinary user when run as root, checks that its
 # window opens without an error or warning box, closes it from its menu and finds the settings and the
@@ -75,6 +75,10 @@ scripts/build.sh -DKORNIBELLE_ASSETS=ON
 rm -f build/kornibelle_*.deb
 (cd build && cpack -G DEB)
 deb=$(echo "$PWD"/build/kornibelle_*.deb)
+
+# Debian's own checker: no error, no warning (informational tags are allowed).
+lintian --fail-on error,warning "$deb" ||
+    fail "lintian finds errors or warnings in $deb"
 
 # Every library the program links must come from a package it depends on.
 depends=$(dpkg-deb -f "$deb" Depends)

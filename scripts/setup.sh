@@ -12,7 +12,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils fonts-dejavu-core imagemagick python3
     xfwm4 openbox xfce4-panel dbus-x11
-    desktop-file-utils appstream
+    desktop-file-utils appstream lintian
 )
 # A Node.js installed by other means (for instance with npm bundled) is kept as it is.
 command -v node >/dev/null || packages+=(nodejs)

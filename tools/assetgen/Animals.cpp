@@ -11,16 +11,22 @@ constexpr Environment P = Environment::Polar;
 // Authors of the collection's files, after its changelog.
 constexpr const char* kChildsplay =
     "from Childsplay, © 2002-2005 Stas Zytkiewicz, prepared by Pere Pujal i Carabantes";
-constexpr const char* kZoo = "photographed at the San Francisco Zoo by Bill Kendrick";
+constexpr const char* kGoerner = "from the Australian stamps collection by Chris Goerner";
 constexpr const char* kPujal = "by Pere Pujal i Carabantes";
 constexpr const char* kStampsAuthors = "© Bill Kendrick and the collection's contributors";
 
+// The stump the fox stands on, and the root under its hind paw.
+constexpr std::array kFoxStump{QPoint(0, 121),   QPoint(78, 121),  QPoint(78, 148),
+                               QPoint(104, 161), QPoint(106, 171), QPoint(125, 171),
+                               QPoint(126, 180), QPoint(0, 180)};
+
 // What the collection offers. Nothing for the wolf, crocodile, snake or walrus; the giraffe's
-// and the iguana's recordings are silent. A brown bear stands in for the polar bear, a sea lion
-// for the seal, a stag for the moose, a caribou (the same species) for the reindeer, a toucan
-// for the parrot and a chimpanzee for the monkey.
+// and the iguana's recordings are silent, the lorikeet has none. It has no moose, seal or polar
+// bear: a stag, a sea lion and a brown bear take their cells, named as what they are, as the
+// iguana does for the lizard, a rainbow lorikeet for the parrot, a chimpanzee for the monkey and
+// a caribou (the same species) for the reindeer.
 constexpr RealAnimal kNothing{};
-constexpr RealAnimal kTiger{"animals/mammals/cats/tiger_sumatran.png", "Le tigre", kZoo,
+constexpr RealAnimal kTiger{"animals/mammals/cats/tiger.png", "Le tigre", kChildsplay,
                             "animals/mammals/cats/tiger.ogg", kChildsplay};
 constexpr RealAnimal kZebra{"animals/mammals/equines/zebra.png", "Le zèbre", kChildsplay,
                             "animals/mammals/equines/zebra.ogg", kChildsplay};
@@ -31,19 +37,18 @@ constexpr RealAnimal kElephant{"animals/mammals/elephant.png", "L'éléphant", k
                                "animals/mammals/elephant.ogg", kChildsplay};
 constexpr RealAnimal kLion{"animals/mammals/cats/lion-2.png", "Le lion", kStampsAuthors,
                            "animals/mammals/cats/lion.ogg", kChildsplay};
-constexpr RealAnimal kToucan{"animals/birds/tucan.png", "Le toucan", kChildsplay,
-                             "animals/birds/tucan.ogg", kChildsplay};
+constexpr RealAnimal kLorikeet{"animals/birds/rainbow-lorikeet.png", "Le perroquet", kGoerner};
 constexpr RealAnimal kGorilla{"animals/mammals/apes/gorilla.png", "Le gorille", kChildsplay,
                               "animals/mammals/apes/gorilla.ogg", kChildsplay};
 constexpr RealAnimal kGiraffe{"animals/mammals/giraffe.png", "La girafe", kChildsplay};
 constexpr RealAnimal kPenguin{"animals/birds/penguin.png", "Le manchot", kChildsplay,
                               "animals/birds/penguin.ogg", kChildsplay};
-constexpr RealAnimal kBrownBear{"animals/mammals/bears/european-bear.png", "L'ours", kPujal,
+constexpr RealAnimal kBrownBear{"animals/mammals/bears/european-bear.png", "L'ours brun", kPujal,
                                 "animals/mammals/bears/bear.ogg", kChildsplay};
 constexpr RealAnimal kSeaLion{"animals/mammals/aquatic/sea_lion.png", "L'otarie", kChildsplay,
                               "animals/mammals/aquatic/sea_lion.ogg", kChildsplay};
 constexpr RealAnimal kFox{"animals/mammals/dogs/fox.png", "Le renard", kChildsplay,
-                          "animals/mammals/dogs/fox.ogg", kChildsplay};
+                          "animals/mammals/dogs/fox.ogg", kChildsplay, kFoxStump};
 constexpr RealAnimal kGander{"animals/birds/gander.png", "L'oie", kChildsplay,
                              "animals/birds/gander.ogg", kChildsplay};
 constexpr RealAnimal kRabbit{"animals/mammals/rodents/rabbit.png", "Le lapin", kChildsplay,
@@ -73,7 +78,7 @@ const std::array kAnimals{
     Animal{S, "Savane/Lion01G.bmp", "Savane/Lion01D.bmp", "Savane/Lion1.jpg", "Savane/Lion.wav",
            "lion", Look::AsDrawn, "Le lion", Cry::Lion, kLion},
     Animal{S, "Savane/Oiseau3G.bmp", "Savane/Oiseau3D.bmp", "Savane/Oiseau1.jpg",
-           "Savane/Oiseau1.wav", "parrot", Look::AsDrawn, "L'oiseau", Cry::Parrot, kToucan},
+           "Savane/Oiseau1.wav", "parrot", Look::AsDrawn, "L'oiseau", Cry::Parrot, kLorikeet},
     Animal{S, "Savane/Serpent01G.bmp", "Savane/Serpent01D.bmp", "Savane/Serpent01.jpg",
            "Savane/Serpent.wav", "snake", Look::AsDrawn, "Le serpent", Cry::Snake, kNothing},
     Animal{S, "Savane/Singe03G.bmp", "Savane/Singe03D.bmp", "Savane/Singe03.jpg",

@@ -3,6 +3,8 @@
 
 #include "Sounds.h"
 
+#include <QPoint>
+
 #include <span>
 
 enum class Environment { Savanna, Polar };
@@ -15,14 +17,16 @@ enum class Look {
     Reindeer, // a greyer deer with a red nose
 };
 
-// What the collection of real photographs and recordings holds for an animal, or for the closest
-// animal of its kind: paths under the collection's folder, nullptr where it has nothing.
+// What the collection of real photographs and recordings holds for an animal: paths under the
+// collection's folder, nullptr where it has nothing. The photograph's cut-out is the animal on the
+// board too, so the caption names what it shows.
 struct RealAnimal {
     const char* photograph = nullptr; // cut out on transparency
     const char* caption = nullptr;    // French name of what the photograph shows
     const char* photographBy = nullptr;
     const char* recording = nullptr; // Ogg Vorbis
     const char* recordingBy = nullptr;
+    std::span<const QPoint> scenery = {}; // polygon, in the photograph's pixels, to cut away
 };
 
 struct Animal {

@@ -6,6 +6,7 @@
 #include "Bird.h"
 #include "Landscape.h"
 #include "Photo.h"
+#include "Pictures.h"
 #include "Recording.h"
 #include "Sounds.h"
 #include "Wav.h"
@@ -132,7 +133,8 @@ QByteArray emojiNotice(const QString& package) {
 QByteArray collectionNotice(const Collection& collection) {
     QByteArray notice =
         "Kornibelle: real photographs and recordings\n\n"
-        "The photographs and cries that LICENCES/files.txt says come from\n" +
+        "The board pictures, photographs and cries that LICENCES/files.txt says come\n"
+        "from " +
         collection.source.toUtf8() +
         " are made from the files it names there, of Tux Paint's stamps\n"
         "(Debian package tuxpaint-stamps-default), © 2002-2022 Bill Kendrick and\n"
@@ -164,10 +166,26 @@ public:
                            QFileInfo(sources.collection.folder).isDir()) {}
 
     void write(const Animal& animal, int indexInEnvironment) {
-        const QImage sprite = boardSprite(animalArt(animal, icons_, kSpriteArtSize));
-        writer_.picture(sprite, animal.spriteG, drawnBy_ + kMit);
-        writer_.picture(sprite.mirrored(true, false), animal.spriteD, drawnBy_ + kMit);
-        writePhotograph(animal, indexInEnvironment);
+        if (const auto cutOut = realCutOut(animal)) {
+            const QString source =
+                fromCollection(animal.real.photograph, animal.real.photographBy) +
+                (animal.real.scenery.empty() ? "" : ", its scenery cut away");
+            writeSprites(animal, fitted(*cutOut, kSpriteArtSize),
+                         "cut-out " + source + ", as a sticker" + kGpl);
+            writer_.picture(photographOf(animal, indexInEnvironment, *cutOut, animal.real.caption),
+                            animal.photograph,
+                            "photograph " + source +
+                                ", on a landscape made by Kornibelle's generator" + kGpl);
+            usedCollection_ = true;
+        } else {
+            drawn_ << animal.photograph;
+            writeSprites(animal, animalArt(animal, icons_, kSpriteArtSize), drawnBy_ + kMit);
+            writer_.picture(photographOf(animal, indexInEnvironment,
+                                         animalArt(animal, icons_, kPhotoArtSize),
+                                         animal.frenchName),
+                            animal.photograph,
+                            drawnBy_ + " on a landscape made by Kornibelle's generator" + kMit);
+        }
         writeCry(animal);
     }
 
@@ -193,40 +211,45 @@ private:
     static constexpr const char* kMit = ": MIT (fluentui-emoji.txt)";
     static constexpr const char* kGpl = ": GPL version 2 or later (tuxpaint-stamps.txt)";
 
-    void writePhotograph(const Animal& animal, int indexInEnvironment) {
-        const auto shot = [&](const QImage& art, const char* caption) {
-            return photograph(art, animal.environment, indexInEnvironment % 2,
-                              indexInEnvironment + 1, QString::fromUtf8(caption), font_);
-        };
-        if (const auto real = realFile(animal.real.photograph, animal.photograph)) {
-            QImageReader reader(*real);
-            const QImage art = reader.read();
-            if (!art.isNull()) {
-                writer_.picture(
-                    shot(art.convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                         animal.real.caption),
-                    animal.photograph,
-                    fromCollection("photograph", animal.real.photograph, animal.real.photographBy) +
-                        ", on a landscape made by Kornibelle's generator" + kGpl);
-                usedCollection_ = true;
-                return;
-            }
-            tellUnusable(*real, reader.errorString(), animal.photograph);
+    // Both board pictures, the second the mirror image of the first, from the animal's art.
+    void writeSprites(const Animal& animal, const QImage& art, const QString& origin) {
+        const QImage sprite = boardSprite(art);
+        writer_.picture(sprite, animal.spriteG, origin);
+        writer_.picture(sprite.mirrored(true, false), animal.spriteD, origin);
+    }
+
+    QImage photographOf(const Animal& animal, int indexInEnvironment, const QImage& art,
+                        const char* caption) const {
+        return photograph(art, animal.environment, indexInEnvironment % 2, indexInEnvironment + 1,
+                          QString::fromUtf8(caption), font_);
+    }
+
+    // The collection's cut-out of the animal without its scenery, when it has a readable one.
+    std::optional<QImage> realCutOut(const Animal& animal) {
+        const auto real = realFile(animal.real.photograph, animal.photograph);
+        if (!real) {
+            return std::nullopt;
         }
-        drawn_ << animal.photograph;
-        writer_.picture(shot(animalArt(animal, icons_, kPhotoArtSize), animal.frenchName),
-                        animal.photograph,
-                        drawnBy_ + " on a landscape made by Kornibelle's generator" + kMit);
+        QImageReader reader(*real);
+        QImage art = reader.read();
+        if (art.isNull()) {
+            tellUnusable(*real, reader.errorString(), animal.photograph);
+            return std::nullopt;
+        }
+        art.convertTo(QImage::Format_ARGB32_Premultiplied);
+        const auto& scenery = animal.real.scenery;
+        cutAway(art, QPolygon(QList<QPoint>(scenery.begin(), scenery.end())));
+        return art;
     }
 
     void writeCry(const Animal& animal) {
         if (const auto real = realFile(animal.real.recording, animal.sound)) {
             try {
                 const synth::Signal recording = decodeOgg(*real, kDecodedSeconds);
-                writer_.file(
-                    wavFile(recordedCry(recording)), animal.sound,
-                    fromCollection("recording", animal.real.recording, animal.real.recordingBy) +
-                        ", cut, faded and levelled" + kGpl);
+                writer_.file(wavFile(recordedCry(recording)), animal.sound,
+                             "recording " +
+                                 fromCollection(animal.real.recording, animal.real.recordingBy) +
+                                 ", cut, faded and levelled" + kGpl);
                 usedCollection_ = true;
                 return;
             } catch (const std::runtime_error& error) {
@@ -250,9 +273,9 @@ private:
         return path;
     }
 
-    QString fromCollection(const char* what, const char* relative, const char* by) const {
-        return QString("%1 %2 of %3, %4")
-            .arg(what, relative, sources_.collection.source, QString::fromUtf8(by));
+    QString fromCollection(const char* relative, const char* by) const {
+        return QString("%1 of %2, %3")
+            .arg(relative, sources_.collection.source, QString::fromUtf8(by));
     }
 
     static void tellUnusable(const QString& path, const QString& why, const char* packFile) {

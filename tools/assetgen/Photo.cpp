@@ -2,6 +2,7 @@
 #include "Photo.h"
 
 #include "Landscape.h"
+#include "Pictures.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -14,20 +15,6 @@ namespace {
 constexpr double kGroundY = 390.0;
 constexpr double kMaxAnimalWidth = 420.0;
 constexpr double kMaxAnimalHeight = 330.0;
-
-// The part of the art that is not fully transparent.
-QRect opaqueBounds(const QImage& art) {
-    QRect bounds;
-    for (int y = 0; y < art.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(art.constScanLine(y));
-        for (int x = 0; x < art.width(); ++x) {
-            if (qAlpha(line[x]) > 0) {
-                bounds |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return bounds;
-}
 
 void groundShadow(QPainter& painter, QPointF centre, double width) {
     QRadialGradient shade(centre, width / 2);

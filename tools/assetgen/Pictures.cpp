@@ -10,7 +10,9 @@
 
 namespace {
 
-constexpr int kOpaqueEnough = 128;
+// The rim goes around every pixel of the art more than a quarter opaque: fainter ones, laid on
+// the rim, stay light where they meet the transparent black.
+constexpr int kShows = 64;
 constexpr int kMargin = 2;
 const QRgb kNearBlack = qRgb(8, 8, 8);
 
@@ -60,6 +62,32 @@ QImage renderSvg(const QString& path, int size) {
     return out;
 }
 
+QRect opaqueBounds(const QImage& art) {
+    QRect bounds;
+    for (int y = 0; y < art.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(art.constScanLine(y));
+        for (int x = 0; x < art.width(); ++x) {
+            if (qAlpha(line[x]) > 0) {
+                bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return bounds;
+}
+
+QImage fitted(const QImage& art, int size) {
+    return art.copy(opaqueBounds(art))
+        .scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+void cutAway(QImage& art, const QPolygon& area) {
+    QPainter painter(&art);
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawPolygon(area);
+}
+
 void recolour(QImage& art, const std::function<QColor(const QColor&)>& change) {
     art = art.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < art.height(); ++y) {
@@ -93,7 +121,7 @@ QImage sticker(const QImage& art, int rim, QColor rimColour) {
         const auto* in = reinterpret_cast<const QRgb*>(padded.constScanLine(y));
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < w; ++x) {
-            if (outline[static_cast<std::size_t>(y * w + x)] < kOpaqueEnough) {
+            if (outline[static_cast<std::size_t>(y * w + x)] < kShows) {
                 line[x] = qRgb(0, 0, 0);
                 continue;
             }

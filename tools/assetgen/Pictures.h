@@ -3,12 +3,22 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPolygon>
 #include <QString>
 
 #include <functional>
 
 // Renders an SVG file into a transparent square of `size` pixels; throws when it cannot be read.
 QImage renderSvg(const QString& path, int size);
+
+// The part of transparent art that is not fully transparent.
+QRect opaqueBounds(const QImage& art);
+
+// That part of the art scaled, proportions kept, to fill a square of `size` pixels at most.
+QImage fitted(const QImage& art, int size);
+
+// Makes `area` of the art fully transparent.
+void cutAway(QImage& art, const QPolygon& area);
 
 // Replaces each pixel's colour (alpha kept), working on straight (not premultiplied) colours.
 void recolour(QImage& art, const std::function<QColor(const QColor&)>& change);

@@ -45,6 +45,14 @@ TEST(Sticker, CropKeepsAMarginOfTransparentBlack) {
     EXPECT_EQ(cropToArt(black), black) << "nothing to crop to";
 }
 
+TEST(CutOut, SceneryIsCutAwayAndTheRestFitsItsSquare) {
+    QImage art = squareArt();
+    cutAway(art, QPolygon(QList<QPoint>{{0, 10}, {20, 10}, {20, 20}, {0, 20}}));
+    EXPECT_EQ(qAlpha(art.pixel(10, 12)), 0);
+    EXPECT_EQ(opaqueBounds(art), QRect(4, 4, 12, 6));
+    EXPECT_EQ(fitted(art, 24).size(), QSize(24, 12));
+}
+
 TEST(Recolour, ChangesColoursAndKeepsTransparency) {
     QImage art = squareArt();
     recolour(art, [](const QColor&) { return QColor(0, 0, 255); });
