@@ -12,6 +12,7 @@ tool is missing (the case is skipped)."""
 import argparse
 import ctypes
 import ctypes.util
+import json
 import os
 import random
 import shutil
@@ -40,23 +41,14 @@ BIRD_WIDTH, BIRD_HEIGHT = 16, 12
 BIRD_COLOUR = (250, 220, 40)
 WHITE = (255, 255, 255)
 
-SAVANNA = [
-    ("Tigre13", "Tigre1", "Tigre_ou_cochon"), ("Loup11", "Loup1", "Loup"),
-    ("Zebre1", "Zebres", "Zebres"), ("Singe02", "Singe02", "Singe2"),
-    ("Lezard11", "Lezard1", "Lezard"), ("Croco01", "Crocodile1", "Crocodile2"),
-    ("Elephant01", "Elephant1", "Elephant"), ("Lion01", "Lion1", "Lion"),
-    ("Oiseau3", "Oiseau1", "Oiseau1"), ("Serpent01", "Serpent01", "Serpent"),
-    ("Singe03", "Singe03", "Singe3"), ("Girafe01", "Girafe1", "Girafe"),
-]
-POLAR = [
-    ("Manchot02", "Manchot02", "Manchot02"), ("Morse01", "Morse01", "Morse01"),
-    ("Ours02", "Ours02", "Ours02"), ("Phoque01", "Phoque01", "Phoque01"),
-    ("Renard01", "Renard1", "Renard1"), ("Oie01", "Oie01", "Oie01"),
-    ("Loup02", "Loup2", "Loup2"), ("Lapin01", "Lapin01", "Lapin01"),
-    ("Elan01", "Elan01", "Elan01"), ("Renne01", "Rennes", "Rennes"),
-]
-# Two sprite names end in a small letter.
-SMALL_LETTERS = {"Zebre1", "Singe02"}
+SAVANNA, POLAR = 0, 1
+# The game's files, from the manifest the build writes of its catalogue (main() loads it).
+CATALOGUE = {}
+
+
+def load_catalogue(path):
+    with open(path) as f:
+        CATALOGUE.update(json.load(f))
 
 
 class Failure(Exception):
@@ -131,43 +123,35 @@ def write_sprite(path, colour):
     write_bmp(path, SPRITE_WIDTH, SPRITE_HEIGHT, pixel)
 
 
-def animal_files(folder, animals):
-    """(sprite files, photograph files, sound files) of an environment, as the game names them."""
-    sprites, photos, sounds = [], [], []
-    for sprite, photo, cry in animals:
-        g, d = ("g", "d") if sprite in SMALL_LETTERS else ("G", "D")
-        sprites += [f"{folder}/{sprite}{g}.bmp", f"{folder}/{sprite}{d}.bmp"]
-        photos.append(f"{folder}/{photo}.jpg")
-        sounds.append(f"{folder}/{cry}.wav")
-    return sprites, photos, sounds
+def animal_files(environment, kind):
+    """The files of one kind ("sprite", "mirror", "photograph", "cry") of an environment's
+    animals, as the game names them."""
+    return [animal[kind] for animal in CATALOGUE["animals"][environment]]
 
 
 def write_pack(folder):
     """Every file the game reads: backgrounds, sprites, photographs, cries, bird, sounds."""
-    for sub in ("Savane", "Polaire"):
-        os.makedirs(os.path.join(folder, sub), exist_ok=True)
-    for name in ("Savane/Zebres01B.jpg", "Savane/Zebres02B.jpg"):
-        write_jpeg(os.path.join(folder, name), BACKGROUND_WIDTH, BACKGROUND_HEIGHT, SAVANNA_COLOUR)
-    for name in ("Polaire/Polaire1.jpg", "Polaire/Polaire2.jpg"):
-        write_jpeg(os.path.join(folder, name), BACKGROUND_WIDTH, BACKGROUND_HEIGHT, POLAR_COLOUR)
+    for environment, colour in ((SAVANNA, SAVANNA_COLOUR), (POLAR, POLAR_COLOUR)):
+        for name in CATALOGUE["backgrounds"][environment]:
+            os.makedirs(os.path.dirname(os.path.join(folder, name)), exist_ok=True)
+            write_jpeg(os.path.join(folder, name), BACKGROUND_WIDTH, BACKGROUND_HEIGHT, colour)
     photo = os.path.join(folder, "photo.jpg")
     write_jpeg(photo, 160, 120, (200, 180, 90))
-    for env, animals in (("Savane", SAVANNA), ("Polaire", POLAR)):
-        sprites, photos, sounds = animal_files(env, animals)
-        for name in sprites:
-            write_sprite(os.path.join(folder, name), sprite_colour("./" + name))
-        for name in photos:
+    for environment in (SAVANNA, POLAR):
+        for name in animal_files(environment, "sprite") + animal_files(environment, "mirror"):
+            write_sprite(os.path.join(folder, name), sprite_colour(name))
+        for name in animal_files(environment, "photograph"):
             shutil.copyfile(photo, os.path.join(folder, name))
-        for name in sounds:
+        for name in animal_files(environment, "cry"):
             write_wav(os.path.join(folder, name))
     os.remove(photo)
     bird = BIRD_COLOUR
-    write_bmp(os.path.join(folder, "Savane/Oiseau13N.bmp"), BIRD_WIDTH, BIRD_HEIGHT,
+    write_bmp(os.path.join(folder, CATALOGUE["resting_bird"]), BIRD_WIDTH, BIRD_HEIGHT,
               lambda x, y: bird if 2 <= x < BIRD_WIDTH - 2 and 2 <= y < BIRD_HEIGHT - 2 else (0, 0, 0))
-    for frame in range(2, 7):
-        write_bmp(os.path.join(folder, f"Savane/Oiseau0{frame}.bmp"), 100, 52,
+    for name in set(CATALOGUE["flight"]):
+        write_bmp(os.path.join(folder, name), 100, 52,
                   lambda x, y: bird if 40 <= x < 60 and 20 <= y < 32 else (0, 0, 0))
-    for name in ("Debut.wav", "Trouve.wav", "Gagne.wav", "Sortie.wav"):
+    for name in CATALOGUE["sounds"]:
         write_wav(os.path.join(folder, name))
 
 
@@ -745,7 +729,7 @@ def case_missing_backgrounds(binary, folder):
     """No background at all: "Pas d'image" at start-up; the program stays and closes."""
     game = Game(binary, folder)
     try:
-        for name in ("Savane/Zebres01B.jpg", "Savane/Zebres02B.jpg"):
+        for name in CATALOGUE["backgrounds"][SAVANNA]:
             os.remove(os.path.join(folder, name))
         game.start(measure=False)
         game.dismiss("Erreur")
@@ -760,8 +744,8 @@ def case_missing_bird(binary, folder):
     game draws the bird, and no other for that game; the window plays and closes."""
     game = Game(binary, folder)
     try:
-        os.remove(os.path.join(folder, "Savane/Oiseau13N.bmp"))
-        with open(os.path.join(folder, "Debut.wav"), "wb") as f:
+        os.remove(os.path.join(folder, CATALOGUE["resting_bird"]))
+        with open(os.path.join(folder, CATALOGUE["sounds"][0]), "wb") as f:
             f.write(b"RIFF\xff\xff\xff\xffWAVEfmt " + bytes(50))
         game.start(measure=False)
         game.dismiss("Erreur")
@@ -1092,7 +1076,8 @@ def case_no_trace(binary, folder):
     try:
         os.mkdir(game.trace)
         game.start()
-        colours = {sprite_colour("./" + name) for name in animal_files("Savane", SAVANNA)[0]}
+        colours = {sprite_colour(name) for name in
+                   animal_files(SAVANNA, "sprite") + animal_files(SAVANNA, "mirror")}
         # Eleven cells hold at least one animal; the last one revealed stays shown.
         cells = [divmod(index, 5) for index in range(11)]
         for cell in cells:
@@ -1122,7 +1107,7 @@ def case_broken_files(binary, folder):
             f.write(b"B")
         with open(os.path.join(folder, board[g2[0]][g2[1]][3]), "wb") as f:
             f.write(b"\x89PNG\r\n\x1a\n" + bytes(100))
-        for name in animal_files("Savane", SAVANNA)[2]:
+        for name in animal_files(SAVANNA, "cry"):
             open(os.path.join(folder, name), "wb").close()
 
         game.press(*g1)
@@ -1133,7 +1118,7 @@ def case_broken_files(binary, folder):
         game.wait_screen("the second pair shown", lambda s: sprite_shown(
             game, s, *d2, sprite_colour(board[d2[0]][d2[1]][0]), SAVANNA_COLOUR))
 
-        open(os.path.join(folder, "Savane/Oiseau04.bmp"), "wb").close()
+        open(os.path.join(folder, CATALOGUE["flight"][2]), "wb").close()
         game.move(*game.centre(*d1))
         game.dismiss("Erreur")
         game.close_request()
@@ -1153,10 +1138,12 @@ def main(cases=None, tools=("Xvfb", "xdotool", "import", "convert"), doc=__doc__
     cases = cases or CASES
     parser = argparse.ArgumentParser(description=doc.splitlines()[0])
     parser.add_argument("--binary", required=True)
+    parser.add_argument("--manifest", required=True, help="the catalogue of the game's files")
     parser.add_argument("--keep", action="store_true", help="keep the temporary folder")
     parser.add_argument("case", choices=sorted(cases))
     arguments = parser.parse_args()
     binary = os.path.abspath(arguments.binary)
+    load_catalogue(arguments.manifest)
     lacking = [f"{tool} is missing" for tool in tools if shutil.which(tool) is None]
     if missing:
         lacking.append(missing(binary))
