@@ -7,6 +7,7 @@
 #include "app/platform/Keys.h"
 #include "app/platform/PaintBox.h"
 #include "app/platform/Rect.h"
+#include "game/Catalogue.h"
 #include "game/Grille.h"
 #include "game/Reduction.h"
 
@@ -76,7 +77,7 @@ public:
     void EcritParametres();
 
     // Board and new game.
-    int NbAnimaux[2] = {12, 10};
+    int NbAnimaux[2] = {kNbAnimaux[0], kNbAnimaux[1]};
     GRILLE Grille[NbLignes][NbColonnes];
     int LigneSel = -1;
     int ColonneSel = -1;

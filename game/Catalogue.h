@@ -1,22 +1,88 @@
 // SPDX-License-Identifier: MIT
+// Every file the game reads, named relative to the folder it runs in, written here alone: the
+// game reads these tables, the default pack's generator writes their files, and the build lists
+// them for the end-to-end tests (tools/manifest). Plain data, without Qt.
 #pragma once
 
+#include <array>
+#include <iterator>
+#include <span>
 #include <string>
 
-class TSDIAppForm;
+// One animal's files, in the order of the letters of kLettresAnimal: its sprite 'G', the
+// sprite's mirror image 'D', its photograph 'I' and its cry 'S'.
+using FichiersAnimal = std::array<const char*, 4>;
+inline constexpr char kLettresAnimal[] = "GDIS";
 
-// File of an animal of the window's current environment (TypeJeu): letter 'G' or 'D'
-// (sprites), 'I' (photograph) or 'S' (cry). Empty for any other letter, index or environment.
-std::string CheminAnimal(const TSDIAppForm* fenetre, int animal, char lettre);
-// The same lookup for an explicit environment (0 savanna, 1 polar).
-std::string CheminCatalogue(int environnement, int animal, char lettre);
+inline constexpr FichiersAnimal kAnimauxSavane[] = {
+    {"./Savane/Tigre13G.bmp", "./Savane/Tigre13D.bmp", "./Savane/Tigre1.jpg",
+     "./Savane/Tigre_ou_cochon.wav"},
+    {"./Savane/Loup11G.bmp", "./Savane/Loup11D.bmp", "./Savane/Loup1.jpg", "./Savane/Loup.wav"},
+    {"./Savane/Zebre1g.bmp", "./Savane/Zebre1d.bmp", "./Savane/Zebres.jpg", "./Savane/Zebres.wav"},
+    {"./Savane/Singe02g.bmp", "./Savane/Singe02d.bmp", "./Savane/Singe02.jpg",
+     "./Savane/Singe2.wav"},
+    {"./Savane/Lezard11G.bmp", "./Savane/Lezard11D.bmp", "./Savane/Lezard1.jpg",
+     "./Savane/Lezard.wav"},
+    {"./Savane/Croco01G.bmp", "./Savane/Croco01D.bmp", "./Savane/Crocodile1.jpg",
+     "./Savane/Crocodile2.wav"},
+    {"./Savane/Elephant01G.bmp", "./Savane/Elephant01D.bmp", "./Savane/Elephant1.jpg",
+     "./Savane/Elephant.wav"},
+    {"./Savane/Lion01G.bmp", "./Savane/Lion01D.bmp", "./Savane/Lion1.jpg", "./Savane/Lion.wav"},
+    {"./Savane/Oiseau3G.bmp", "./Savane/Oiseau3D.bmp", "./Savane/Oiseau1.jpg",
+     "./Savane/Oiseau1.wav"},
+    {"./Savane/Serpent01G.bmp", "./Savane/Serpent01D.bmp", "./Savane/Serpent01.jpg",
+     "./Savane/Serpent.wav"},
+    {"./Savane/Singe03G.bmp", "./Savane/Singe03D.bmp", "./Savane/Singe03.jpg",
+     "./Savane/Singe3.wav"},
+    {"./Savane/Girafe01G.bmp", "./Savane/Girafe01D.bmp", "./Savane/Girafe1.jpg",
+     "./Savane/Girafe.wav"},
+};
+
+inline constexpr FichiersAnimal kAnimauxPolaire[] = {
+    {"./Polaire/Manchot02G.bmp", "./Polaire/Manchot02D.bmp", "./Polaire/Manchot02.jpg",
+     "./Polaire/Manchot02.wav"},
+    {"./Polaire/Morse01G.bmp", "./Polaire/Morse01D.bmp", "./Polaire/Morse01.jpg",
+     "./Polaire/Morse01.wav"},
+    {"./Polaire/Ours02G.bmp", "./Polaire/Ours02D.bmp", "./Polaire/Ours02.jpg",
+     "./Polaire/Ours02.wav"},
+    {"./Polaire/Phoque01G.bmp", "./Polaire/Phoque01D.bmp", "./Polaire/Phoque01.jpg",
+     "./Polaire/Phoque01.wav"},
+    {"./Polaire/Renard01G.bmp", "./Polaire/Renard01D.bmp", "./Polaire/Renard1.jpg",
+     "./Polaire/Renard1.wav"},
+    {"./Polaire/Oie01G.bmp", "./Polaire/Oie01D.bmp", "./Polaire/Oie01.jpg", "./Polaire/Oie01.wav"},
+    {"./Polaire/Loup02G.bmp", "./Polaire/Loup02D.bmp", "./Polaire/Loup2.jpg",
+     "./Polaire/Loup2.wav"},
+    {"./Polaire/Lapin01G.bmp", "./Polaire/Lapin01D.bmp", "./Polaire/Lapin01.jpg",
+     "./Polaire/Lapin01.wav"},
+    {"./Polaire/Elan01G.bmp", "./Polaire/Elan01D.bmp", "./Polaire/Elan01.jpg",
+     "./Polaire/Elan01.wav"},
+    {"./Polaire/Renne01G.bmp", "./Polaire/Renne01D.bmp", "./Polaire/Rennes.jpg",
+     "./Polaire/Rennes.wav"},
+};
+
+// The animals of each environment: [0] the savanna's, [1] the polar regions'.
+inline constexpr std::span<const FichiersAnimal> kAnimaux[] = {kAnimauxSavane, kAnimauxPolaire};
+inline constexpr int kNbAnimaux[] = {static_cast<int>(std::size(kAnimauxSavane)),
+                                     static_cast<int>(std::size(kAnimauxPolaire))};
 
 // Background pictures: [environment][0 for an even draw, 1 for an odd one].
-extern const char* const kFondsJeu[2][2];
+inline constexpr const char* kFondsJeu[2][2] = {
+    {"./Savane/Zebres01B.jpg", "./Savane/Zebres02B.jpg"},
+    {"./Polaire/Polaire1.jpg", "./Polaire/Polaire2.jpg"},
+};
 
-extern const char* const kOiseauRepos;  // resting bird
-extern const char* const kOiseauVol[7]; // flight frames, in the order they are shown
-extern const char* const kSonDebut;
-extern const char* const kSonTrouve;
-extern const char* const kSonGagne;
-extern const char* const kSonSortie;
+inline constexpr const char* kOiseauRepos = "./Savane/Oiseau13N.bmp"; // resting bird
+// Flight frames, in the order they are shown.
+inline constexpr const char* kOiseauVol[] = {
+    "./Savane/Oiseau06.bmp", "./Savane/Oiseau05.bmp", "./Savane/Oiseau04.bmp",
+    "./Savane/Oiseau03.bmp", "./Savane/Oiseau02.bmp", "./Savane/Oiseau03.bmp",
+    "./Savane/Oiseau05.bmp",
+};
+inline constexpr const char* kSonDebut = "./Debut.wav";
+inline constexpr const char* kSonTrouve = "./Trouve.wav";
+inline constexpr const char* kSonGagne = "./Gagne.wav";
+inline constexpr const char* kSonSortie = "./Sortie.wav";
+
+// File of an animal of an environment (0 savanna, 1 polar): letter 'G' or 'D' (sprites), 'I'
+// (photograph) or 'S' (cry). Empty for any other letter, index or environment.
+std::string CheminCatalogue(int environnement, int animal, char lettre);

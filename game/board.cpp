@@ -3,7 +3,7 @@
 // the window and cells sized to it.
 #include "FonctGen/FonctGen.h"
 #include "app/sdimain.h"
-#include "game/Catalogue.h"
+#include "game/CheminAnimal.h"
 #include "game/Graine.h"
 
 #include <QTimer>

@@ -10,12 +10,15 @@ import os
 import subprocess
 import sys
 import tempfile
+import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
-import kornibelle_e2e as e2e  # noqa: E402
+from game import TOOLBAR_HEIGHT, Game  # noqa: E402
+from harness import check  # noqa: E402
+from trace_log import pairs_of  # noqa: E402
 
 
-class PackGame(e2e.Game):
+class PackGame(Game):
     """The program in a folder that links to the generated pack, whose backgrounds are 4:3."""
 
     def __init__(self, binary, folder, pack):
@@ -27,17 +30,17 @@ class PackGame(e2e.Game):
         x, y, width, height = self.geometry(self.window)
         client_height = width * 3 // 4
         self.menu_height = height - client_height
-        self.box = (x, y + self.menu_height + e2e.TOOLBAR_HEIGHT, width,
-                    client_height - e2e.TOOLBAR_HEIGHT)
+        self.box = (x, y + self.menu_height + TOOLBAR_HEIGHT, width,
+                    client_height - TOOLBAR_HEIGHT)
         self.cell_width = width // 5
-        self.cell_height = (client_height - e2e.TOOLBAR_HEIGHT) // 4
+        self.cell_height = (client_height - TOOLBAR_HEIGHT) // 4
 
 
 def play_a_little(game):
     """One pair found, a third animal just revealed, the bird resting beside it."""
     board = game.boards(1)[0]
-    pairs = e2e.pairs_of(board)
-    e2e.check(len(pairs) >= 2, "the default settings should place at least two pairs")
+    pairs = pairs_of(board)
+    check(len(pairs) >= 2, "the default settings should place at least two pairs")
     (first, partner), (third, _) = pairs[0], pairs[1]
     game.press(*first)
     game.press(*partner)
@@ -63,7 +66,7 @@ def main():
             vx, vy, vw, vh = game.geometry(viewer)
             gx, gy, gw, gh = game.geometry(game.window)
             # Let the bird land before the picture is taken.
-            e2e.time.sleep(1.0)
+            time.sleep(1.0)
             subprocess.run(["import", "-display", game.x.display, "-window", "root",
                             "-crop", f"{vx + vw - gx}x{max(gh, vy + vh) - gy}+{gx}+{gy}",
                             "+repage", arguments.output], check=True)

@@ -1,54 +1,83 @@
 // SPDX-License-Identifier: MIT
 #include "game/Catalogue.h"
 
-#include "app/sdimain.h"
-#include "support/Coquille.h"
-
 #include <gtest/gtest.h>
 
-TEST(CheminCatalogue, GivesEachLetterOfAnAnimal) {
-    EXPECT_EQ(CheminCatalogue(0, 0, 'G'), "./Savane/Tigre13G.bmp");
-    EXPECT_EQ(CheminCatalogue(0, 0, 'D'), "./Savane/Tigre13D.bmp");
-    EXPECT_EQ(CheminCatalogue(0, 0, 'I'), "./Savane/Tigre1.jpg");
-    EXPECT_EQ(CheminCatalogue(0, 0, 'S'), "./Savane/Tigre_ou_cochon.wav");
-    EXPECT_EQ(CheminCatalogue(0, 11, 'S'), "./Savane/Girafe.wav");
-    EXPECT_EQ(CheminCatalogue(1, 0, 'G'), "./Polaire/Manchot02G.bmp");
+#include <set>
+#include <string>
+
+namespace {
+
+const char* const kDossiers[] = {"./Savane/", "./Polaire/"};
+
+bool FinitPar(const std::string& texte, const std::string& fin) {
+    return texte.size() >= fin.size() &&
+           texte.compare(texte.size() - fin.size(), fin.size(), fin) == 0;
 }
 
-TEST(CheminCatalogue, KeepsTheLowerCaseEndingsOfSomeSprites) {
-    EXPECT_EQ(CheminCatalogue(0, 2, 'G'), "./Savane/Zebre1g.bmp");
-    EXPECT_EQ(CheminCatalogue(0, 2, 'D'), "./Savane/Zebre1d.bmp");
-    EXPECT_EQ(CheminCatalogue(0, 3, 'G'), "./Savane/Singe02g.bmp");
-    EXPECT_EQ(CheminCatalogue(0, 3, 'D'), "./Savane/Singe02d.bmp");
+// Every file the game reads, a flight frame shown twice counted once.
+std::vector<std::string> TousLesFichiers() {
+    std::vector<std::string> fichiers;
+    for (const auto animaux : kAnimaux) {
+        for (const FichiersAnimal& animal : animaux) {
+            fichiers.insert(fichiers.end(), animal.begin(), animal.end());
+        }
+    }
+    for (const auto& fonds : kFondsJeu) {
+        fichiers.insert(fichiers.end(), std::begin(fonds), std::end(fonds));
+    }
+    const std::set<std::string> vol(std::begin(kOiseauVol), std::end(kOiseauVol));
+    fichiers.insert(fichiers.end(), vol.begin(), vol.end());
+    fichiers.insert(fichiers.end(), {kOiseauRepos, kSonDebut, kSonTrouve, kSonGagne, kSonSortie});
+    return fichiers;
 }
 
-TEST(CheminCatalogue, EachEnvironmentEndsAtItsOwnCount) {
-    EXPECT_EQ(CheminCatalogue(1, 9, 'I'), "./Polaire/Rennes.jpg");
-    EXPECT_EQ(CheminCatalogue(1, 10, 'I'), "");
-    EXPECT_EQ(CheminCatalogue(0, 10, 'I'), "./Savane/Singe03.jpg");
-    EXPECT_EQ(CheminCatalogue(0, 12, 'G'), "");
+} // namespace
+
+TEST(CheminCatalogue, GivesEachLetterItsKindOfFileInTheEnvironmentsFolder) {
+    for (int environnement = 0; environnement < 2; ++environnement) {
+        ASSERT_GT(kNbAnimaux[environnement], 0);
+        for (int animal = 0; animal < kNbAnimaux[environnement]; ++animal) {
+            const std::string g = CheminCatalogue(environnement, animal, 'G');
+            const std::string d = CheminCatalogue(environnement, animal, 'D');
+            // The mirror image is named as its sprite, 'D' for 'G' in the same case.
+            ASSERT_TRUE(FinitPar(g, "G.bmp") || FinitPar(g, "g.bmp")) << g;
+            std::string miroir = g;
+            miroir[g.size() - 5] = g[g.size() - 5] == 'G' ? 'D' : 'd';
+            EXPECT_EQ(d, miroir);
+            EXPECT_TRUE(FinitPar(CheminCatalogue(environnement, animal, 'I'), ".jpg")) << g;
+            EXPECT_TRUE(FinitPar(CheminCatalogue(environnement, animal, 'S'), ".wav")) << g;
+            for (const char lettre : {'G', 'D', 'I', 'S'}) {
+                EXPECT_EQ(CheminCatalogue(environnement, animal, lettre)
+                              .rfind(kDossiers[environnement], 0),
+                          0u)
+                    << g;
+            }
+        }
+    }
 }
 
 TEST(CheminCatalogue, AnythingElseGivesTheEmptyText) {
-    EXPECT_EQ(CheminCatalogue(0, 2, 'g'), "");
-    EXPECT_EQ(CheminCatalogue(0, 0, 's'), "");
-    EXPECT_EQ(CheminCatalogue(0, 0, '\0'), "");
-    EXPECT_EQ(CheminCatalogue(0, 0, 'X'), "");
-    EXPECT_EQ(CheminCatalogue(0, -1, 'G'), "");
-    EXPECT_EQ(CheminCatalogue(1, -1, 'G'), "");
+    for (const char lettre : {'g', 's', 'X', '\0'}) {
+        EXPECT_EQ(CheminCatalogue(0, 0, lettre), "") << int(lettre);
+    }
+    for (int environnement = 0; environnement < 2; ++environnement) {
+        EXPECT_EQ(CheminCatalogue(environnement, -1, 'G'), "");
+        EXPECT_EQ(CheminCatalogue(environnement, kNbAnimaux[environnement], 'G'), "");
+    }
     EXPECT_EQ(CheminCatalogue(2, 0, 'G'), "");
     EXPECT_EQ(CheminCatalogue(-1, 0, 'G'), "");
 }
 
-using CheminAnimalTest = CoquilleTest;
-
-TEST_F(CheminAnimalTest, LooksUpTheWindowsEnvironment) {
-    TSDIAppForm fenetre;
-    fenetre.TypeJeu = 1;
-    EXPECT_EQ(CheminAnimal(&fenetre, 9, 'I'), "./Polaire/Rennes.jpg");
-    EXPECT_EQ(CheminAnimal(&fenetre, 10, 'I'), "");
-    fenetre.TypeJeu = 0;
-    EXPECT_EQ(CheminAnimal(&fenetre, 10, 'I'), "./Savane/Singe03.jpg");
-    fenetre.TypeJeu = 2;
-    EXPECT_EQ(CheminAnimal(&fenetre, 0, 'G'), "");
+TEST(Catalogue, EveryFileIsDistinctAndPlainlyNamedUnderTheGamesFolder) {
+    const std::vector<std::string> fichiers = TousLesFichiers();
+    EXPECT_EQ(std::set<std::string>(fichiers.begin(), fichiers.end()).size(), fichiers.size());
+    for (const std::string& fichier : fichiers) {
+        // Portable names that the catalogue's manifest writes without escaping.
+        EXPECT_EQ(fichier.rfind("./", 0), 0u) << fichier;
+        EXPECT_EQ(fichier.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                            "0123456789_./"),
+                  std::string::npos)
+            << fichier;
+    }
 }

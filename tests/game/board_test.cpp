@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Errors.h"
-#include "game/Catalogue.h"
+#include "game/CheminAnimal.h"
 #include "support/Faux.h"
 #include "support/GameWindow.h"
 

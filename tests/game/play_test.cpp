@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/PaintBox.h"
 #include "app/sdimain.h"
-#include "game/Catalogue.h"
+#include "game/CheminAnimal.h"
 #include "support/Faux.h"
 #include "support/GameWindow.h"
 #include "windows/Gagne.h"

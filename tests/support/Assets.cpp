@@ -2,7 +2,7 @@
 #include "support/Assets.h"
 
 #include "app/sdimain.h"
-#include "game/Catalogue.h"
+#include "game/CheminAnimal.h"
 
 #include <QDir>
 #include <QFile>

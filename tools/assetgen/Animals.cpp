@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "Animals.h"
 
+#include "game/Catalogue.h"
+
 #include <array>
 
 namespace {
-
-constexpr Environment S = Environment::Savanna;
-constexpr Environment P = Environment::Polar;
 
 // Authors of the collection's files, after its changelog.
 constexpr const char* kChildsplay =
@@ -58,59 +57,40 @@ constexpr RealAnimal kDeer{"animals/mammals/deer/deer.png", "Le cerf", kChildspl
 constexpr RealAnimal kCaribou{"animals/mammals/deer/caribou.png", "Le renne", kChildsplay,
                               "animals/mammals/deer/caribou.ogg", kChildsplay};
 
-const std::array kAnimals{
-    Animal{S, "Savane/Tigre13G.bmp", "Savane/Tigre13D.bmp", "Savane/Tigre1.jpg",
-           "Savane/Tigre_ou_cochon.wav", "tiger", Look::AsDrawn, "Le tigre", Cry::Tiger, kTiger},
-    Animal{S, "Savane/Loup11G.bmp", "Savane/Loup11D.bmp", "Savane/Loup1.jpg", "Savane/Loup.wav",
-           "wolf", Look::AsDrawn, "Le loup", Cry::Wolf, kNothing},
-    Animal{S, "Savane/Zebre1g.bmp", "Savane/Zebre1d.bmp", "Savane/Zebres.jpg", "Savane/Zebres.wav",
-           "zebra", Look::AsDrawn, "Le zèbre", Cry::Zebra, kZebra},
-    Animal{S, "Savane/Singe02g.bmp", "Savane/Singe02d.bmp", "Savane/Singe02.jpg",
-           "Savane/Singe2.wav", "monkey", Look::AsDrawn, "Le singe", Cry::Monkey, kChimpanzee},
-    Animal{S, "Savane/Lezard11G.bmp", "Savane/Lezard11D.bmp", "Savane/Lezard1.jpg",
-           "Savane/Lezard.wav", "lizard", Look::AsDrawn, "Le lézard", Cry::Lizard, kIguana},
-    Animal{S, "Savane/Croco01G.bmp", "Savane/Croco01D.bmp", "Savane/Crocodile1.jpg",
-           "Savane/Crocodile2.wav", "crocodile", Look::AsDrawn, "Le crocodile", Cry::Crocodile,
-           kNothing},
-    Animal{S, "Savane/Elephant01G.bmp", "Savane/Elephant01D.bmp", "Savane/Elephant1.jpg",
-           "Savane/Elephant.wav", "elephant", Look::AsDrawn, "L'éléphant", Cry::Elephant,
-           kElephant},
-    Animal{S, "Savane/Lion01G.bmp", "Savane/Lion01D.bmp", "Savane/Lion1.jpg", "Savane/Lion.wav",
-           "lion", Look::AsDrawn, "Le lion", Cry::Lion, kLion},
-    Animal{S, "Savane/Oiseau3G.bmp", "Savane/Oiseau3D.bmp", "Savane/Oiseau1.jpg",
-           "Savane/Oiseau1.wav", "parrot", Look::AsDrawn, "L'oiseau", Cry::Parrot, kLorikeet},
-    Animal{S, "Savane/Serpent01G.bmp", "Savane/Serpent01D.bmp", "Savane/Serpent01.jpg",
-           "Savane/Serpent.wav", "snake", Look::AsDrawn, "Le serpent", Cry::Snake, kNothing},
-    Animal{S, "Savane/Singe03G.bmp", "Savane/Singe03D.bmp", "Savane/Singe03.jpg",
-           "Savane/Singe3.wav", "gorilla", Look::AsDrawn, "Le gorille", Cry::Gorilla, kGorilla},
-    Animal{S, "Savane/Girafe01G.bmp", "Savane/Girafe01D.bmp", "Savane/Girafe1.jpg",
-           "Savane/Girafe.wav", "giraffe", Look::AsDrawn, "La girafe", Cry::Giraffe, kGiraffe},
-
-    Animal{P, "Polaire/Manchot02G.bmp", "Polaire/Manchot02D.bmp", "Polaire/Manchot02.jpg",
-           "Polaire/Manchot02.wav", "penguin", Look::AsDrawn, "Le manchot", Cry::Penguin, kPenguin},
-    Animal{P, "Polaire/Morse01G.bmp", "Polaire/Morse01D.bmp", "Polaire/Morse01.jpg",
-           "Polaire/Morse01.wav", "seal", Look::Walrus, "Le morse", Cry::Walrus, kNothing},
-    Animal{P, "Polaire/Ours02G.bmp", "Polaire/Ours02D.bmp", "Polaire/Ours02.jpg",
-           "Polaire/Ours02.wav", "polar-bear", Look::AsDrawn, "L'ours blanc", Cry::PolarBear,
-           kBrownBear},
-    Animal{P, "Polaire/Phoque01G.bmp", "Polaire/Phoque01D.bmp", "Polaire/Phoque01.jpg",
-           "Polaire/Phoque01.wav", "seal", Look::AsDrawn, "Le phoque", Cry::Seal, kSeaLion},
-    Animal{P, "Polaire/Renard01G.bmp", "Polaire/Renard01D.bmp", "Polaire/Renard1.jpg",
-           "Polaire/Renard1.wav", "fox", Look::AsDrawn, "Le renard", Cry::Fox, kFox},
-    Animal{P, "Polaire/Oie01G.bmp", "Polaire/Oie01D.bmp", "Polaire/Oie01.jpg", "Polaire/Oie01.wav",
-           "goose", Look::AsDrawn, "L'oie", Cry::Goose, kGander},
-    Animal{P, "Polaire/Loup02G.bmp", "Polaire/Loup02D.bmp", "Polaire/Loup2.jpg",
-           "Polaire/Loup2.wav", "wolf", Look::Snowy, "Le loup", Cry::ArcticWolf, kNothing},
-    Animal{P, "Polaire/Lapin01G.bmp", "Polaire/Lapin01D.bmp", "Polaire/Lapin01.jpg",
-           "Polaire/Lapin01.wav", "rabbit", Look::AsDrawn, "Le lapin", Cry::Rabbit, kRabbit},
-    Animal{P, "Polaire/Elan01G.bmp", "Polaire/Elan01D.bmp", "Polaire/Elan01.jpg",
-           "Polaire/Elan01.wav", "moose", Look::AsDrawn, "L'élan", Cry::Moose, kDeer},
-    Animal{P, "Polaire/Renne01G.bmp", "Polaire/Renne01D.bmp", "Polaire/Rennes.jpg",
-           "Polaire/Rennes.wav", "deer", Look::Reindeer, "Le renne", Cry::Reindeer, kCaribou},
+const std::array kSavanna{
+    Animal{"tiger", Look::AsDrawn, "Le tigre", Cry::Tiger, kTiger},
+    Animal{"wolf", Look::AsDrawn, "Le loup", Cry::Wolf, kNothing},
+    Animal{"zebra", Look::AsDrawn, "Le zèbre", Cry::Zebra, kZebra},
+    Animal{"monkey", Look::AsDrawn, "Le singe", Cry::Monkey, kChimpanzee},
+    Animal{"lizard", Look::AsDrawn, "Le lézard", Cry::Lizard, kIguana},
+    Animal{"crocodile", Look::AsDrawn, "Le crocodile", Cry::Crocodile, kNothing},
+    Animal{"elephant", Look::AsDrawn, "L'éléphant", Cry::Elephant, kElephant},
+    Animal{"lion", Look::AsDrawn, "Le lion", Cry::Lion, kLion},
+    Animal{"parrot", Look::AsDrawn, "L'oiseau", Cry::Parrot, kLorikeet},
+    Animal{"snake", Look::AsDrawn, "Le serpent", Cry::Snake, kNothing},
+    Animal{"gorilla", Look::AsDrawn, "Le gorille", Cry::Gorilla, kGorilla},
+    Animal{"giraffe", Look::AsDrawn, "La girafe", Cry::Giraffe, kGiraffe},
 };
+const std::array kPolar{
+    Animal{"penguin", Look::AsDrawn, "Le manchot", Cry::Penguin, kPenguin},
+    Animal{"seal", Look::Walrus, "Le morse", Cry::Walrus, kNothing},
+    Animal{"polar-bear", Look::AsDrawn, "L'ours blanc", Cry::PolarBear, kBrownBear},
+    Animal{"seal", Look::AsDrawn, "Le phoque", Cry::Seal, kSeaLion},
+    Animal{"fox", Look::AsDrawn, "Le renard", Cry::Fox, kFox},
+    Animal{"goose", Look::AsDrawn, "L'oie", Cry::Goose, kGander},
+    Animal{"wolf", Look::Snowy, "Le loup", Cry::ArcticWolf, kNothing},
+    Animal{"rabbit", Look::AsDrawn, "Le lapin", Cry::Rabbit, kRabbit},
+    Animal{"moose", Look::AsDrawn, "L'élan", Cry::Moose, kDeer},
+    Animal{"deer", Look::Reindeer, "Le renne", Cry::Reindeer, kCaribou},
+};
+static_assert(std::size(kSavanna) == std::size(kAnimauxSavane) &&
+              std::size(kPolar) == std::size(kAnimauxPolaire));
 
 } // namespace
 
-std::span<const Animal> animals() {
-    return kAnimals;
+std::span<const Animal> animals(Environment environment) {
+    if (environment == Environment::Savanna) {
+        return kSavanna;
+    }
+    return kPolar;
 }

@@ -7,6 +7,7 @@
 
 #include <span>
 
+// The game's environments, numbered as its catalogue (game/Catalogue.h) numbers them.
 enum class Environment { Savanna, Polar };
 
 // Changes made to an emoji so that animals sharing a drawing stay apart.
@@ -29,12 +30,8 @@ struct RealAnimal {
     std::span<const QPoint> scenery = {}; // polygon, in the photograph's pixels, to cut away
 };
 
+// What the generator makes an animal of; its files are named by the game's catalogue.
 struct Animal {
-    Environment environment;
-    const char* spriteG; // file names relative to the pack folder
-    const char* spriteD;
-    const char* photograph;
-    const char* sound;
     const char* emoji; // drawing in the emoji set, without ".svg"
     Look look;
     const char* frenchName; // the caption of its drawn photograph
@@ -42,4 +39,5 @@ struct Animal {
     RealAnimal real;
 };
 
-std::span<const Animal> animals();
+// The animals of an environment, in the order of the catalogue's table of the same environment.
+std::span<const Animal> animals(Environment environment);

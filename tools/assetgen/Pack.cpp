@@ -11,6 +11,8 @@
 #include "Sounds.h"
 #include "Wav.h"
 
+#include "game/Catalogue.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
@@ -22,7 +24,10 @@
 #include <cstdio>
 #include <map>
 #include <optional>
+#include <set>
+#include <span>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -34,6 +39,26 @@ const QString kSynthesisedByUs = "synthesised by Kornibelle's generator: MIT";
 
 [[noreturn]] void fail(const QString& what) {
     throw std::runtime_error(what.toStdString());
+}
+
+// A file of the game's catalogue as the pack names it, relative to its folder ("Savane/X.bmp").
+QString packName(const std::string& catalogueName) {
+    return QDir::cleanPath(QString::fromStdString(catalogueName));
+}
+
+// An animal's files in the pack.
+struct AnimalFiles {
+    QString spriteG;
+    QString spriteD;
+    QString photograph;
+    QString sound;
+};
+
+AnimalFiles animalFiles(Environment environment, int index) {
+    const auto file = [&](char letter) {
+        return packName(CheminCatalogue(static_cast<int>(environment), index, letter));
+    };
+    return {file('G'), file('D'), file('I'), file('S')};
 }
 
 // Writes the pack's files and remembers where each one comes from.
@@ -165,28 +190,29 @@ public:
           collectionThere_(!sources.collection.folder.isEmpty() &&
                            QFileInfo(sources.collection.folder).isDir()) {}
 
-    void write(const Animal& animal, int indexInEnvironment) {
-        if (const auto cutOut = realCutOut(animal)) {
+    void write(const Animal& animal, Environment environment, int indexInEnvironment) {
+        const AnimalFiles files = animalFiles(environment, indexInEnvironment);
+        if (const auto cutOut = realCutOut(animal, files.photograph)) {
             const QString source =
                 fromCollection(animal.real.photograph, animal.real.photographBy) +
                 (animal.real.scenery.empty() ? "" : ", its scenery cut away");
-            writeSprites(animal, fitted(*cutOut, kSpriteArtSize),
+            writeSprites(files, fitted(*cutOut, kSpriteArtSize),
                          "cut-out " + source + ", as a sticker" + kGpl);
-            writer_.picture(photographOf(animal, indexInEnvironment, *cutOut, animal.real.caption),
-                            animal.photograph,
-                            "photograph " + source +
-                                ", on a landscape made by Kornibelle's generator" + kGpl);
+            writer_.picture(
+                photographOf(environment, indexInEnvironment, *cutOut, animal.real.caption),
+                files.photograph,
+                "photograph " + source + ", on a landscape made by Kornibelle's generator" + kGpl);
             usedCollection_ = true;
         } else {
-            drawn_ << animal.photograph;
-            writeSprites(animal, animalArt(animal, icons_, kSpriteArtSize), drawnBy_ + kMit);
-            writer_.picture(photographOf(animal, indexInEnvironment,
+            drawn_ << files.photograph;
+            writeSprites(files, animalArt(animal, icons_, kSpriteArtSize), drawnBy_ + kMit);
+            writer_.picture(photographOf(environment, indexInEnvironment,
                                          animalArt(animal, icons_, kPhotoArtSize),
                                          animal.frenchName),
-                            animal.photograph,
+                            files.photograph,
                             drawnBy_ + " on a landscape made by Kornibelle's generator" + kMit);
         }
-        writeCry(animal);
+        writeCry(animal, files.sound);
     }
 
     // Tells once which animals kept their drawing or synthesised cry.
@@ -212,28 +238,31 @@ private:
     static constexpr const char* kGpl = ": GPL version 2 or later (tuxpaint-stamps.txt)";
 
     // Both board pictures, the second the mirror image of the first, from the animal's art.
-    void writeSprites(const Animal& animal, const QImage& art, const QString& origin) {
+    void writeSprites(const AnimalFiles& files, const QImage& art, const QString& origin) {
         const QImage sprite = boardSprite(art);
-        writer_.picture(sprite, animal.spriteG, origin);
-        writer_.picture(sprite.mirrored(true, false), animal.spriteD, origin);
+        writer_.picture(sprite, files.spriteG, origin);
+        writer_.picture(sprite.mirrored(true, false), files.spriteD, origin);
     }
 
-    QImage photographOf(const Animal& animal, int indexInEnvironment, const QImage& art,
+    // The landscape behind an animal's photograph, one scene of its environment's run: the
+    // savanna's run starts one scene further on, as the pack always had it.
+    QImage photographOf(Environment environment, int indexInEnvironment, const QImage& art,
                         const char* caption) const {
-        return photograph(art, animal.environment, indexInEnvironment % 2, indexInEnvironment + 1,
-                          QString::fromUtf8(caption), font_);
+        const int scene = indexInEnvironment + (environment == Environment::Savanna ? 1 : 0);
+        return photograph(art, environment, scene % 2, scene + 1, QString::fromUtf8(caption),
+                          font_);
     }
 
     // The collection's cut-out of the animal without its scenery, when it has a readable one.
-    std::optional<QImage> realCutOut(const Animal& animal) {
-        const auto real = realFile(animal.real.photograph, animal.photograph);
+    std::optional<QImage> realCutOut(const Animal& animal, const QString& photograph) {
+        const auto real = realFile(animal.real.photograph, photograph);
         if (!real) {
             return std::nullopt;
         }
         QImageReader reader(*real);
         QImage art = reader.read();
         if (art.isNull()) {
-            tellUnusable(*real, reader.errorString(), animal.photograph);
+            tellUnusable(*real, reader.errorString(), photograph);
             return std::nullopt;
         }
         art.convertTo(QImage::Format_ARGB32_Premultiplied);
@@ -242,26 +271,26 @@ private:
         return art;
     }
 
-    void writeCry(const Animal& animal) {
-        if (const auto real = realFile(animal.real.recording, animal.sound)) {
+    void writeCry(const Animal& animal, const QString& sound) {
+        if (const auto real = realFile(animal.real.recording, sound)) {
             try {
                 const synth::Signal recording = decodeOgg(*real, kDecodedSeconds);
-                writer_.file(wavFile(recordedCry(recording)), animal.sound,
+                writer_.file(wavFile(recordedCry(recording)), sound,
                              "recording " +
                                  fromCollection(animal.real.recording, animal.real.recordingBy) +
                                  ", cut, faded and levelled" + kGpl);
                 usedCollection_ = true;
                 return;
             } catch (const std::runtime_error& error) {
-                tellUnusable(*real, QString::fromLocal8Bit(error.what()), animal.sound);
+                tellUnusable(*real, QString::fromLocal8Bit(error.what()), sound);
             }
         }
-        synthesised_ << animal.sound;
-        writer_.file(wavFile(cry(animal.cry)), animal.sound, kSynthesisedByUs);
+        synthesised_ << sound;
+        writer_.file(wavFile(cry(animal.cry)), sound, kSynthesisedByUs);
     }
 
     // The collection's file for a pack file, when the collection has one.
-    std::optional<QString> realFile(const char* relative, const char* packFile) {
+    std::optional<QString> realFile(const char* relative, const QString& packFile) {
         if (!collectionThere_ || relative == nullptr) {
             return std::nullopt;
         }
@@ -278,9 +307,9 @@ private:
             .arg(relative, sources_.collection.source, QString::fromUtf8(by));
     }
 
-    static void tellUnusable(const QString& path, const QString& why, const char* packFile) {
+    static void tellUnusable(const QString& path, const QString& why, const QString& packFile) {
         std::fprintf(stderr, "assetgen: %s cannot be used (%s): %s falls back\n", qPrintable(path),
-                     qPrintable(why), packFile);
+                     qPrintable(why), qPrintable(packFile));
     }
 
     Writer& writer_;
@@ -296,12 +325,11 @@ private:
 
 void writeAnimals(Writer& writer, const PackSources& sources) {
     AnimalWriter animalWriter(writer, sources);
-    int indexInEnvironment = 0;
-    Environment previous = Environment::Savanna;
-    for (const Animal& animal : animals()) {
-        indexInEnvironment = animal.environment == previous ? indexInEnvironment + 1 : 0;
-        previous = animal.environment;
-        animalWriter.write(animal, indexInEnvironment);
+    for (const Environment environment : {Environment::Savanna, Environment::Polar}) {
+        const std::span<const Animal> drawn = animals(environment);
+        for (int index = 0; index < static_cast<int>(drawn.size()); ++index) {
+            animalWriter.write(drawn[index], environment, index);
+        }
     }
     animalWriter.reportFallbacks();
     if (animalWriter.usedCollection()) {
@@ -309,27 +337,34 @@ void writeAnimals(Writer& writer, const PackSources& sources) {
     }
 }
 
+// The wings' height (flightFrame's number) in each flight frame of the catalogue, in its order.
+constexpr int kWingsInFlight[] = {6, 5, 4, 3, 2, 3, 5};
+static_assert(std::size(kWingsInFlight) == std::size(kOiseauVol));
+
 void writeScenery(Writer& writer) {
-    writer.picture(landscape(Environment::Savanna, 0, kBackgroundSize), "Savane/Zebres01B.jpg",
-                   kMadeByUs);
-    writer.picture(landscape(Environment::Savanna, 1, kBackgroundSize), "Savane/Zebres02B.jpg",
-                   kMadeByUs);
-    writer.picture(landscape(Environment::Polar, 0, kBackgroundSize), "Polaire/Polaire1.jpg",
-                   kMadeByUs);
-    writer.picture(landscape(Environment::Polar, 1, kBackgroundSize), "Polaire/Polaire2.jpg",
-                   kMadeByUs);
-    writer.picture(restingBird(), "Savane/Oiseau13N.bmp", kMadeByUs);
-    for (int frame = 2; frame <= 6; ++frame) {
-        writer.picture(flightFrame(frame),
-                       QString("Savane/Oiseau%1.bmp").arg(frame, 2, 10, QChar('0')), kMadeByUs);
+    for (const Environment environment : {Environment::Savanna, Environment::Polar}) {
+        for (int variant = 0; variant < 2; ++variant) {
+            writer.picture(landscape(environment, variant, kBackgroundSize),
+                           packName(kFondsJeu[static_cast<int>(environment)][variant]), kMadeByUs);
+        }
+    }
+    writer.picture(restingBird(), packName(kOiseauRepos), kMadeByUs);
+    std::set<QString> frames;
+    for (std::size_t at = 0; at < std::size(kOiseauVol); ++at) {
+        if (frames.insert(packName(kOiseauVol[at])).second) {
+            writer.picture(flightFrame(kWingsInFlight[at]), packName(kOiseauVol[at]), kMadeByUs);
+        }
     }
 }
 
 void writeJingles(Writer& writer) {
-    writer.file(wavFile(jingle(Jingle::Welcome)), "Debut.wav", kSynthesisedByUs);
-    writer.file(wavFile(jingle(Jingle::PairFound)), "Trouve.wav", kSynthesisedByUs);
-    writer.file(wavFile(jingle(Jingle::Won)), "Gagne.wav", kSynthesisedByUs);
-    writer.file(wavFile(jingle(Jingle::Goodbye)), "Sortie.wav", kSynthesisedByUs);
+    const std::pair<Jingle, const char*> jingles[] = {{Jingle::Welcome, kSonDebut},
+                                                      {Jingle::PairFound, kSonTrouve},
+                                                      {Jingle::Won, kSonGagne},
+                                                      {Jingle::Goodbye, kSonSortie}};
+    for (const auto& [which, name] : jingles) {
+        writer.file(wavFile(jingle(which)), packName(name), kSynthesisedByUs);
+    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Runs the asset generator into temporary folders and checks what the game will read.
+#include "game/Catalogue.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -15,11 +17,16 @@
 #include <cstdint>
 #include <numeric>
 #include <queue>
+#include <string_view>
 #include <vector>
 
 namespace {
 
-// Written out here, independently of the generator's own table.
+// A catalogue name as the pack names it: every one starts with "./" (Catalogue_test checks).
+const char* packName(const char* catalogueName) {
+    return catalogueName + 2;
+}
+
 struct AnimalFiles {
     const char* g;
     const char* d;
@@ -27,53 +34,65 @@ struct AnimalFiles {
     const char* cry;
 };
 
-const std::array<AnimalFiles, 22> kAnimals{{
-    {"Savane/Tigre13G.bmp", "Savane/Tigre13D.bmp", "Savane/Tigre1.jpg",
-     "Savane/Tigre_ou_cochon.wav"},
-    {"Savane/Loup11G.bmp", "Savane/Loup11D.bmp", "Savane/Loup1.jpg", "Savane/Loup.wav"},
-    {"Savane/Zebre1g.bmp", "Savane/Zebre1d.bmp", "Savane/Zebres.jpg", "Savane/Zebres.wav"},
-    {"Savane/Singe02g.bmp", "Savane/Singe02d.bmp", "Savane/Singe02.jpg", "Savane/Singe2.wav"},
-    {"Savane/Lezard11G.bmp", "Savane/Lezard11D.bmp", "Savane/Lezard1.jpg", "Savane/Lezard.wav"},
-    {"Savane/Croco01G.bmp", "Savane/Croco01D.bmp", "Savane/Crocodile1.jpg",
-     "Savane/Crocodile2.wav"},
-    {"Savane/Elephant01G.bmp", "Savane/Elephant01D.bmp", "Savane/Elephant1.jpg",
-     "Savane/Elephant.wav"},
-    {"Savane/Lion01G.bmp", "Savane/Lion01D.bmp", "Savane/Lion1.jpg", "Savane/Lion.wav"},
-    {"Savane/Oiseau3G.bmp", "Savane/Oiseau3D.bmp", "Savane/Oiseau1.jpg", "Savane/Oiseau1.wav"},
-    {"Savane/Serpent01G.bmp", "Savane/Serpent01D.bmp", "Savane/Serpent01.jpg",
-     "Savane/Serpent.wav"},
-    {"Savane/Singe03G.bmp", "Savane/Singe03D.bmp", "Savane/Singe03.jpg", "Savane/Singe3.wav"},
-    {"Savane/Girafe01G.bmp", "Savane/Girafe01D.bmp", "Savane/Girafe1.jpg", "Savane/Girafe.wav"},
-    {"Polaire/Manchot02G.bmp", "Polaire/Manchot02D.bmp", "Polaire/Manchot02.jpg",
-     "Polaire/Manchot02.wav"},
-    {"Polaire/Morse01G.bmp", "Polaire/Morse01D.bmp", "Polaire/Morse01.jpg", "Polaire/Morse01.wav"},
-    {"Polaire/Ours02G.bmp", "Polaire/Ours02D.bmp", "Polaire/Ours02.jpg", "Polaire/Ours02.wav"},
-    {"Polaire/Phoque01G.bmp", "Polaire/Phoque01D.bmp", "Polaire/Phoque01.jpg",
-     "Polaire/Phoque01.wav"},
-    {"Polaire/Renard01G.bmp", "Polaire/Renard01D.bmp", "Polaire/Renard1.jpg",
-     "Polaire/Renard1.wav"},
-    {"Polaire/Oie01G.bmp", "Polaire/Oie01D.bmp", "Polaire/Oie01.jpg", "Polaire/Oie01.wav"},
-    {"Polaire/Loup02G.bmp", "Polaire/Loup02D.bmp", "Polaire/Loup2.jpg", "Polaire/Loup2.wav"},
-    {"Polaire/Lapin01G.bmp", "Polaire/Lapin01D.bmp", "Polaire/Lapin01.jpg", "Polaire/Lapin01.wav"},
-    {"Polaire/Elan01G.bmp", "Polaire/Elan01D.bmp", "Polaire/Elan01.jpg", "Polaire/Elan01.wav"},
-    {"Polaire/Renne01G.bmp", "Polaire/Renne01D.bmp", "Polaire/Rennes.jpg", "Polaire/Rennes.wav"},
-}};
+std::vector<AnimalFiles> catalogueAnimals() {
+    std::vector<AnimalFiles> all;
+    for (const auto animals : kAnimaux) {
+        for (const FichiersAnimal& files : animals) {
+            all.push_back(
+                {packName(files[0]), packName(files[1]), packName(files[2]), packName(files[3])});
+        }
+    }
+    return all;
+}
 
-const std::array kBackgrounds{"Savane/Zebres01B.jpg", "Savane/Zebres02B.jpg",
-                              "Polaire/Polaire1.jpg", "Polaire/Polaire2.jpg"};
-const std::array kFlightFrames{"Savane/Oiseau02.bmp", "Savane/Oiseau03.bmp", "Savane/Oiseau04.bmp",
-                               "Savane/Oiseau05.bmp", "Savane/Oiseau06.bmp"};
-const char* const kRestingBird = "Savane/Oiseau13N.bmp";
+// The flight frames, each once, in the order they are first shown.
+std::vector<const char*> flightFrames() {
+    std::vector<const char*> frames;
+    for (const char* frame : kOiseauVol) {
+        if (std::ranges::find_if(frames, [&](const char* seen) {
+                return std::string_view(seen) == packName(frame);
+            }) == frames.end()) {
+            frames.push_back(packName(frame));
+        }
+    }
+    return frames;
+}
+
+const std::vector<AnimalFiles> kAnimals = catalogueAnimals();
+const std::array kBackgrounds{packName(kFondsJeu[0][0]), packName(kFondsJeu[0][1]),
+                              packName(kFondsJeu[1][0]), packName(kFondsJeu[1][1])};
+const std::vector<const char*> kFlightFrames = flightFrames();
+const char* const kRestingBird = packName(kOiseauRepos);
 
 struct Jingle {
     const char* name;
     double maxSeconds;
 };
-const std::array<Jingle, 4> kJingles{
-    {{"Debut.wav", 2.0}, {"Trouve.wav", 1.0}, {"Gagne.wav", 3.0}, {"Sortie.wav", 1.5}}};
+const std::array<Jingle, 4> kJingles{{{packName(kSonDebut), 2.0},
+                                      {packName(kSonTrouve), 1.0},
+                                      {packName(kSonGagne), 3.0},
+                                      {packName(kSonSortie), 1.5}}};
 constexpr double kMaxCrySeconds = 3.0;
-// Pictures and sounds; with them two notices, and a third when the collection is used.
-constexpr int kPackFiles = 4 * 22 + 4 + 6 + 4;
+// Every file of the catalogue; with them two notices, and a third when the collection is used.
+QStringList catalogueFiles() {
+    QStringList names;
+    for (const AnimalFiles& animal : kAnimals) {
+        names << animal.g << animal.d << animal.photo << animal.cry;
+    }
+    for (const char* name : kBackgrounds) {
+        names << name;
+    }
+    for (const char* name : kFlightFrames) {
+        names << name;
+    }
+    names << kRestingBird;
+    for (const Jingle& jingle : kJingles) {
+        names << jingle.name;
+    }
+    return names;
+}
+const QStringList kCatalogueFiles = catalogueFiles();
+const int kPackFiles = static_cast<int>(kCatalogueFiles.size());
 const QStringList kBuildsCollection{"--collection=" ASSETGEN_COLLECTION,
                                     "--collection-source=" ASSETGEN_COLLECTION_SOURCE,
                                     "--collection-licence=" ASSETGEN_COLLECTION_LICENCE};
@@ -254,6 +273,14 @@ protected:
         *loudness = 10.0 * std::log10(loudest / window);
     }
 };
+
+TEST_F(AssetPackTest, HoldsEveryFileOfTheGamesCatalogueAndNoOther) {
+    QStringList expected = kCatalogueFiles;
+    QStringList present = filesUnder(pack().path()).filter(QRegularExpression("^(?!LICENCES/)"));
+    expected.sort();
+    present.sort();
+    EXPECT_EQ(present, expected);
+}
 
 TEST_F(AssetPackTest, SpritesAreStickersOnTransparentBlackAndTheSecondMirrorsTheFirst) {
     for (const AnimalFiles& animal : kAnimals) {

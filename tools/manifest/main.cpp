@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+// Writes the game's catalogue of files as JSON for the tests written in other languages (the
+// end-to-end harness): the names as the game reads them, in the catalogue's order.
+#include "game/Catalogue.h"
+
+#include <cstdio>
+#include <fstream>
+#include <span>
+#include <string>
+
+namespace {
+
+// Keys of an animal's files, in the order of kLettresAnimal.
+constexpr const char* kAnimalKeys[] = {"sprite", "mirror", "photograph", "cry"};
+static_assert(std::size(kAnimalKeys) == std::size(kLettresAnimal) - 1);
+
+// Catalogue names need no escaping: letters, digits, '_', '.' and '/' only.
+std::string quoted(const char* text) {
+    return std::string("\"") + text + '"';
+}
+
+std::string list(std::span<const char* const> names) {
+    std::string json;
+    for (const char* name : names) {
+        json += (json.empty() ? "" : ", ") + quoted(name);
+    }
+    return "[" + json + "]";
+}
+
+std::string animal(const FichiersAnimal& files) {
+    std::string json;
+    for (std::size_t letter = 0; letter < files.size(); ++letter) {
+        json +=
+            (letter > 0 ? ", " : "") + quoted(kAnimalKeys[letter]) + ": " + quoted(files[letter]);
+    }
+    return "{" + json + "}";
+}
+
+std::string manifest() {
+    std::string environments;
+    for (const auto animals : kAnimaux) {
+        std::string json;
+        for (const FichiersAnimal& files : animals) {
+            json += (json.empty() ? "" : ",\n     ") + animal(files);
+        }
+        environments += (environments.empty() ? "" : ",\n    ") + ("[" + json + "]");
+    }
+    const char* const sounds[] = {kSonDebut, kSonTrouve, kSonGagne, kSonSortie};
+    return "{\n  \"animals\": [\n    " + environments + "],\n" + "  \"backgrounds\": [" +
+           list(kFondsJeu[0]) + ", " + list(kFondsJeu[1]) + "],\n" +
+           "  \"resting_bird\": " + quoted(kOiseauRepos) + ",\n" +
+           "  \"flight\": " + list(kOiseauVol) + ",\n" + "  \"sounds\": " + list(sounds) + "\n}\n";
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FILE\n", argv[0]);
+        return 2;
+    }
+    std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
+    out << manifest();
+    out.close();
+    if (!out) {
+        std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[1]);
+        return 1;
+    }
+    return 0;
+}
