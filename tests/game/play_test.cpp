@@ -174,8 +174,9 @@ protected:
     }
     QImage Fond() { return Form().Fond->Image(); }
 
-private:
     FausseAttente attente_;
+
+private:
     QImage fond_;
 };
 
