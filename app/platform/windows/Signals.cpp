@@ -73,6 +73,9 @@ void CloseOnTermination(QWidget& window, std::chrono::milliseconds patience) {
     closed = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window, OnCommitData);
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window, OnAboutToQuit);
+    // A windowed program has no console of its own: started from one, it takes that one's
+    // Ctrl+C, Ctrl+Break and closing, as a program in a terminal does on Linux.
+    ::AttachConsole(ATTACH_PARENT_PROCESS);
     ::SetConsoleCtrlHandler(OnControl, TRUE);
 }
 
