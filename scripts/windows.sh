@@ -126,9 +126,11 @@ build_qt() {
 build_sdl2() {
     local source
     source=$(unpack_source libsdl2)
-    # The game only plays sounds: audio through WASAPI, DirectSound or winmm.
+    # The game only plays sounds: audio through WASAPI, DirectSound or winmm. (SDL's Windows
+    # build does not link without its video part.)
+    rm -rf "$cache/build/libsdl2"
     cmake_cross "$source" "$cache/build/libsdl2" -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF \
-        -DSDL_AUDIO=ON -DSDL_WASAPI=ON -DSDL_DIRECTX=ON -DSDL_VIDEO=OFF -DSDL_RENDER=OFF \
+        -DSDL_AUDIO=ON -DSDL_WASAPI=ON -DSDL_DIRECTX=ON \
         -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF -DSDL_SENSOR=OFF -DSDL_POWER=OFF
 }
 
