@@ -2,10 +2,10 @@
 ; The Windows installer, in French. scripts/windows.sh defines VERSION, STAGE (the program
 ; folder to install), UNINSTALL_LIST (its files and folders, for the uninstaller), LICENCES
 ; (the licence page's text), ICON and OUTFILE.
-Unicode true
+; A 64-bit installer, for a 64-bit program (Wine's 64-bit half runs it too).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
-!include "x64.nsh"
 
 !define NAME "Kornibelle"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${NAME}"
@@ -44,17 +44,12 @@ VIAddVersionKey /LANG=1036 "LegalCopyright" "© 2026 Les développeurs de Kornib
 
 !insertmacro MUI_LANGUAGE "French"
 
+; The shortcut is for every user of the computer, as the program is.
 Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "Kornibelle demande une version 64 bits de Windows."
-    Abort
-  ${EndIf}
-  SetRegView 64
   SetShellVarContext all
 FunctionEnd
 
 Function un.onInit
-  SetRegView 64
   SetShellVarContext all
 FunctionEnd
 
