@@ -2,15 +2,12 @@
 #include "app/Emplacements.h"
 #include "app/platform/Application.h"
 #include "app/platform/ChangeFileExt.h"
+#include "app/platform/Files.h"
 #include "app/platform/IniFile.h"
 
 #include <QFile>
-#include <cstdlib>
 #include <filesystem>
-#include <pwd.h>
-#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 #include <utility>
 
 namespace fs = std::filesystem;
@@ -31,58 +28,29 @@ fs::path DossierDe(const fs::path& fichier) {
     return fichier.has_parent_path() ? fichier.parent_path() : fs::path(".");
 }
 
-bool Accessible(const fs::path& chemin) {
-    return ::access(chemin.c_str(), W_OK) == 0;
-}
-
 // An existing file must be writable itself; a new one needs a writable folder.
 bool Ecrivable(const fs::path& fichier) {
     std::error_code erreur;
     if (fs::exists(fichier, erreur)) {
-        return Accessible(fichier);
+        return Files::Writable(fichier);
     }
     const fs::path dossier = DossierDe(fichier);
-    return fs::is_directory(dossier, erreur) && Accessible(dossier);
-}
-
-// Settings are left alone where they are marked read-only, even for root, whom permission
-// bits do not bind, as the settings file object does.
-bool MarqueEcrivable(const fs::path& chemin) {
-    struct stat etat {};
-    return ::stat(chemin.c_str(), &etat) == 0 && (etat.st_mode & S_IWUSR) && Accessible(chemin);
+    return fs::is_directory(dossier, erreur) && Files::Writable(dossier);
 }
 
 // The settings file is replaced through a temporary file beside it: its folder must take new
-// files even when the file itself exists.
+// files even when the file itself exists. Settings marked read-only are left alone, as the
+// settings file object does.
 bool ParametresEcrivables(const fs::path& fichier) {
     std::error_code erreur;
     const fs::path dossier = DossierDe(fichier);
-    return fs::is_directory(dossier, erreur) && MarqueEcrivable(dossier) &&
-           (!fs::exists(fichier, erreur) || MarqueEcrivable(fichier));
-}
-
-fs::path DossierPersonnel() {
-    const char* home = std::getenv("HOME");
-    if (home && *home) {
-        return home;
-    }
-    const passwd* compte = ::getpwuid(::getuid());
-    return compte && compte->pw_dir ? compte->pw_dir : "/";
-}
-
-// The base directory named by variable when it holds an absolute path (relative ones are
-// to be ignored), else the default below the home folder.
-fs::path DossierDeBase(const char* variable, const char* defaut) {
-    const char* valeur = std::getenv(variable);
-    if (valeur && fs::path(valeur).is_absolute()) {
-        return valeur;
-    }
-    return DossierPersonnel() / defaut;
+    return fs::is_directory(dossier, erreur) && Files::MarkedWritable(dossier) &&
+           (!fs::exists(fichier, erreur) || Files::MarkedWritable(fichier));
 }
 
 // A failure to create the folder is left to the write, which then loses nothing else.
-std::string DansDossierPersonnel(const char* variable, const char* defaut, const fs::path& nom) {
-    const fs::path dossier = DossierDeBase(variable, defaut) / "kornibelle";
+std::string DansDossierPersonnel(Files::UserFolder base, const fs::path& nom) {
+    const fs::path dossier = Files::UserBase(base) / "kornibelle";
     std::error_code erreur;
     fs::create_directories(dossier, erreur);
     return (dossier / nom).string();
@@ -102,7 +70,7 @@ std::string CheminParametres(const std::string& fichier) {
     if (ParametresEcrivables(fichier)) {
         return fichier;
     }
-    return DansDossierPersonnel("XDG_CONFIG_HOME", ".config", fs::path(fichier).filename());
+    return DansDossierPersonnel(Files::UserFolder::Settings, fs::path(fichier).filename());
 }
 
 std::string CheminLectureParametres(const std::string& fichier) {
@@ -130,5 +98,5 @@ std::string CheminTrace(const std::string& dossierTravail) {
     if (Ecrivable(trace)) {
         return trace.string();
     }
-    return DansDossierPersonnel("XDG_STATE_HOME", ".local/state", "espion.log");
+    return DansDossierPersonnel(Files::UserFolder::State, "espion.log");
 }

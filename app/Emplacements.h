@@ -5,8 +5,9 @@
 #include <string>
 
 // Where the settings file and the trace are kept. A program installed where its user cannot
-// write keeps them in the user's own folders instead (freedesktop base directories); the
-// per-user folder is created when it is chosen.
+// write keeps them in the user's own folders instead (on Linux the freedesktop base
+// directories, on Windows the application-data folder); the per-user folder is created when
+// it is chosen.
 
 // Seam: the program file the settings file is named after, and beside which it is kept when
 // that folder can be written (the program's own file by default).
@@ -24,7 +25,7 @@ std::string FichierPresDuProgramme();
 
 // The settings file written: fichier itself when it can be replaced there (its folder and,
 // when it exists, itself writable and not marked read-only), else a file of the same name in
-// $XDG_CONFIG_HOME/kornibelle/ (by default ~/.config/kornibelle/).
+// the user's settings folder's kornibelle/ (by default ~/.config/kornibelle/ on Linux).
 std::string CheminParametres(const std::string& fichier);
 // The settings file read: the one written once it exists, else fichier, even read-only.
 std::string CheminLectureParametres(const std::string& fichier);
@@ -34,6 +35,6 @@ std::string CheminLectureParametres(const std::string& fichier);
 // fails: nothing is then left behind, and copie must not be written, lest it hide original.
 bool CommenceParCopie(const std::string& copie, const std::string& original);
 
-// The trace "espion.log": in dossierTravail when it can be written there, else in
-// $XDG_STATE_HOME/kornibelle/ (by default ~/.local/state/kornibelle/).
+// The trace "espion.log": in dossierTravail when it can be written there, else in the user's
+// state folder's kornibelle/ (by default ~/.local/state/kornibelle/ on Linux).
 std::string CheminTrace(const std::string& dossierTravail = ".");

@@ -5,8 +5,10 @@
 
 class QWidget;
 
-// The signals that ask a program to end: SIGTERM (kill, a session that ends), SIGINT (Ctrl+C)
-// and SIGHUP (a terminal that goes away).
+// The requests that ask a program to end. On Linux the signals SIGTERM (kill, a session that
+// ends), SIGINT (Ctrl+C) and SIGHUP (a terminal that goes away); on Windows the console's
+// Ctrl+C, Ctrl+Break and closing, and the end of the session (log off, shut down), which
+// closes the window before the session ends, whatever is open.
 namespace Signals {
 // From now on each of them closes window as its close box does, from the event loop, once
 // every modal window has been closed as by its own close box. Endings come in pairs (a
@@ -17,7 +19,8 @@ void CloseOnTermination(QWidget& window,
                         std::chrono::milliseconds patience = std::chrono::seconds(3));
 // True once one of them has arrived.
 bool TerminationReceived();
-// After the event loop: ends the program by the signal that closed it, so that whoever
-// started it sees how it ended; returns when there was none.
+// After the event loop: ends the program by the signal that closed it (on Windows with the
+// status of a program ended by Ctrl+C), so that whoever started it sees how it ended; returns
+// when there was none.
 void EndAsTerminated();
 } // namespace Signals

@@ -15,7 +15,13 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <set>
+#ifdef _WIN32
+#include <windows.h>
+// After windows.h, which it needs.
+#include <psapi.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -33,11 +39,17 @@ int NombreDeParties() {
 }
 
 long MemoireResidenteKo() {
+#ifdef _WIN32
+    PROCESS_MEMORY_COUNTERS compteurs{};
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), &compteurs, sizeof compteurs);
+    return static_cast<long>(compteurs.WorkingSetSize / 1024);
+#else
     std::ifstream statm("/proc/self/statm");
     long taille = 0;
     long residente = 0;
     statm >> taille >> residente;
     return residente * (sysconf(_SC_PAGESIZE) / 1024);
+#endif
 }
 
 struct Cellule {

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Signals.h"
+#include "app/platform/Endings.h"
 
-#include <QApplication>
 #include <QPointer>
 #include <QSocketNotifier>
-#include <QThread>
-#include <QTimer>
 #include <QWidget>
 #include <cerrno>
-#include <chrono>
 #include <csignal>
+#include <cstdint>
 #include <ctime>
 #include <fcntl.h>
 #include <unistd.h>
@@ -20,25 +18,19 @@ constexpr int kEndings[] = {SIGTERM, SIGINT, SIGHUP};
 
 // The handler only records the signal and wakes the event loop through this pipe.
 int wakeUp[2] = {-1, -1};
-volatile std::sig_atomic_t received = 0;
-// When the first one arrived, on the monotonic clock, and how long later ones wait. Written
-// before any handler is set, or inside the handler, which no other ending interrupts.
-timespec receivedAt{};
-std::chrono::nanoseconds patience{};
 
-bool PatienceOver() {
+// clock_gettime, unlike the standard clocks, is async-signal-safe.
+std::int64_t Now() {
     timespec now{};
     ::clock_gettime(CLOCK_MONOTONIC, &now);
-    const auto waited = std::chrono::seconds(now.tv_sec - receivedAt.tv_sec) +
-                        std::chrono::nanoseconds(now.tv_nsec - receivedAt.tv_nsec);
-    return waited >= patience;
+    return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
 }
 
 void SetAction(int number, void (*handler)(int)) {
     struct sigaction action {};
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
-    // One handler at a time: a second signal finds the first recorded.
+    // One handler at a time on this thread; another thread may take one meanwhile.
     for (const int ending : kEndings) {
         sigaddset(&action.sa_mask, ending);
     }
@@ -47,16 +39,14 @@ void SetAction(int number, void (*handler)(int)) {
 }
 
 void OnEnding(int number) {
-    if (received != 0) {
-        if (PatienceOver()) {
+    if (!Endings::First(number, Now())) {
+        if (Endings::PatienceOver(Now())) {
             // Delivered with its default action as soon as this handler returns.
             SetAction(number, SIG_DFL);
             std::raise(number);
         }
         return;
     }
-    ::clock_gettime(CLOCK_MONOTONIC, &receivedAt);
-    received = number;
     const int saved = errno;
     const char byte = 1;
     if (::write(wakeUp[1], &byte, 1) < 0) {
@@ -65,32 +55,12 @@ void OnEnding(int number) {
     errno = saved;
 }
 
-// A modal window runs an event loop of its own: it is closed first, and the window only once
-// every nested loop has returned, so that no caller goes on with a closed window beneath it.
-void CloseWhenNothingAbove(const QPointer<QWidget>& window) {
-    QWidget* above = QApplication::activeModalWidget();
-    if (!above) {
-        above = QApplication::activePopupWidget();
-    }
-    if (above || QThread::currentThread()->loopLevel() > 1) {
-        if (above) {
-            above->close();
-        }
-        QTimer::singleShot(10, [window] { CloseWhenNothingAbove(window); });
-        return;
-    }
-    // The caller of a modal window may have closed it already on the answer it got.
-    if (window && window->isVisible()) {
-        window->close();
-    }
-}
-
 } // namespace
 
 namespace Signals {
 
-void CloseOnTermination(QWidget& window, std::chrono::milliseconds patienceGiven) {
-    patience = patienceGiven;
+void CloseOnTermination(QWidget& window, std::chrono::milliseconds patience) {
+    Endings::SetPatience(patience);
     if (::pipe2(wakeUp, O_CLOEXEC | O_NONBLOCK) != 0) {
         return;
     }
@@ -101,7 +71,7 @@ void CloseOnTermination(QWidget& window, std::chrono::milliseconds patienceGiven
                          while (::read(wakeUp[0], bytes, sizeof bytes) > 0) {
                          }
                          notifier->setEnabled(false);
-                         CloseWhenNothingAbove(target);
+                         Endings::CloseWhenNothingAbove(target);
                      });
     for (const int ending : kEndings) {
         // One ignored by whoever started the program (nohup, a background job) stays so.
@@ -113,11 +83,11 @@ void CloseOnTermination(QWidget& window, std::chrono::milliseconds patienceGiven
 }
 
 bool TerminationReceived() {
-    return received != 0;
+    return Endings::Received() != 0;
 }
 
 void EndAsTerminated() {
-    const int number = received;
+    const int number = Endings::Received();
     if (number == 0) {
         return;
     }

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#include "app/platform/Files.h"
+
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <system_error>
+#include <windows.h>
+
+namespace fs = std::filesystem;
+
+namespace Files {
+
+// Windows grants writing by access lists that the C library's access() does not read (it
+// answers for Program Files as for any folder): only trying tells. A folder by a new file in
+// it, a file by opening it for writing, without changing either.
+bool Writable(const fs::path& path) {
+    std::error_code error;
+    if (fs::is_directory(path, error)) {
+        QTemporaryFile probe(QString::fromStdWString((path / "XXXXXX.tmp").wstring()));
+        return probe.open();
+    }
+    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    ::CloseHandle(file);
+    return true;
+}
+
+// A folder's read-only mark means nothing to Windows (Explorer uses it for customised
+// folders): only files are marked.
+bool MarkedWritable(const fs::path& path) {
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           ((attributes & FILE_ATTRIBUTE_DIRECTORY) || !(attributes & FILE_ATTRIBUTE_READONLY)) &&
+           Writable(path);
+}
+
+fs::path UserBase(UserFolder folder) {
+    const auto location = folder == UserFolder::Settings ? QStandardPaths::GenericConfigLocation
+                                                         : QStandardPaths::GenericDataLocation;
+    return fs::path(QStandardPaths::writableLocation(location).toStdWString());
+}
+
+} // namespace Files

@@ -1,0 +1,117 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""Plays the Windows build as its user would after unpacking the zip: the game started
+from its folder under Wine, on its own X server with a window manager; the board shown, a
+pair found with real clicks, the window closed with its close box, and the settings file
+Kornibelle.INI written beside the program.
+
+    windows_e2e.py --binary dist/Kornibelle-VERSION-win64.zip --manifest build/catalogue.json zip
+
+$WINEPREFIX, when set, is the Wine prefix to use, else a new one is made. Exit status 77 means a tool is missing (the case is skipped)."""
+
+import os
+import subprocess
+import sys
+import time
+import zipfile
+
+import harness
+from game import Board, DesktopGame
+from harness import check
+from trace_log import pairs_of
+from xserver import Desktop, Xlib, XServer, die_with_parent
+
+WINE = "/usr/lib/wine/wine64"
+TOOLS = ["Xvfb", "xdotool", "import", "xprop", "xwininfo", "dbus-launch", "xfce4-panel",
+         "openbox", WINE]
+# Wine takes its time to start a new prefix and a program.
+WINE_TIMEOUT = 180.0
+
+
+class WineGame(DesktopGame):
+    """The zip's game, unpacked into the case's folder, run by Wine."""
+
+    def __init__(self, archive, folder, wineprefix):
+        self.wineprefix = wineprefix
+        self.session = {}
+        self.scale = 1
+        self.screen_size = (1280, 1024)
+        self.home = os.path.join(folder, "home")
+        os.makedirs(self.home, mode=0o700, exist_ok=True)
+        with zipfile.ZipFile(archive) as unpacked:
+            unpacked.extractall(folder)
+        self.folder = os.path.join(folder, "Kornibelle")
+        self.settings_path = os.path.join(self.folder, "Kornibelle.INI")
+        self.trace = os.path.join(self.folder, "espion.log")
+        self.x = XServer(*self.screen_size)
+        self.xlib = Xlib(self.x.display)
+        self.process = None
+        self.window = None
+
+    def env(self):
+        env = super().env()
+        # No menu entries or file associations made on the build machine.
+        env.update(WINEPREFIX=self.wineprefix, WINEDEBUG="-all",
+                   WINEDLLOVERRIDES="winemenubuilder.exe=d")
+        env.pop("QT_QPA_PLATFORM", None)
+        return env
+
+    def start(self):
+        self.log = open(os.path.join(self.folder, "..", "sortie.txt"), "wb")
+        # Started from its folder by name, as Explorer does on a double click.
+        self.process = subprocess.Popen([WINE, "Kornibelle.exe"], cwd=self.folder, env=self.env(),
+                                        stdout=self.log, stderr=subprocess.STDOUT,
+                                        preexec_fn=die_with_parent)
+
+    def output(self):
+        self.log.flush()
+        with open(os.path.join(self.folder, "..", "sortie.txt"), "rb") as f:
+            return f.read().decode(errors="replace")
+
+
+def revealed(before, after, board, cell):
+    """Most of the cell's middle differs from what it showed before it was pressed."""
+    left, top = board.centre(*cell)
+    points = [(left + dx * board.width // 10, top + dy * board.height // 10)
+              for dx in range(-2, 3) for dy in range(-2, 3)]
+    return sum(before(x, y) != after(x, y) for x, y in points) > len(points) // 2
+
+
+def case_zip(archive, folder):
+    game = WineGame(archive, folder, os.environ.get("WINEPREFIX") or os.path.join(folder, "wine"))
+    session = None
+    try:
+        session = Desktop(game, "openbox", "top")
+        game.start()
+        window = game.find_window("^Kornibelle$", size_at_least=(200, 200),
+                                  timeout=WINE_TIMEOUT)
+        main = game.settled("the main window to settle", window)
+        board = Board(game, window)
+        board.measure()
+        g, d = pairs_of(game.boards(1)[0])[0]
+        before = game.screenshot()
+        board.press(*g)
+        game.find_window("^Environnement$", size_at_least=(100, 100))
+        board.press(*d)
+        # Away from the board, so that the bird leaves the cells; a found pair stays shown.
+        game.move(main.right + 20, main.bottom + 20)
+        time.sleep(2)
+        after = game.screenshot()
+        for cell in (g, d):
+            check(revealed(before, after, board, cell), f"cell {cell} not shown")
+
+        # The close box: the last button of openbox's title bar, at its right end.
+        main = game.settled("the main window to settle", window)
+        game.click_at(main.right - 12, main.top + 10)
+        status = game.wait_exit(60)
+        check(status == 0, f"exit status {status}:\n" + game.output())
+        check(os.path.exists(game.settings_path), "no Kornibelle.INI beside the program")
+        check(game.settings().get("jeu", {}).get("typejeu") == "0", "settings not written")
+    finally:
+        if session:
+            session.stop()
+        game.stop()
+
+
+if __name__ == "__main__":
+    sys.exit(harness.main({"zip": case_zip}, TOOLS, __doc__))
