@@ -23,50 +23,9 @@ jobs=$(nproc)
 triplet=x86_64-w64-mingw32
 cache=${KORNIBELLE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kornibelle}
 
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then
-        "$@"
-    elif command -v sudo >/dev/null; then
-        sudo "$@"
-    else
-        echo "Il faut être root, ou avoir sudo, pour installer : $*" >&2
-        exit 1
-    fi
-}
-
 elapsed() {
     local started=$1 label=$2
     echo "== $label : $(($(date +%s) - started)) s"
-}
-
-install_packages() {
-    local packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-        wine64 nsis zip unzip ninja-build cmake dpkg-dev xz-utils perl python3)
-    local missing=() package status
-    for package in "${packages[@]}"; do
-        status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
-        [ "$status" = installed ] || missing+=("$package")
-    done
-    # apt-get source reads the archive's source index: the same archive, as deb-src.
-    local update=
-    if ! grep -rqs '^Types:.*deb-src\|^deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-        if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-            sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
-                as_root tee /etc/apt/sources.list.d/kornibelle-sources.sources >/dev/null
-        else
-            sed -n 's/^deb /deb-src /p' /etc/apt/sources.list |
-                as_root tee /etc/apt/sources.list.d/kornibelle-sources.list >/dev/null
-        fi
-        update=yes
-    fi
-    if [ -n "$update" ] || [ ${#missing[@]} -gt 0 ]; then
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
-    fi
-    if [ ${#missing[@]} -gt 0 ]; then
-        echo "Installing: ${missing[*]}"
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-            "${missing[@]}"
-    fi
 }
 
 # The upstream version of a source package, from the archive's index (e.g. 6.4.2).
@@ -319,8 +278,7 @@ run_tests() {
 }
 
 started=$(date +%s)
-scripts/setup.sh
-install_packages
+scripts/setup.sh --windows
 elapsed "$started" "paquets"
 
 prefix=$cache/mingw-qt$(upstream_version qt6-base)-sdl$(upstream_version libsdl2)-jpeg$(
