@@ -63,10 +63,22 @@ cmake_cross() {
 build_qt() {
     local source
     source=$(unpack_source qt6-base)
-    rm -rf "$cache/build/qt6-base" && mkdir -p "$cache/build/qt6-base"
-    # Only what the game and its tests use: no network, SQL, XML, OpenGL, printing; tablet
-    # events off because Debian's source leaves Wintab's header out.
-    (cd "$cache/build/qt6-base" && "$source/configure" -prefix "$prefix" -release \
+    # Qt 6.4's windows plugin takes the DirectWrite font database, an option, for granted,
+    # which Gui only builds with Direct2D: it does without, as Direct2D is left out.
+    sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
+        "$source/src/plugins/platforms/windows/qwindowsintegration.cpp"
+    mkdir -p "$cache/build/qt6-base"
+    # An interrupted build goes on where it stopped.
+    [ -f "$cache/build/qt6-base/CMakeCache.txt" ] ||
+        configure_qt "$source" "$cache/build/qt6-base"
+    nice -n 19 cmake --build "$cache/build/qt6-base" -j "$jobs"
+    cmake --install "$cache/build/qt6-base"
+}
+
+configure_qt() {
+    # Only what the game and its tests use: no network, SQL, XML, OpenGL, printing, Direct2D;
+    # tablet events off because Debian's source leaves Wintab's header out.
+    (cd "$2" && "$1/configure" -prefix "$prefix" -release \
         -xplatform win32-g++ -device-option CROSS_COMPILE=$triplet- \
         -qt-host-path /usr -nomake examples -nomake tests \
         -no-opengl -no-dbus -no-icu -no-pkg-config -no-fontconfig \
@@ -78,8 +90,6 @@ build_qt() {
         -DFEATURE_direct2d1_1=OFF -DFEATURE_sql=OFF \
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -G Ninja)
-    nice -n 19 cmake --build "$cache/build/qt6-base" -j "$jobs"
-    cmake --install "$cache/build/qt6-base"
 }
 
 build_sdl2() {
