@@ -67,6 +67,28 @@ class WineGame(desktops.DesktopGame):
             return f.read().decode(errors="replace")
 
 
+class WineBoard(desktops.Board):
+    """Windows draws the menu bar and the toolbar white: the grid is found below them, as the
+    evenly spaced white lines across the window."""
+
+    def measure(self):
+        client = self.game.client(self.window)
+
+        def probe():
+            shot = self.game.screenshot()
+            xs = [client.left + (client.right - client.left) * k // 9 for k in range(1, 9)]
+            rows = desktops.white_runs([all(shot(x, y) == e2e.WHITE for x in xs)
+                                        for y in range(client.top, client.bottom)])
+            for first, second, third in zip(rows, rows[1:], rows[2:]):
+                if second - first == third - second > 40:
+                    below = desktops.Rect(client.left, client.top + first - (second - first) + 1,
+                                          client.right, client.bottom)
+                    return desktops.measure_board(shot, below)
+            return None
+        self.left, self.top, self.width, self.height = e2e.wait_for("the grid drawn", probe)
+        return client
+
+
 def revealed(before, after, board, cell):
     """Most of the cell's middle differs from what it showed before it was pressed."""
     left, top = board.centre(*cell)
@@ -84,7 +106,7 @@ def case_zip(archive, folder):
         window = game.find_window("^Kornibelle$", size_at_least=(200, 200),
                                   timeout=WINE_TIMEOUT)
         main = game.settled("the main window to settle", window)
-        board = desktops.Board(game, window)
+        board = WineBoard(game, window)
         board.measure()
         g, d = pairs_of(game.boards(1)[0])[0]
         before = game.screenshot()
