@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs what building, playing, testing and packaging need on Debian 12, only what is
-# missing, then the npm packages of the asset generator. Safe to run again.
+# missing, then the npm packages of the asset generator. Safe to run again. With --windows,
+# also what the Windows build needs (scripts/windows.sh), and a source entry for Debian's
+# archive, so that apt-get source works.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -17,6 +19,12 @@ packages=(
 # A Node.js installed by other means (for instance with npm bundled) is kept as it is.
 command -v node >/dev/null || packages+=(nodejs)
 command -v npm >/dev/null || packages+=(npm)
+windows=
+if [ "${1:-}" = --windows ]; then
+    windows=yes
+    packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+        wine64 nsis zip xz-utils perl)
+fi
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -35,9 +43,25 @@ for package in "${packages[@]}"; do
     [ "$status" = installed ] || missing+=("$package")
 done
 
+# The archive's sources, as deb-src entries beside its deb ones.
+sources=
+if [ -n "$windows" ] &&
+    ! grep -rqs '^Types:.*deb-src\|^deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+        sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
+            as_root tee /etc/apt/sources.list.d/kornibelle-sources.sources >/dev/null
+    else
+        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list |
+            as_root tee /etc/apt/sources.list.d/kornibelle-sources.list >/dev/null
+    fi
+    sources=added
+fi
+
+if [ ${#missing[@]} -gt 0 ] || [ -n "$sources" ]; then
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
+fi
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 

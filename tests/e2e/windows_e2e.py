@@ -16,10 +16,10 @@ import time
 import zipfile
 
 import harness
-from game import Board, DesktopGame
-from harness import check
+from game import WHITE, Board, DesktopGame, measure_board, white_runs
+from harness import check, wait_for
 from trace_log import pairs_of
-from xserver import Desktop, Xlib, XServer, die_with_parent
+from xserver import Desktop, Rect, Xlib, XServer, die_with_parent
 
 WINE = "/usr/lib/wine/wine64"
 TOOLS = ["Xvfb", "xdotool", "import", "xprop", "xwininfo", "dbus-launch", "xfce4-panel",
@@ -69,6 +69,28 @@ class WineGame(DesktopGame):
             return f.read().decode(errors="replace")
 
 
+class WineBoard(Board):
+    """Windows draws the menu bar and the toolbar white: the grid is found below them, as the
+    evenly spaced white lines across the window."""
+
+    def measure(self):
+        client = self.game.client(self.window)
+
+        def probe():
+            shot = self.game.screenshot()
+            xs = [client.left + (client.right - client.left) * k // 9 for k in range(1, 9)]
+            rows = white_runs([all(shot(x, y) == WHITE for x in xs)
+                                        for y in range(client.top, client.bottom)])
+            for first, second, third in zip(rows, rows[1:], rows[2:]):
+                if second - first == third - second > 40:
+                    below = Rect(client.left, client.top + first - (second - first) + 1,
+                                          client.right, client.bottom)
+                    return measure_board(shot, below)
+            return None
+        self.left, self.top, self.width, self.height = wait_for("the grid drawn", probe)
+        return client
+
+
 def revealed(before, after, board, cell):
     """Most of the cell's middle differs from what it showed before it was pressed."""
     left, top = board.centre(*cell)
@@ -86,7 +108,7 @@ def case_zip(archive, folder):
         window = game.find_window("^Kornibelle$", size_at_least=(200, 200),
                                   timeout=WINE_TIMEOUT)
         main = game.settled("the main window to settle", window)
-        board = Board(game, window)
+        board = WineBoard(game, window)
         board.measure()
         g, d = pairs_of(game.boards(1)[0])[0]
         before = game.screenshot()

@@ -8,6 +8,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+// MinGW's C library names its environment block environ, by a macro.
+#undef environ
+
 namespace {
 
 class Viewer : public GameWindowTest {
