@@ -3,6 +3,7 @@
 
 #include "app/sdimain.h"
 #include "game/CheminAnimal.h"
+#include "support/ImagesTest.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,7 +65,8 @@ void WriteJpeg(const std::string& path, int width, int height) {
             image.setPixel(x, y, qRgb(40 + 160 * x / width, 90, 40 + 160 * y / height));
         }
     }
-    Check(image.save(Name(path), "JPG", 95), path);
+    // Through libjpeg, as the game reads it: Qt's own JPEG plugin may be left out of its build.
+    ImagesTest::EcritJpeg(Name(path).toStdString(), image);
 }
 
 void WriteWav(const std::string& path) {

@@ -30,7 +30,8 @@ QImage GameWindowTest::Screen() {
 
 std::string GameWindowTest::Trace() const {
     QFile file(QStringLiteral("espion.log"));
-    if (!file.open(QIODevice::ReadOnly)) {
+    // As text: Windows ends its lines with CR LF.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         return {};
     }
     return file.readAll().toStdString();
