@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "app/Emplacements.h"
+#include "support/Faux.h"
 
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <tuple>
-#include <vector>
+#include <memory>
 
 namespace fs = std::filesystem;
 
@@ -20,17 +20,12 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(temp_.isValid());
         racine_ = temp_.path().toStdString();
-        for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_STATE_HOME"}) {
-            sauves_.emplace_back(variable, qgetenv(variable), qEnvironmentVariableIsSet(variable));
-        }
         qputenv("HOME", QByteArray::fromStdString((racine_ / "maison").string()));
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((racine_ / "config").string()));
-        qputenv("XDG_STATE_HOME", QByteArray::fromStdString((racine_ / "etat").string()));
+        personnels_ = std::make_unique<FauxDossiersPersonnels>(racine_.string());
     }
     void TearDown() override {
-        for (const auto& [variable, valeur, present] : sauves_) {
-            present ? qputenv(variable, valeur) : qunsetenv(variable);
-        }
+        personnels_.reset();
+        maison_.presente ? qputenv("HOME", maison_.valeur) : qunsetenv("HOME");
     }
 
     fs::path Dossier(const char* nom) const {
@@ -46,8 +41,15 @@ protected:
 
 private:
     QTemporaryDir temp_;
-    std::vector<std::tuple<const char*, QByteArray, bool>> sauves_;
+    struct {
+        QByteArray valeur = qgetenv("HOME");
+        bool presente = qEnvironmentVariableIsSet("HOME");
+    } maison_;
+    std::unique_ptr<FauxDossiersPersonnels> personnels_;
 };
+
+// Linux's own rules: the XDG base directories, folders made read-only by their mode.
+class EmplacementsLinux : public Emplacements {};
 
 bool PeutEcrire(const std::string& fichier) {
     return static_cast<bool>(std::ofstream(fichier) << "[Jeu]\n");
@@ -63,31 +65,46 @@ TEST_F(Emplacements, SettingsStayBesideAProgramWhoseFolderIsWritable) {
 TEST_F(Emplacements, SettingsGoToTheUserConfigFolderWhenTheProgramFolderCannotBeWritten) {
     const fs::path fichier = FichierAuLieuDeDossier("bin") / "kornibelle.INI";
     const std::string chemin = CheminParametres(fichier.string());
-    EXPECT_EQ(chemin, (racine_ / "config" / "kornibelle" / "kornibelle.INI").string());
+    EXPECT_EQ(chemin,
+              FauxDossiersPersonnels::Fichier(Files::UserFolder::Settings, "kornibelle.INI"));
     EXPECT_TRUE(PeutEcrire(chemin));
     EXPECT_EQ(CheminParametres(fichier.string()), chemin);
 }
 
-TEST_F(Emplacements, ConfigFolderDefaultsToDotConfigWhenUnsetOrRelative) {
+TEST_F(EmplacementsLinux, UserFoldersAreAbsoluteXdgFoldersElseBelowHome) {
     const std::string fichier = (FichierAuLieuDeDossier("bin") / "kornibelle.INI").string();
+    EXPECT_EQ(CheminParametres(fichier), (racine_ / "config/kornibelle/kornibelle.INI").string());
     const std::string attendu = (racine_ / "maison/.config/kornibelle/kornibelle.INI").string();
     qunsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(CheminParametres(fichier), attendu);
     qputenv("XDG_CONFIG_HOME", "config-relative");
     EXPECT_EQ(CheminParametres(fichier), attendu);
     EXPECT_TRUE(PeutEcrire(attendu));
+
+    const std::string travail = FichierAuLieuDeDossier("travail").string();
+    EXPECT_EQ(CheminTrace(travail), (racine_ / "etat/kornibelle/espion.log").string());
+    qunsetenv("XDG_STATE_HOME");
+    EXPECT_EQ(CheminTrace(travail),
+              (racine_ / "maison/.local/state/kornibelle/espion.log").string());
 }
 
-// Marked read-only is enough, for root too. A writable file in a read-only folder cannot be
-// replaced whole either.
-TEST_F(Emplacements, ReadOnlyProgramFolderOrSettingsFileSendsSettingsToTheUserFolder) {
-    const fs::path bin = Dossier("bin");
-    const std::string fichier = (bin / "kornibelle.INI").string();
-    const std::string personnel = (racine_ / "config/kornibelle/kornibelle.INI").string();
+// Marked read-only is enough, for root too.
+TEST_F(Emplacements, AReadOnlySettingsFileSendsSettingsToTheUserFolder) {
+    const std::string fichier = (Dossier("bin") / "kornibelle.INI").string();
     std::ofstream(fichier) << "[Jeu]\n";
     fs::permissions(fichier, fs::perms::owner_read);
-    EXPECT_EQ(CheminParametres(fichier), personnel);
+    EXPECT_EQ(CheminParametres(fichier),
+              FauxDossiersPersonnels::Fichier(Files::UserFolder::Settings, "kornibelle.INI"));
     fs::permissions(fichier, fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// A writable file in a read-only folder cannot be replaced whole either.
+TEST_F(EmplacementsLinux, AReadOnlyProgramFolderSendsSettingsToTheUserFolder) {
+    const fs::path bin = Dossier("bin");
+    const std::string fichier = (bin / "kornibelle.INI").string();
+    const std::string personnel =
+        FauxDossiersPersonnels::Fichier(Files::UserFolder::Settings, "kornibelle.INI");
+    std::ofstream(fichier) << "[Jeu]\n";
     fs::permissions(bin, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_EQ(CheminParametres(fichier), personnel);
     fs::permissions(bin, fs::perms::owner_all);
@@ -100,7 +117,7 @@ TEST_F(Emplacements, ReadOnlyProgramFolderOrSettingsFileSendsSettingsToTheUserFo
 TEST_F(Emplacements, AReadOnlyFileIsReadUntilTheUserFileExistsAndBeginsItsCopy) {
     const std::string fichier = (Dossier("bin") / "kornibelle.INI").string();
     const std::string contenu = "; \xE0 la main\r\n[Jeu]\r\nTypeJeu=1";
-    std::ofstream(fichier) << contenu;
+    std::ofstream(fichier, std::ios::binary) << contenu;
     EXPECT_EQ(CheminLectureParametres(fichier), fichier);
     fs::permissions(fichier, fs::perms::owner_read);
     const std::string personnel = CheminParametres(fichier);
@@ -127,15 +144,11 @@ TEST_F(Emplacements, TraceStaysInAWritableWorkingFolder) {
 TEST_F(Emplacements, TraceGoesToTheUserStateFolderWhenTheWorkingFolderCannotBeWritten) {
     const std::string travail = FichierAuLieuDeDossier("travail").string();
     const std::string chemin = CheminTrace(travail);
-    EXPECT_EQ(chemin, (racine_ / "etat/kornibelle/espion.log").string());
+    EXPECT_EQ(chemin, FauxDossiersPersonnels::Fichier(Files::UserFolder::State, "espion.log"));
     EXPECT_TRUE(PeutEcrire(chemin));
-
-    qunsetenv("XDG_STATE_HOME");
-    EXPECT_EQ(CheminTrace(travail),
-              (racine_ / "maison/.local/state/kornibelle/espion.log").string());
 }
 
-TEST_F(Emplacements, AUserFolderThatCannotBeMadeIsLeftToTheWriteToReport) {
+TEST_F(EmplacementsLinux, AUserFolderThatCannotBeMadeIsLeftToTheWriteToReport) {
     const std::string fichier = (FichierAuLieuDeDossier("bin") / "kornibelle.INI").string();
     qputenv("XDG_CONFIG_HOME",
             QByteArray::fromStdString(FichierAuLieuDeDossier("config").string()));

@@ -135,7 +135,8 @@ TEST_F(SettingsTest, AReadOnlyFileIsReadAndTheUserFileTakesTheWrites) {
         fenetre.close();
     }
     EXPECT_EQ(LitIni(), avant);
-    QFile personnel(dossier.Chemin("config/kornibelle/kornibelle.INI"));
+    QFile personnel(QString::fromStdString(
+        FauxDossiersPersonnels::Fichier(Files::UserFolder::Settings, "kornibelle.INI")));
     ASSERT_TRUE(personnel.open(QIODevice::ReadOnly));
     EXPECT_EQ(personnel.readAll().toStdString(),
               "; commun\n[Jeu]\nTypeJeu=1\n[MaxAnim]\n0=3\nSavane=3\nPolaire=2\n[Cases]\n"

@@ -5,16 +5,6 @@
 #include <QTimer>
 #include <QWidget>
 
-CoquilleTest::CoquilleTest() {
-    qputenv("XDG_CONFIG_HOME", dossier.Chemin("config").toLocal8Bit());
-    qputenv("XDG_STATE_HOME", dossier.Chemin("etat").toLocal8Bit());
-}
-
-CoquilleTest::~CoquilleTest() {
-    qputenv("XDG_CONFIG_HOME", configUtilisateur);
-    qputenv("XDG_STATE_HOME", etatUtilisateur);
-}
-
 QString CoquilleTest::FichierIni() const {
     return dossier.Chemin("kornibelle.INI");
 }

@@ -7,7 +7,6 @@
 #include "support/Fakes.h"
 #include "support/Faux.h"
 
-#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <gtest/gtest.h>
@@ -17,9 +16,6 @@ class QWidget;
 
 class CoquilleTest : public ::testing::Test {
 protected:
-    CoquilleTest();
-    ~CoquilleTest() override;
-
     // The settings file the main window reads and writes, and its whole content.
     QString FichierIni() const;
     void EcritIni(const std::string& contenu) const;
@@ -27,8 +23,7 @@ protected:
 
     DossierTemp dossier;
     FauxProgramme programme{dossier.Chemin("kornibelle").toStdString()};
-    QByteArray configUtilisateur = qgetenv("XDG_CONFIG_HOME");
-    QByteArray etatUtilisateur = qgetenv("XDG_STATE_HOME");
+    FauxDossiersPersonnels personnels{dossier.Chemin().toStdString()};
     FakeMessages messages;
     FakeSound sons;
     FakeWorkArea workArea{Rect(0, 0, 1280, 1024)};

@@ -4,6 +4,9 @@
 // destruction.
 #pragma once
 
+#include "app/platform/Files.h"
+
+#include <QByteArray>
 #include <ctime>
 #include <functional>
 #include <string>
@@ -40,4 +43,27 @@ public:
     FauxProgramme& operator=(const FauxProgramme&) = delete;
 
     std::string fichier;
+};
+
+// The user's own folders below racine (config/ and etat/), through the XDG variables on Linux;
+// on Windows, Qt's test copy of the application-data folder, where the game's folder is
+// removed on construction and on destruction.
+class FauxDossiersPersonnels {
+public:
+    explicit FauxDossiersPersonnels(const std::string& racine);
+    ~FauxDossiersPersonnels();
+    FauxDossiersPersonnels(const FauxDossiersPersonnels&) = delete;
+    FauxDossiersPersonnels& operator=(const FauxDossiersPersonnels&) = delete;
+
+    // The game's file nom in the user's folder of that kind.
+    static std::string Fichier(Files::UserFolder dossier, const char* nom);
+
+private:
+    struct Variable {
+        const char* nom;
+        QByteArray valeur;
+        bool presente;
+    };
+    Variable config_;
+    Variable etat_;
 };
