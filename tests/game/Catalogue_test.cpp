@@ -8,13 +8,6 @@
 
 namespace {
 
-const char* const kDossiers[] = {"./Savane/", "./Polaire/"};
-
-bool FinitPar(const std::string& texte, const std::string& fin) {
-    return texte.size() >= fin.size() &&
-           texte.compare(texte.size() - fin.size(), fin.size(), fin) == 0;
-}
-
 // Every file the game reads, a flight frame shown twice counted once.
 std::vector<std::string> TousLesFichiers() {
     std::vector<std::string> fichiers;
@@ -33,29 +26,6 @@ std::vector<std::string> TousLesFichiers() {
 }
 
 } // namespace
-
-TEST(CheminCatalogue, GivesEachLetterItsKindOfFileInTheEnvironmentsFolder) {
-    for (int environnement = 0; environnement < 2; ++environnement) {
-        ASSERT_GT(kNbAnimaux[environnement], 0);
-        for (int animal = 0; animal < kNbAnimaux[environnement]; ++animal) {
-            const std::string g = CheminCatalogue(environnement, animal, 'G');
-            const std::string d = CheminCatalogue(environnement, animal, 'D');
-            // The mirror image is named as its sprite, 'D' for 'G' in the same case.
-            ASSERT_TRUE(FinitPar(g, "G.bmp") || FinitPar(g, "g.bmp")) << g;
-            std::string miroir = g;
-            miroir[g.size() - 5] = g[g.size() - 5] == 'G' ? 'D' : 'd';
-            EXPECT_EQ(d, miroir);
-            EXPECT_TRUE(FinitPar(CheminCatalogue(environnement, animal, 'I'), ".jpg")) << g;
-            EXPECT_TRUE(FinitPar(CheminCatalogue(environnement, animal, 'S'), ".wav")) << g;
-            for (const char lettre : {'G', 'D', 'I', 'S'}) {
-                EXPECT_EQ(CheminCatalogue(environnement, animal, lettre)
-                              .rfind(kDossiers[environnement], 0),
-                          0u)
-                    << g;
-            }
-        }
-    }
-}
 
 TEST(CheminCatalogue, AnythingElseGivesTheEmptyText) {
     for (const char lettre : {'g', 's', 'X', '\0'}) {
