@@ -29,15 +29,15 @@ QSize Fitted(const QSize& picture, const QSize& box) {
 }
 
 ScaledAxis::ScaledAxis(int picture, int screen, std::vector<int> lines)
-    : picture_(picture), lines_(std::move(lines)), table_(std::size_t(std::max(screen, 0))) {
+    : picture_(picture), table_(std::size_t(std::max(screen, 0))) {
     for (int x = 0; x < Screen(); ++x) {
         table_[std::size_t(x)] = Sampled(x, picture, screen);
     }
-    std::sort(lines_.begin(), lines_.end());
-    lines_.erase(std::unique(lines_.begin(), lines_.end()), lines_.end());
+    std::sort(lines.begin(), lines.end());
+    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
     // As thick as the thinnest picture pixel, and never less than one screen pixel.
     const int thickness = std::max(1, screen / std::max(picture, 1));
-    for (const int line : lines_) {
+    for (const int line : lines) {
         if (line < 0 || line >= picture) {
             continue;
         }

@@ -19,7 +19,6 @@ public:
     // picture pixels shown over screen pixels, both at least 1; lines: picture indexes.
     ScaledAxis(int picture, int screen, std::vector<int> lines);
 
-    int Picture() const { return picture_; }
     int Screen() const { return int(table_.size()); }
     // The picture pixel a screen pixel shows; outside [0, Screen()) the scale goes on, so that
     // a screen pixel before or after the picture gets one before or after it.
@@ -29,10 +28,8 @@ public:
     std::pair<int, int> ScreenSpan(int from, int to) const;
     // PictureOf for each screen pixel, in order.
     const std::vector<int>& Table() const { return table_; }
-    const std::vector<int>& Lines() const { return lines_; }
 
 private:
     int picture_ = 0;
-    std::vector<int> lines_;
     std::vector<int> table_;
 };
