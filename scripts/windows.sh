@@ -28,21 +28,51 @@ elapsed() {
     echo "== $label : $(($(date +%s) - started)) s"
 }
 
-# The upstream version of a source package, from the archive's index (e.g. 6.4.2).
-upstream_version() {
-    apt-cache showsrc --only-source "$1" | sed -n 's/^Version: \(.*:\)\{0,1\}\([^-+~]*\).*/\2/p' |
-        sort -V | tail -1
+# The newest version of a source package in the archive's index, security updates included
+# (e.g. 6.4.2+dfsg-10+deb12u1).
+debian_version() {
+    local version newest=
+    for version in $(apt-cache showsrc --only-source "$1" | sed -n 's/^Version: //p'); do
+        if [ -z "$newest" ] || dpkg --compare-versions "$version" gt "$newest"; then
+            newest=$version
+        fi
+    done
+    echo "$newest"
 }
 
-# Unpacks a Debian source package's upstream tarball into $cache/src/<package>, once.
+# The dependencies, each built from this version of Debian's source package.
+declare -A versions
+read_versions() {
+    local package
+    for package in qt6-base libsdl2 libjpeg-turbo googletest; do
+        versions[$package]=$(debian_version "$package")
+    done
+}
+patches=$root/packaging/windows/patches
+
+# Where a source package is unpacked (without the version's epoch, whose colon paths dislike).
+source_folder() {
+    local version=${versions[$1]}
+    echo "$cache/src/${1}_${version#*:}"
+}
+
+# Unpacks a source package as Debian ships it, its patches applied (apt-get source runs
+# dpkg-source -x), then the project's own patches for it, into $cache/src/, once.
 unpack_source() {
-    local package=$1 folder=$cache/src/$1
+    local package=$1 folder
+    folder=$(source_folder "$package")
     if [ ! -f "$folder/.unpacked" ]; then
-        rm -rf "$folder" "$cache/src/$package.download"
-        mkdir -p "$cache/src/$package.download"
-        (cd "$cache/src/$package.download" && apt-get source --download-only -q "$package" >&2)
-        mkdir -p "$folder"
-        tar -xf "$cache/src/$package.download"/*.orig.tar.* -C "$folder" --strip-components=1
+        local download=$folder.download patch
+        rm -rf "$folder" "$download"
+        mkdir -p "$download"
+        (cd "$download" && apt-get source -q "$package=${versions[$package]}" >&2)
+        mv "$(find "$download" -mindepth 1 -maxdepth 1 -type d)" "$folder"
+        rm -rf "$download"
+        for patch in "$patches/$package"-*.patch; do
+            if [ -f "$patch" ]; then
+                patch -d "$folder" -p1 --forward --quiet <"$patch" >&2
+            fi
+        done
         touch "$folder/.unpacked"
     fi
     echo "$folder"
@@ -62,17 +92,13 @@ cmake_cross() {
 
 build_qt() {
     local source
+    local source build=$prefix.build/qt6-base
     source=$(unpack_source qt6-base)
-    # Qt 6.4's windows plugin takes the DirectWrite font database, an option, for granted,
-    # which Gui only builds with Direct2D: it does without, as Direct2D is left out.
-    sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
-        "$source/src/plugins/platforms/windows/qwindowsintegration.cpp"
-    mkdir -p "$cache/build/qt6-base"
+    mkdir -p "$build"
     # An interrupted build goes on where it stopped.
-    [ -f "$cache/build/qt6-base/CMakeCache.txt" ] ||
-        configure_qt "$source" "$cache/build/qt6-base"
-    nice -n 19 cmake --build "$cache/build/qt6-base" -j "$jobs"
-    cmake --install "$cache/build/qt6-base"
+    [ -f "$build/CMakeCache.txt" ] || configure_qt "$source" "$build"
+    nice -n 19 cmake --build "$build" -j "$jobs"
+    cmake --install "$build"
 }
 
 configure_qt() {
@@ -97,8 +123,8 @@ build_sdl2() {
     source=$(unpack_source libsdl2)
     # The game only plays sounds: audio through WASAPI, DirectSound or winmm. (SDL's Windows
     # build does not link without its video part.)
-    rm -rf "$cache/build/libsdl2"
-    cmake_cross "$source" "$cache/build/libsdl2" -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF \
+    rm -rf "$prefix.build/libsdl2"
+    cmake_cross "$source" "$prefix.build/libsdl2" -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF \
         -DSDL_AUDIO=ON -DSDL_WASAPI=ON -DSDL_DIRECTX=ON \
         -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF -DSDL_SENSOR=OFF -DSDL_POWER=OFF
 }
@@ -106,14 +132,14 @@ build_sdl2() {
 build_jpeg() {
     local source
     source=$(unpack_source libjpeg-turbo)
-    cmake_cross "$source" "$cache/build/libjpeg-turbo" -DENABLE_SHARED=ON -DENABLE_STATIC=OFF \
+    cmake_cross "$source" "$prefix.build/libjpeg-turbo" -DENABLE_SHARED=ON -DENABLE_STATIC=OFF \
         -DWITH_TURBOJPEG=OFF -DWITH_SIMD=OFF
 }
 
 build_gtest() {
     local source
     source=$(unpack_source googletest)
-    cmake_cross "$source" "$cache/build/googletest" -DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=ON \
+    cmake_cross "$source" "$prefix.build/googletest" -DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=ON \
         -Dgtest_disable_pthreads=OFF
 }
 
@@ -165,28 +191,49 @@ build_game() {
     nice cmake --build "$work/win" -j "$jobs"
 }
 
+# What was built, from which sources, with which patches: the libraries' notices.
+library_sources() {
+    local package source patch
+    echo "Toutes sont construites à partir des paquets source de Debian 12 (bookworm), tels que"
+    echo "Debian les publie, ses correctifs appliqués (dpkg-source -x), puis ceux du projet :"
+    for package in qt6-base libsdl2 libjpeg-turbo; do
+        source=$(source_folder "$package")
+        echo
+        echo "-- $package ${versions[$package]}"
+        echo "   sources : apt-get source $package=${versions[$package]}"
+        echo "   correctifs de Debian (debian/patches/series, dans cet ordre) :"
+        if [ -f "$source/debian/patches/series" ]; then
+            grep -v '^\s*\(#\|$\)' "$source/debian/patches/series" | sed 's/^/     /'
+        else
+            echo "     aucun"
+        fi
+        for patch in "$patches/$package"-*.patch; do
+            [ -f "$patch" ] || continue
+            echo "   correctif du projet ($(basename "$patch"), dans les sources du jeu) :"
+            sed 's/^/     /' "$patch"
+        done
+    done
+}
+
 # The licences of the libraries that travel with the program, and where their sources are.
 library_notices() {
     local notices=$stage/LICENCES/Bibliotheques.txt
     {
         echo "Kornibelle pour Windows : les bibliothèques livrées avec le programme"
         echo
-        echo "Toutes sont construites à partir des paquets source de Debian 12 :"
-        local package
-        for package in qt6-base libsdl2 libjpeg-turbo; do
-            echo "  $package $(apt-cache showsrc --only-source "$package" | sed -n 's/^Version: //p' |
-                sort -V | tail -1)  (apt-get source $package)"
-        done
-        echo "et l'environnement d'exécution de MinGW-w64 de Debian (libstdc++, libgcc, winpthreads)."
+        library_sources
+        echo
+        echo "L'environnement d'exécution de MinGW-w64 vient des paquets binaires de Debian 12"
+        echo "(libstdc++, libgcc, winpthreads)."
         echo
         echo "== Qt 6 (Qt6Core, Qt6Gui, Qt6Widgets, plugins) : GNU LGPL version 3"
-        cat "$cache/src/qt6-base/LICENSES/LGPL-3.0-only.txt"
+        cat "$(source_folder qt6-base)/LICENSES/LGPL-3.0-only.txt"
         echo
         echo "== SDL2"
-        cat "$cache/src/libsdl2/LICENSE.txt"
+        cat "$(source_folder libsdl2)/LICENSE.txt"
         echo
         echo "== libjpeg-turbo"
-        cat "$cache/src/libjpeg-turbo/LICENSE.md"
+        cat "$(source_folder libjpeg-turbo)/LICENSE.md"
         echo
         echo "== MinGW-w64 runtime (libstdc++, libgcc, winpthreads)"
         cat /usr/share/doc/gcc-mingw-w64-base/copyright /usr/share/doc/mingw-w64-common/copyright
@@ -295,9 +342,12 @@ started=$(date +%s)
 scripts/setup.sh --windows
 elapsed "$started" "paquets"
 
-prefix=$cache/mingw-qt$(upstream_version qt6-base)-sdl$(upstream_version libsdl2)-jpeg$(
-    upstream_version libjpeg-turbo)-gtest$(upstream_version googletest)
-mkdir -p "$prefix" "$cache/src" "$cache/build"
+read_versions
+# One prefix per set of sources: a new Debian version or project patch builds anew.
+prefix=$cache/mingw-debian-$(for package in qt6-base libsdl2 libjpeg-turbo googletest; do
+    basename "$(source_folder "$package")"
+done | paste -sd- -)-$(cat "$patches"/*.patch | sha256sum | cut -c1-8)
+mkdir -p "$prefix" "$cache/src"
 build_dependencies
 # Qt's French texts are data, the build machine's the same as Windows' for the same Qt version:
 # copied where the Windows Qt looks for them, for the tests as for the program folder.

@@ -28,8 +28,9 @@ VIAddVersionKey /LANG=1036 "LegalCopyright" "© 2026 Les développeurs de Kornib
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
-!define MUI_FINISHPAGE_RUN "$INSTDIR\Kornibelle.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Lancer Kornibelle"
+; No "start the game" box: started from here, the game would inherit the installer's
+; administrator rights.
+!define MUI_FINISHPAGE_TEXT "Kornibelle est installé sur votre ordinateur.$\r$\n$\r$\nPour jouer, ouvrez le menu Démarrer et choisissez Kornibelle.$\r$\n$\r$\nCliquez sur Fermer pour quitter l’installation."
 
 !insertmacro MUI_PAGE_WELCOME
 !define MUI_LICENSEPAGE_TEXT_TOP "Kornibelle et ses images et sons sont des logiciels libres."
@@ -53,7 +54,47 @@ Function un.onInit
   SetShellVarContext all
 FunctionEnd
 
+; The game's program file cannot be replaced while the game runs: the player is asked to close
+; it, rather than met by a file in use. Takes the folder on the stack.
+!macro WaitForGameClosed un
+Function ${un}WaitForGameClosed
+  Exch $R0
+  IfFileExists "$R0\Kornibelle.exe" 0 closed
+  retry:
+    ClearErrors
+    FileOpen $0 "$R0\Kornibelle.exe" a
+    IfErrors 0 opened
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+      "Kornibelle est ouvert.$\r$\n$\r$\nFermez le jeu, puis cliquez sur « Réessayer »." \
+      /SD IDCANCEL IDRETRY retry
+    Abort
+  opened:
+    FileClose $0
+  closed:
+  Pop $R0
+FunctionEnd
+!macroend
+!insertmacro WaitForGameClosed ""
+!insertmacro WaitForGameClosed "un."
+
+; An older version's files go first, through its own uninstaller, which keeps the players'
+; settings. Run in place (_?=) so that it is waited for; it cannot delete itself then.
+Function RemovePreviousVersion
+  ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  StrCmp $1 "" done
+  IfFileExists "$1\Désinstaller Kornibelle.exe" 0 done
+  Push $1
+  Call WaitForGameClosed
+  ExecWait '"$1\Désinstaller Kornibelle.exe" /S _?=$1'
+  Delete "$1\Désinstaller Kornibelle.exe"
+  RMDir "$1"
+  done:
+FunctionEnd
+
 Section "Kornibelle"
+  Push $INSTDIR
+  Call WaitForGameClosed
+  Call RemovePreviousVersion
   SetOutPath "$INSTDIR"
   File /r "${STAGE}\*.*"
   WriteUninstaller "$INSTDIR\Désinstaller Kornibelle.exe"
@@ -74,6 +115,8 @@ SectionEnd
 ; Removes what was installed, file by file: the settings and the trace a user may have left
 ; beside the program, and the folders that hold them, stay.
 Section "Uninstall"
+  Push $INSTDIR
+  Call un.WaitForGameClosed
   Delete "$SMPROGRAMS\${NAME}.lnk"
   !include "${UNINSTALL_LIST}"
   Delete "$INSTDIR\Désinstaller Kornibelle.exe"

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Plays the Windows build as its user would after unpacking the zip: the game started
-from its folder under Wine, on its own X server with a window manager; the board shown, a
-pair found with real clicks, the window closed with its close box, and the settings file
-Kornibelle.INI written beside the program.
+"""Plays the Windows build as its user would after unpacking the zip into a folder named
+with accents, an apostrophe and spaces: the game started from its folder under Wine, on its
+own X server with a window manager; the board shown, a pair found with real clicks, the window
+closed with its close box, and the settings file Kornibelle.INI written beside the program;
+then a setting changed by hand and the game played again: the setting is kept.
 
     windows_e2e.py --binary dist/Kornibelle-VERSION-win64.zip --manifest build/catalogue.json zip
 
@@ -26,6 +27,8 @@ TOOLS = ["Xvfb", "xdotool", "import", "xprop", "xwininfo", "dbus-launch", "xfce4
          "openbox", WINE]
 # Wine takes its time to start a new prefix and a program.
 WINE_TIMEOUT = 180.0
+# Where a family unpacks a download.
+UNPACKED_IN = os.path.join("Téléchargements", "Jeux d'Hélène")
 
 
 class WineGame(DesktopGame):
@@ -39,8 +42,8 @@ class WineGame(DesktopGame):
         self.home = os.path.join(folder, "home")
         os.makedirs(self.home, mode=0o700, exist_ok=True)
         with zipfile.ZipFile(archive) as unpacked:
-            unpacked.extractall(folder)
-        self.folder = os.path.join(folder, "Kornibelle")
+            unpacked.extractall(os.path.join(folder, UNPACKED_IN))
+        self.folder = os.path.join(folder, UNPACKED_IN, "Kornibelle")
         self.settings_path = os.path.join(self.folder, "Kornibelle.INI")
         self.trace = os.path.join(self.folder, "espion.log")
         self.x = XServer(*self.screen_size)
@@ -100,36 +103,51 @@ def revealed(before, after, board, cell):
     return sum(before(x, y) != after(x, y) for x, y in points) > len(points) // 20
 
 
+def play_a_pair(game, window):
+    main = game.settled("the main window to settle", window)
+    board = WineBoard(game, window)
+    board.measure()
+    g, d = pairs_of(game.boards(1)[-1])[0]
+    before = game.screenshot()
+    board.press(*g)
+    game.find_window("^Environnement$", size_at_least=(100, 100))
+    board.press(*d)
+    # Away from the board, so that the bird leaves the cells; a found pair stays shown.
+    game.move(main.right + 20, main.bottom + 20)
+    time.sleep(2)
+    after = game.screenshot()
+    for cell in (g, d):
+        check(revealed(before, after, board, cell), f"cell {cell} not shown")
+
+
+def play_and_close(game, play):
+    game.start()
+    window = game.find_window("^Kornibelle$", size_at_least=(200, 200), timeout=WINE_TIMEOUT)
+    if play:
+        play_a_pair(game, window)
+    # The close box: the last button of openbox's title bar, at its right end.
+    main = game.settled("the main window to settle", window)
+    game.click_at(main.right - 12, main.top + 10)
+    status = game.wait_exit(60)
+    check(status == 0, f"exit status {status}:\n" + game.output())
+    check(os.path.exists(game.settings_path), "no Kornibelle.INI beside the program")
+    return game.settings().get("jeu", {})
+
+
 def case_zip(archive, folder):
     game = WineGame(archive, folder, os.environ.get("WINEPREFIX") or os.path.join(folder, "wine"))
     session = None
     try:
         session = Desktop(game, "openbox", "top")
-        game.start()
-        window = game.find_window("^Kornibelle$", size_at_least=(200, 200),
-                                  timeout=WINE_TIMEOUT)
-        main = game.settled("the main window to settle", window)
-        board = WineBoard(game, window)
-        board.measure()
-        g, d = pairs_of(game.boards(1)[0])[0]
-        before = game.screenshot()
-        board.press(*g)
-        game.find_window("^Environnement$", size_at_least=(100, 100))
-        board.press(*d)
-        # Away from the board, so that the bird leaves the cells; a found pair stays shown.
-        game.move(main.right + 20, main.bottom + 20)
-        time.sleep(2)
-        after = game.screenshot()
-        for cell in (g, d):
-            check(revealed(before, after, board, cell), f"cell {cell} not shown")
-
-        # The close box: the last button of openbox's title bar, at its right end.
-        main = game.settled("the main window to settle", window)
-        game.click_at(main.right - 12, main.top + 10)
-        status = game.wait_exit(60)
-        check(status == 0, f"exit status {status}:\n" + game.output())
-        check(os.path.exists(game.settings_path), "no Kornibelle.INI beside the program")
-        check(game.settings().get("jeu", {}).get("typejeu") == "0", "settings not written")
+        check(play_and_close(game, play=True).get("typejeu") == "0", "settings not written")
+        # A parent switches to the polar regions by hand: the next game reads it, and its close
+        # writes back what it read.
+        with open(game.settings_path, "rb") as f:
+            text = f.read()
+        with open(game.settings_path, "wb") as f:
+            f.write(text.replace(b"TypeJeu=0", b"TypeJeu=1"))
+        check(play_and_close(game, play=False).get("typejeu") == "1",
+              "the setting changed between two games was lost")
     finally:
         if session:
             session.stop()
