@@ -70,15 +70,36 @@ if [ "${1:-}" = --on-display ]; then
     exit 0
 fi
 
+# The packaged program keeps Debian's hardening: position independent, its relocations bound
+# at start then read-only, a stack protector, fortified libc calls.
+check_hardening() {
+    local program=$1 dynamic symbols
+    dynamic=$(readelf -d -W "$program")
+    grep -q 'FLAGS_1.*PIE' <<<"$dynamic" || fail "$program is not position independent"
+    readelf -l -W "$program" | grep -q GNU_RELRO || fail "$program has no read-only relocations"
+    grep -Eq '\(BIND_NOW\)|FLAGS.*\bNOW\b' <<<"$dynamic" || fail "$program is not bound at start"
+    symbols=$(readelf --dyn-syms -W "$program")
+    grep -q '__stack_chk_fail' <<<"$symbols" || fail "$program has no stack protector"
+    grep -Eq '__[a-z0-9_]+_chk\b' <<<"$symbols" || fail "$program calls no fortified libc function"
+}
+
 scripts/setup.sh
-scripts/build.sh -DKORNIBELLE_ASSETS=ON
+scripts/build.sh -DKORNIBELLE_ASSETS=ON -DKORNIBELLE_HARDEN=ON
 rm -f build/kornibelle_*.deb
 (cd build && cpack -G DEB)
 deb=$(echo "$PWD"/build/kornibelle_*.deb)
 
-# Debian's own checker: no error, no warning (informational tags are allowed).
-lintian --fail-on error,warning "$deb" ||
-    fail "lintian finds errors or warnings in $deb"
+unpacked=$(mktemp -d)
+dpkg-deb -x "$deb" "$unpacked"
+check_hardening "$unpacked/usr/games/kornibelle"
+rm -rf "$unpacked"
+
+# Debian's own checker: no error, no warning, and not even an informational hardening tag.
+lintian_status=0
+lintian_output=$(lintian --fail-on error,warning --display-info "$deb") || lintian_status=$?
+echo "$lintian_output"
+[ "$lintian_status" -eq 0 ] || fail "lintian finds errors or warnings in $deb"
+grep -q ' hardening-' <<<"$lintian_output" && fail "lintian finds the program less hardened"
 
 # Every library the program links must come from a package it depends on.
 depends=$(dpkg-deb -f "$deb" Depends)

@@ -305,6 +305,23 @@ check_size() {
     fi
 }
 
+# The program and every library built here keep Windows' address randomisation (64-bit wide)
+# and non-executable data; the game has a stack protector too.
+check_hardening() {
+    local binary header flag
+    for binary in "$stage/Kornibelle.exe" "$stage"/Qt6*.dll "$stage/SDL2.dll" "$stage"/libjpeg-*.dll \
+        "$stage"/platforms/*.dll "$stage"/styles/*.dll; do
+        header=$($triplet-objdump -p "$binary" | sed -n '/^DllCharacteristics/,/^SizeOfStackReserve/p')
+        for flag in DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT; do
+            grep -qw "$flag" <<<"$header" ||
+                { echo "$binary : sans $flag" >&2 && return 1; }
+        done
+    done
+    $triplet-objdump -p "$stage/Kornibelle.exe" | grep -q '__stack_chk_fail' ||
+        { echo "Kornibelle.exe : sans protection de la pile" >&2 && return 1; }
+    echo "Durcissement : vérifié"
+}
+
 # Windows paths of folders of the build machine, as Wine sees them (its drive Z: is /).
 wine_paths() {
     local folder paths=()
@@ -372,6 +389,7 @@ if [ "$mode" = --test ]; then
     # The end-to-end case runs even when a suite failed: both verdicts are worth having.
     started=$(date +%s)
     suites=0
+    check_hardening || suites=1
     run_tests || suites=1
     elapsed "$started" "tests sous Wine"
     started=$(date +%s)
