@@ -94,6 +94,18 @@ def play_on(desktop, binary, folder):
         game.stop()
 
 
+def win(game, board, pairs, answer):
+    """Finds the pairs in that order, first cell then second, then answers the won window at
+    that place of it once its quiet second is over."""
+    for first, second in pairs:
+        board.press(*first)
+        board.press(*second)
+    won = game.settled("the won window to settle",
+                       game.find_window("^Bravo$", size_at_least=(100, 50)))
+    time.sleep(QUIET)
+    game.click_at(won.left + answer[0], won.top + answer[1])
+
+
 def toggle_maximised(game, window, main, maximised):
     """A double click on the title bar, as openbox maximises and restores windows."""
     game.move(main.left + 60, main.top + 6)
@@ -133,13 +145,7 @@ def maximised_mid_game(binary, folder):
                               game.find_window("^Environnement$", size_at_least=(100, 100)))
         check(not viewer.overlaps(board.cells) and viewer.inside(main),
               f"viewer {viewer} over the cells {board.cells} or outside the window {main}")
-        for g, d in pairs[1:]:
-            board.press(*g)
-            board.press(*d)
-        won = game.settled("the won window to settle",
-                           game.find_window("^Bravo$", size_at_least=(100, 50)))
-        time.sleep(QUIET)
-        game.click_at(won.left + REPLAY[0], won.top + REPLAY[1])
+        win(game, board, pairs[1:], REPLAY)
         game.boards(2)
         check(game.settled("the main window to settle", window) == main and "MAXIMIZED_HORZ"
               in game.run("xprop", "-id", str(window), "_NET_WM_STATE"), "a new game restored it")
@@ -190,13 +196,7 @@ def photograph_in_the_corner(binary, folder):
         check(under, f"no hidden cell under the viewer {viewer}")
         # Its partner makes a pair only if the press under the photograph reached the cell.
         rest = [pair for pair in pairs[1:] if set(pair) != set(under[0])]
-        for first, second in (under[0], pairs[0], *rest):
-            board.press(*first)
-            board.press(*second)
-        won = game.settled("the won window to settle",
-                           game.find_window("^Bravo$", size_at_least=(100, 50)))
-        time.sleep(QUIET)
-        game.click_at(won.left + LEAVE[0], won.top + LEAVE[1])
+        win(game, board, [under[0], pairs[0], *rest], LEAVE)
         game.expect_clean_exit()
     finally:
         if session:
