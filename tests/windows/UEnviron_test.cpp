@@ -153,15 +153,14 @@ TEST(PlaceVue, WithNoRoomTheCornerHidingFewestCellsNeverTheOneJustRevealed) {
     EXPECT_FALSE(cedee.intersects(cellules[19]) || cedee.intersects(cellules[0]));
 }
 
-// Beside the main window, then on a narrow strip beside the board, what room there is down to
-// a small size; with room to spare, no more than 1.25 times the photograph's size.
+// Down to a small size beside the main window, then on the board's strip; never above 1.25 times.
 TEST(PlaceVue, TakesWhateverRoomThereIsDownToASmallSizeAndNoMore) {
     const QMargins cadre(1, 20, 1, 1);
     AlentoursVue a{Rect(0, 0, 1280, 800), QRect(0, 0, 1130, 769), {}, {}, {}, {}, {}};
-    EXPECT_EQ(PlaceVue(QSize(640, 480), cadre, a), QRect(1130, 0, 144, 128));
-    a.principal = QRect(0, 0, 1200, 769);
     a.boite = QRect(0, 45, 1200, 723);
     a.plateau = QRect(0, 45, 1051, 723);
+    EXPECT_EQ(PlaceVue(QSize(640, 480), cadre, a), QRect(1130, 0, 144, 128));
+    a.principal = QRect(0, 0, 1200, 769);
     EXPECT_EQ(PlaceVue(QSize(640, 480), cadre, a), QRect(1051, 45, 149, 131));
     a.plateau = QRect(0, 45, 1110, 723);
     EXPECT_EQ(PlaceVue(QSize(64, 48), cadre, a), QRect(1110, 45, 82, 81));
@@ -169,8 +168,7 @@ TEST(PlaceVue, TakesWhateverRoomThereIsDownToASmallSizeAndNoMore) {
     EXPECT_EQ(PlaceVue(QSize(640, 480), cadre, a).size(), QSize(802, 621));
 }
 
-// Over a hidden cell the photograph gives way: the pointer coming there moves it, a press there
-// (quicker than the window) reveals the cell instead of playing the cry again.
+// Over a hidden cell it gives way: pointed at, it moves; a press there reveals the cell, no cry.
 TEST_F(Viewer, OverAHiddenCellThePressReachesTheBoard) {
     Form().MaxAnim[Form().TypeJeu] = 10; // every cell hides an animal
     Form().NouveauJeu();
@@ -179,14 +177,13 @@ TEST_F(Viewer, OverAHiddenCellThePressReachesTheBoard) {
     const TSDIAppForm& f = Form();
     const QPoint centre =
         f.PB->mapToGlobal(f.PB->WidgetRect(QRect(0, 0, f.LargeurCase, 9)).center());
-    auto dessus = [&] {
-        environ.move(centre - QPoint(20, 20));
-        return environ.PB->mapFromGlobal(centre);
-    };
-    QMouseEvent mouvement(QEvent::MouseMove, dessus(), centre, Qt::NoButton, Qt::NoButton, {});
+    environ.move(centre - QPoint(20, 20));
+    QMouseEvent mouvement(QEvent::MouseMove, environ.PB->mapFromGlobal(centre), centre,
+                          Qt::NoButton, Qt::NoButton, {});
     QCoreApplication::sendEvent(environ.PB, &mouvement);
     EXPECT_FALSE(environ.frameGeometry().contains(centre));
-    QTest::mouseClick(environ.PB, Qt::LeftButton, {}, dessus());
+    environ.move(centre - QPoint(20, 20));
+    QTest::mouseClick(environ.PB, Qt::LeftButton, {}, environ.PB->mapFromGlobal(centre));
     EXPECT_NE(f.Grille[0][0].Dessous, nullptr);
     EXPECT_TRUE(std::ranges::none_of(sons.played, [](auto& s) { return s.flags == SND_SYNC; }));
 }
