@@ -11,17 +11,34 @@
 #include "app/sdimain.h"
 #include "ui_UEnviron.h"
 
+#include <QMouseEvent>
 #include <QShowEvent>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
+// The longer side of the smallest photograph worth showing beside the main window or the board:
+// a 147-pixel strip still shows a 147 x 110 photograph well.
+constexpr int kCoteLisible = 128;
+
+// As large as the room allows, but never above 1.25 times its own size: beyond, it only blurs.
+QSize Montree(const QSize& photo, const QSize& room) {
+    return Fitted(photo, room.boundedTo(QSize(photo.width() * 5 / 4, photo.height() * 5 / 4)));
+}
+
+// A photograph that small is still seen, or it is already as large as it may be.
+bool Lisible(const QSize& montree, const QSize& photo) {
+    const int plafond = std::max(photo.width(), photo.height()) * 5 / 4;
+    return std::max(montree.width(), montree.height()) >= std::min(kCoteLisible, plafond);
+}
+
 // Beside the main window, as wide as the rest of the work area (less 8 pixels) but no wider
-// than the room on its side, never taller than the work area; none when that leaves less than
-// a sixth of the work area's width.
+// than the room on its side, never taller than the work area; none when the photograph would
+// be too small to see there.
 std::optional<QRect> ACote(const QSize& photo, const QMargins& cadre, const AlentoursVue& a) {
     const QRect& principal = a.principal;
     const int bords = cadre.left() + cadre.right();
@@ -29,19 +46,22 @@ std::optional<QRect> ACote(const QSize& photo, const QMargins& cadre, const Alen
     const int aGauche = principal.left() - a.zone.Left - bords;
     const int largeur =
         std::min(a.zone.Width() - principal.width() - 8, std::max(aDroite, aGauche));
-    if (largeur < a.zone.Width() / 6) {
+    const int hauteur = a.zone.Height() - cadre.top() - cadre.bottom();
+    if (largeur <= 0 || hauteur <= 0) {
         return std::nullopt;
     }
-    const int hauteur = a.zone.Height() - cadre.top() - cadre.bottom();
-    const QSize exterieur = Fitted(photo, QSize(largeur, hauteur)).grownBy(cadre);
+    const QSize montree = Montree(photo, QSize(largeur, hauteur));
+    if (!Lisible(montree, photo)) {
+        return std::nullopt;
+    }
+    const QSize exterieur = montree.grownBy(cadre);
     const int gauche = aDroite >= aGauche ? principal.left() + principal.width()
                                           : principal.left() - exterieur.width();
     return QRect(KeptInside(QRect(QPoint(gauche, principal.top()), exterieur), a.zone), exterieur);
 }
 
 // Over the part of the main window's box that the board leaves free, on its right or below it,
-// against the board; none when the photograph would be narrower there than a sixth of the
-// work area.
+// against the board; none when the photograph would be too small to see there.
 std::optional<QRect> SurLaBande(const QSize& photo, const QMargins& cadre, const AlentoursVue& a) {
     const QRect zone(a.zone.Left, a.zone.Top, a.zone.Width(), a.zone.Height());
     const QRect aDroite(QPoint(a.plateau.right() + 1, a.boite.top()), a.boite.bottomRight());
@@ -52,34 +72,40 @@ std::optional<QRect> SurLaBande(const QSize& photo, const QMargins& cadre, const
         if (client.isEmpty()) {
             continue;
         }
-        const QSize montree = Fitted(photo, client);
+        const QSize montree = Montree(photo, client);
         const QRect place(bande.topLeft(), montree.grownBy(cadre));
-        if (montree.width() >= a.zone.Width() / 6 &&
-            (!meilleure || place.width() > meilleure->width())) {
+        if (Lisible(montree, photo) && (!meilleure || place.width() > meilleure->width())) {
             meilleure = place;
         }
     }
     return meilleure;
 }
 
-// At most a quarter of the board, in the board's corner where it covers the fewest cells not
-// found and never the one just revealed; among equals the top right one, where the viewer
-// usually stands.
+// At most a quarter of the board, in a corner of the board, never over the cell just revealed
+// nor the one pointed at: the corner it stood in, so that it does not hop from reveal to
+// reveal, else the one where it covers the fewest cells not found; among equals the top right
+// one, where the viewer usually stands.
 QRect DansUnCoin(const QSize& photo, const QMargins& cadre, const AlentoursVue& a) {
     // Half the cells each way, less a pixel for the rounding of the scale: what the board has
     // beyond its cells must not bring a sliver of the next row under it.
     const QRect& p = a.grille;
     const QSize quart(p.width() / 2, p.height() / 2 - 1);
-    const QSize exterieur = Fitted(photo, quart.shrunkBy(cadre)).grownBy(cadre);
+    const QSize exterieur = Montree(photo, quart.shrunkBy(cadre)).grownBy(cadre);
     const int droite = p.right() + 1 - exterieur.width();
     const int bas = p.bottom() + 1 - exterieur.height();
     const QPoint coins[] = {{droite, p.top()}, {p.left(), p.top()}, {droite, bas}, {p.left(), bas}};
+    auto enTravers = [&](const QRect& place) {
+        return place.intersects(a.revelee) || place.intersects(a.pointee);
+    };
     QRect meilleur;
     std::size_t moindre = SIZE_MAX;
     for (const QPoint& coin : coins) {
         const QRect place(KeptInside(QRect(coin, exterieur), a.zone), exterieur);
-        // Covering the cell just revealed weighs more than covering every other.
-        std::size_t poids = place.intersects(a.revelee) ? a.cases.size() + 1 : 0;
+        if (place == a.precedente && !enTravers(place)) {
+            return place;
+        }
+        // Covering either of those two weighs more than covering every other cell.
+        std::size_t poids = enTravers(place) ? a.cases.size() + 1 : 0;
         for (const QRect& cellule : a.cases) {
             poids += place.intersects(cellule) ? 1 : 0;
         }
@@ -124,6 +150,16 @@ AlentoursVue Alentours() {
     return alentours;
 }
 
+// The cell not found of the main window's board under a point of the screen.
+std::optional<QRect> CaseSous(const QPoint& ecran) {
+    for (const QRect& cellule : Alentours().cases) {
+        if (cellule.contains(ecran)) {
+            return cellule;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QRect PlaceVue(const QSize& photo, const QMargins& cadre, const AlentoursVue& alentours) {
@@ -155,9 +191,23 @@ TEnviron::TEnviron(QWidget* parent) : TForm(parent), ui(std::make_unique<Ui::Env
         SDIAppForm->installEventFilter(this);
         SDIAppForm->PB->installEventFilter(this);
     }
+    PB->installEventFilter(this);
     PB->Color = clBlack;
     PB->OnPaint = [this] { PBPaint(); };
-    PB->OnClick = [this] { PBClick(); };
+    PB->OnMouseEnter = [this] { PBMouseEnter(); };
+    PB->OnMouseMove = [this](TShiftState shift, int X, int Y) { PBMouseMove(shift, X, Y); };
+    PB->OnMouseDown = [this](TMouseButton bouton, TShiftState shift, int X, int Y) {
+        PBMouseDown(bouton, shift, X, Y);
+    };
+    PB->OnMouseUp = [this](TMouseButton bouton, TShiftState shift, int X, int Y) {
+        PBMouseUp(bouton, shift, X, Y);
+    };
+    // A press that went to the board is no click on the photograph.
+    PB->OnClick = [this] {
+        if (!Transmise) {
+            PBClick();
+        }
+    };
 }
 
 TEnviron::~TEnviron() = default;
@@ -187,12 +237,21 @@ void TEnviron::CadreChange() {
 }
 
 void TEnviron::PrincipalChange() {
-    if (Visible() && ImageVue && !ImageVue->Empty()) {
+    if (Visible() && PhotoChargee()) {
         Place();
     }
 }
 
+bool TEnviron::PhotoChargee() const {
+    return ImageVue && !ImageVue->Empty();
+}
+
 bool TEnviron::eventFilter(QObject* watched, QEvent* event) {
+    // Where the server saw the pointer: the window may already be on its way elsewhere.
+    const auto* pointeur = watched == PB ? dynamic_cast<const QSinglePointEvent*>(event) : nullptr;
+    if (pointeur) {
+        Pointeur = pointeur->globalPosition().toPoint();
+    }
     const bool deplace = watched == SDIAppForm && event->type() == QEvent::Move;
     const bool plateau = SDIAppForm && watched == SDIAppForm->PB && event->type() == QEvent::Resize;
     if (deplace || plateau) {
@@ -213,11 +272,19 @@ bool TEnviron::ChargeImage() {
     return true;
 }
 
-void TEnviron::Place() {
+void TEnviron::Place(const QRect& pointee) {
     const QMargins cadre = Cadre->Margins();
-    const QRect place = PlaceVue(QSize(ImageVue->Width(), ImageVue->Height()), cadre, Alentours());
-    resize(place.size().shrunkBy(cadre));
-    move(place.topLeft());
+    AlentoursVue alentours = Alentours();
+    alentours.pointee = pointee;
+    alentours.precedente = DernierePlace;
+    DernierePlace = PlaceVue(QSize(ImageVue->Width(), ImageVue->Height()), cadre, alentours);
+    resize(DernierePlace.size().shrunkBy(cadre));
+    move(DernierePlace.topLeft());
+}
+
+QPoint TEnviron::SurLePlateau() const {
+    const TPaintBox& plateau = *SDIAppForm->PB;
+    return plateau.SurfacePoint(plateau.mapFromGlobal(QPointF(Pointeur)));
 }
 
 void TEnviron::PBPaint() {
@@ -236,5 +303,37 @@ void TEnviron::PBPaint() {
 void TEnviron::PBClick() {
     if (SDIAppForm->Bruitage) {
         sndPlaySoundA(FichierSon, SND_SYNC);
+    }
+}
+
+void TEnviron::PBMouseEnter() {
+    Ecarte();
+}
+
+void TEnviron::PBMouseMove(TShiftState, int, int) {
+    Ecarte();
+}
+
+void TEnviron::Ecarte() {
+    if (!PhotoChargee()) {
+        return;
+    }
+    if (const std::optional<QRect> cellule = CaseSous(Pointeur)) {
+        Place(*cellule);
+    }
+}
+
+void TEnviron::PBMouseDown(TMouseButton bouton, TShiftState shift, int, int) {
+    Transmise = CaseSous(Pointeur).has_value();
+    if (Transmise) {
+        const QPoint point = SurLePlateau();
+        SDIAppForm->PBMouseDown(bouton, shift, point.x(), point.y());
+    }
+}
+
+void TEnviron::PBMouseUp(TMouseButton bouton, TShiftState shift, int, int) {
+    if (std::exchange(Transmise, false)) {
+        const QPoint point = SurLePlateau();
+        SDIAppForm->PBMouseUp(bouton, shift, point.x(), point.y());
     }
 }

@@ -5,8 +5,10 @@
 
 #include "app/platform/Bitmap.h"
 #include "app/platform/Form.h"
+#include "app/platform/PaintBox.h"
 
 #include <QMargins>
+#include <QPoint>
 #include <QRect>
 #include <memory>
 #include <string>
@@ -14,7 +16,6 @@
 
 class QShowEvent;
 class QTimer;
-class TPaintBox;
 class WindowFrame;
 namespace Ui {
 class Environ;
@@ -29,12 +30,16 @@ struct AlentoursVue {
     QRect grille;             // the part of the board its cells cover, whole rows and columns
     std::vector<QRect> cases; // the board's cells not found yet
     QRect revelee;            // the cell just revealed; empty when none
+    QRect pointee{};          // the cell not found under the pointer, to uncover; empty when none
+    QRect precedente{};       // the viewer's frame as last placed; empty when never placed
 };
 
-// The viewer's frame for a photograph of that size, the viewer's frame having those margins.
-// Beside the main window when the work area leaves room there; else over the box's free strip
-// beside the board; else, at most a quarter of the board, in the board's corner where it
-// covers the fewest cells not found, never the one just revealed.
+// The viewer's frame for a photograph of that size, the viewer's frame having those margins,
+// never larger than the photograph at 1.25 times its size. Beside the main window when the work
+// area leaves room there for a small photograph; else over the box's free strip beside the
+// board; else, at most a quarter of the board, in a corner of the board: the one it stood in
+// while it covers neither the cell just revealed nor the one pointed at, otherwise the one
+// where it covers the fewest cells not found, never those two.
 QRect PlaceVue(const QSize& photo, const QMargins& cadre, const AlentoursVue& alentours);
 
 class TEnviron : public TForm {
@@ -53,6 +58,12 @@ public:
     bool ChargeImage();
     void PBPaint();
     void PBClick();
+    // Over a cell not found, the photograph gives way: a move there takes it elsewhere, and a
+    // press there (the pointer quicker than the window) goes to the board.
+    void PBMouseEnter();
+    void PBMouseMove(TShiftState shift, int X, int Y);
+    void PBMouseDown(TMouseButton bouton, TShiftState shift, int X, int Y);
+    void PBMouseUp(TMouseButton bouton, TShiftState shift, int X, int Y);
     // The window manager has framed the window, or changed its frame.
     void CadreChange();
     // The main window has moved, or its board has changed size (resized, maximised, restored,
@@ -64,7 +75,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Place();
+    bool PhotoChargee() const;
+    void Place(const QRect& pointee = {});
+    // Out of the way of the cell not found under the pointer, if any.
+    void Ecarte();
+    // The main window's box pixel under the pointer.
+    QPoint SurLePlateau() const;
+
+    QRect DernierePlace;    // the frame PlaceVue last gave
+    QPoint Pointeur;        // on the screen, at the photograph's last mouse event
+    bool Transmise = false; // the press under way went to the board
 
     WindowFrame* Cadre = nullptr;  // owned by the window
     QTimer* Replacement = nullptr; // owned by the window: one placing for a burst of changes

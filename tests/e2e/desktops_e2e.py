@@ -21,7 +21,7 @@ from assets import pack_of
 from game import QUIET, Board, DesktopGame
 from harness import check, wait_for
 from trace_log import pairs_of
-from xserver import Desktop
+from xserver import Desktop, Rect
 
 # name: screen width and height, scale factor of the program, window manager, panel's edge
 DESKTOPS = {
@@ -94,6 +94,18 @@ def play_on(desktop, binary, folder):
         game.stop()
 
 
+def win(game, board, pairs, answer):
+    """Finds the pairs in that order, first cell then second, then answers the won window at
+    that place of it once its quiet second is over."""
+    for first, second in pairs:
+        board.press(*first)
+        board.press(*second)
+    won = game.settled("the won window to settle",
+                       game.find_window("^Bravo$", size_at_least=(100, 50)))
+    time.sleep(QUIET)
+    game.click_at(won.left + answer[0], won.top + answer[1])
+
+
 def toggle_maximised(game, window, main, maximised):
     """A double click on the title bar, as openbox maximises and restores windows."""
     game.move(main.left + 60, main.top + 6)
@@ -133,13 +145,7 @@ def maximised_mid_game(binary, folder):
                               game.find_window("^Environnement$", size_at_least=(100, 100)))
         check(not viewer.overlaps(board.cells) and viewer.inside(main),
               f"viewer {viewer} over the cells {board.cells} or outside the window {main}")
-        for g, d in pairs[1:]:
-            board.press(*g)
-            board.press(*d)
-        won = game.settled("the won window to settle",
-                           game.find_window("^Bravo$", size_at_least=(100, 50)))
-        time.sleep(QUIET)
-        game.click_at(won.left + REPLAY[0], won.top + REPLAY[1])
+        win(game, board, pairs[1:], REPLAY)
         game.boards(2)
         check(game.settled("the main window to settle", window) == main and "MAXIMIZED_HORZ"
               in game.run("xprop", "-id", str(window), "_NET_WM_STATE"), "a new game restored it")
@@ -160,12 +166,51 @@ def maximised_mid_game(binary, folder):
         game.stop()
 
 
+def photograph_in_the_corner(binary, folder):
+    """openbox on a 5:4 screen, the window maximised: the board leaves no room beside it, so
+    the photograph window stands in a corner of the board, over hidden cells. A press on one of
+    them reveals it (the photograph gives way), and every later press still reaches its cell:
+    the game is won."""
+    # Every cell hides an animal: no corner is free of them.
+    game = DesktopGame(binary, folder, (1280, 1024), 1, settings=b"[MaxAnim]\nSavane=10\n")
+    session = None
+    try:
+        session = Desktop(game, "openbox", "top")
+        game.start(measure=False)
+        window = game.find_window("^Kornibelle$", size_at_least=(200, 200))
+        toggle_maximised(game, window, game.settled("the main window to settle", window), True)
+        board = Board(game, window)
+        board.measure()
+        pairs = pairs_of(game.boards(1)[0])
+        board.press(*pairs[0][0])
+        photograph = game.find_window("^Environnement$", size_at_least=(100, 100))
+        game.settled("the viewer to settle", photograph)
+        viewer = game.client(photograph)  # its title bar is the window manager's
+        check(viewer.overlaps(board.cells), f"viewer {viewer} not over the cells {board.cells}")
+
+        def covered(cell):
+            x, y = board.centre(*cell)
+            return Rect(x, y, x + 1, y + 1).inside(viewer)
+        under = [pair if covered(pair[0]) else pair[::-1]
+                 for pair in pairs[1:] if covered(pair[0]) or covered(pair[1])]
+        check(under, f"no hidden cell under the viewer {viewer}")
+        # Its partner makes a pair only if the press under the photograph reached the cell.
+        rest = [pair for pair in pairs[1:] if set(pair) != set(under[0])]
+        win(game, board, [under[0], pairs[0], *rest], LEAVE)
+        game.expect_clean_exit()
+    finally:
+        if session:
+            session.stop()
+        game.stop()
+
+
 def no_pack(binary):
     return None if os.path.isdir(pack_of(binary)) else "the default pictures were not built"
 
 
 CASES = {name: functools.partial(play_on, desktop) for name, desktop in DESKTOPS.items()}
 CASES["maximised_1280x800"] = maximised_mid_game
+CASES["photograph_in_the_corner"] = photograph_in_the_corner
 
 
 if __name__ == "__main__":

@@ -6,6 +6,7 @@
 #include "support/GameWindow.h"
 
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 // MinGW's C library names its environment block environ, by a macro.
@@ -66,7 +67,7 @@ TEST_F(Viewer, SitsAgainstTheMainWindowAndKeepsThePhotographsProportions) {
     // moved away from the left edge leaves less room than the rest of the work area's width.
     environ.setGeometry(5, 5, 300, 100);
     PlacePrincipal(20, 30, 700);
-    assets::WriteJpeg("autre.JPEG", 100, 100);
+    assets::WriteJpeg("autre.JPEG", 500, 500);
     Montre("autre.JPEG");
     const QSize cadre = environ.frameGeometry().size() - environ.size();
     EXPECT_EQ(environ.frameGeometry().topLeft(), QPoint(720, 30));
@@ -74,7 +75,7 @@ TEST_F(Viewer, SitsAgainstTheMainWindowAndKeepsThePhotographsProportions) {
 
     // A photograph too tall for the work area is shown smaller, still beside the main window;
     // with more room on the left it goes there.
-    assets::WriteJpeg("haute.jpg", 200, 800);
+    assets::WriteJpeg("haute.jpg", 300, 1200);
     PlacePrincipal(400, 40, 800);
     Montre("haute.jpg");
     const int hauteur = 1024 - cadre.height();
@@ -140,7 +141,51 @@ TEST(PlaceVue, WithNoRoomTheCornerHidingFewestCellsNeverTheOneJustRevealed) {
     // The bottom right cells found.
     std::erase_if(alentours.cases,
                   [](const QRect& c) { return c.left() >= 512 && c.top() >= 540; });
-    EXPECT_EQ(PlaceVue(QSize(640, 480), cadre, alentours).bottomRight(), QPoint(1279, 1019));
+    alentours.precedente = PlaceVue(QSize(640, 480), cadre, alentours);
+    EXPECT_EQ(alentours.precedente.bottomRight(), QPoint(1279, 1019));
+
+    // Then it stays there from reveal to reveal, leaving only for the cell revealed or pointed at.
+    alentours.revelee = cellules[0];
+    std::erase_if(alentours.cases, [](const QRect& c) { return c.top() < 540; });
+    EXPECT_EQ(PlaceVue(QSize(640, 480), cadre, alentours), alentours.precedente);
+    alentours.pointee = cellules[19];
+    const QRect cedee = PlaceVue(QSize(640, 480), cadre, alentours);
+    EXPECT_FALSE(cedee.intersects(cellules[19]) || cedee.intersects(cellules[0]));
+}
+
+// Down to a small size beside the main window, then on the board's strip; never above 1.25 times.
+TEST(PlaceVue, TakesWhateverRoomThereIsDownToASmallSizeAndNoMore) {
+    const QMargins cadre(1, 20, 1, 1);
+    AlentoursVue a{Rect(0, 0, 1280, 800), QRect(0, 0, 1130, 769), {}, {}, {}, {}, {}};
+    a.boite = QRect(0, 45, 1200, 723);
+    a.plateau = QRect(0, 45, 1051, 723);
+    EXPECT_EQ(PlaceVue(QSize(640, 480), cadre, a), QRect(1130, 0, 144, 128));
+    a.principal = QRect(0, 0, 1200, 769);
+    EXPECT_EQ(PlaceVue(QSize(640, 480), cadre, a), QRect(1051, 45, 149, 131));
+    a.plateau = QRect(0, 45, 1110, 723);
+    EXPECT_EQ(PlaceVue(QSize(64, 48), cadre, a), QRect(1110, 45, 82, 81));
+    a.principal = QRect(0, 0, 400, 300);
+    EXPECT_EQ(PlaceVue(QSize(640, 480), cadre, a).size(), QSize(802, 621));
+}
+
+// Over a hidden cell it gives way: pointed at, it moves; a press there reveals the cell, no cry.
+TEST_F(Viewer, OverAHiddenCellThePressReachesTheBoard) {
+    Form().MaxAnim[Form().TypeJeu] = 10; // every cell hides an animal
+    Form().NouveauJeu();
+    assets::WriteJpeg("photo.jpg", 640, 480);
+    Montre("photo.jpg");
+    const TSDIAppForm& f = Form();
+    const QPoint centre =
+        f.PB->mapToGlobal(f.PB->WidgetRect(QRect(0, 0, f.LargeurCase, 9)).center());
+    environ.move(centre - QPoint(20, 20));
+    QMouseEvent mouvement(QEvent::MouseMove, environ.PB->mapFromGlobal(centre), centre,
+                          Qt::NoButton, Qt::NoButton, {});
+    QCoreApplication::sendEvent(environ.PB, &mouvement);
+    EXPECT_FALSE(environ.frameGeometry().contains(centre));
+    environ.move(centre - QPoint(20, 20));
+    QTest::mouseClick(environ.PB, Qt::LeftButton, {}, environ.PB->mapFromGlobal(centre));
+    EXPECT_NE(f.Grille[0][0].Dessous, nullptr);
+    EXPECT_TRUE(std::ranges::none_of(sons.played, [](auto& s) { return s.flags == SND_SYNC; }));
 }
 
 TEST_F(Viewer, PhotographIsStretchedOverTheWholeSurface) {
