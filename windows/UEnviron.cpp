@@ -13,7 +13,6 @@
 
 #include <QShowEvent>
 #include <QTimer>
-#include <QWindow>
 #include <algorithm>
 #include <optional>
 
@@ -164,10 +163,6 @@ TEnviron::~TEnviron() = default;
 
 void TEnviron::showEvent(QShowEvent* event) {
     TForm::showEvent(event);
-    // Kept above the main window, over which it may stand.
-    if (SDIAppForm && windowHandle()) {
-        windowHandle()->setTransientParent(SDIAppForm->windowHandle());
-    }
     if (!event->spontaneous()) {
         Guard([this] { FormShow(); });
     }
