@@ -2,6 +2,7 @@
 #include "app/Fenetres.h"
 
 #include "FonctGen/UMessConf.h"
+#include "app/platform/Form.h"
 #include "app/sdimain.h"
 #include "windows/About.h"
 #include "windows/Gagne.h"
@@ -32,6 +33,7 @@ template <class Fenetre> void Detruit(std::unique_ptr<Fenetre>& proprietaire, Fe
 TFenetres::TFenetres() {
     try {
         Cree(sdiAppForm_, SDIAppForm);
+        SetMainForm(SDIAppForm);
         Cree(aboutBox_, AboutBox);
         Cree(messConf_, MessConf);
         Cree(bravo_, Bravo);
@@ -59,5 +61,6 @@ void TFenetres::Libere() {
     Detruit(bravo_, Bravo);
     Detruit(messConf_, MessConf);
     Detruit(aboutBox_, AboutBox);
+    SetMainForm(nullptr);
     Detruit(sdiAppForm_, SDIAppForm);
 }

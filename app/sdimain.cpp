@@ -19,13 +19,16 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
-// A close box and a system menu, but no minimise or maximise box.
-constexpr Qt::WindowFlags kBoutonsFenetre = Qt::Window | Qt::CustomizeWindowHint |
-                                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                            Qt::WindowCloseButtonHint;
+// A close box, a system menu and a maximise box (the board stretches with the window), but no
+// minimise box. Without the maximise box some window managers refuse to maximise the window,
+// even when asked to open it maximised.
+constexpr Qt::WindowFlags kBoutonsFenetre =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint;
 
 // Something has been revealed or found on the board.
 bool PartieEntamee(const GRILLE (&grille)[NbLignes][NbColonnes]) {
@@ -43,6 +46,17 @@ bool PartieEntamee(const GRILLE (&grille)[NbLignes][NbColonnes]) {
 // maximised state after the maximised size.
 constexpr int AttenteRestauration = 300;
 constexpr int AttenteGeometrie = 200;
+
+// How far a window manager may round the size it was asked for (size increments, scaling):
+// within it the window still has the size the game gave it.
+constexpr int kEcartTaille = 2;
+
+QTimer* Minuterie(QObject* parent, int millisecondes) {
+    auto* minuterie = new QTimer(parent);
+    minuterie->setSingleShot(true);
+    minuterie->setInterval(millisecondes);
+    return minuterie;
+}
 
 } // namespace
 
@@ -163,6 +177,13 @@ void TSDIAppForm::ConnecteEvenements() {
     PB->OnMouseEnter = [this] { PBMouseEnter(); };
     PB->OnMouseLeave = [this] { PBMouseLeave(); };
     connect(Timer1, &QTimer::timeout, this, Guarded(this, &TSDIAppForm::Timer1Timer));
+    // One timer each, started again by every event: only the last restore, and only a geometry
+    // that has stood, count.
+    restauration_ = Minuterie(this, AttenteRestauration);
+    connect(restauration_, &QTimer::timeout, this,
+            Guarded(this, &TSDIAppForm::RemetGeometrieNormale));
+    geometrie_ = Minuterie(this, AttenteGeometrie);
+    connect(geometrie_, &QTimer::timeout, this, Guarded(this, &TSDIAppForm::NoteGeometrieNormale));
 
     connect(Savane, &QPushButton::clicked, this, Guarded(this, &TSDIAppForm::SavaneClick));
     connect(Polaire, &QPushButton::clicked, this, Guarded(this, &TSDIAppForm::PolaireClick));
@@ -203,6 +224,8 @@ int TSDIAppForm::ClientHeight() const {
 }
 
 void TSDIAppForm::SetClientSize(int width, int height) {
+    // The former board's minimum must not hold back a smaller one.
+    FixeTailleMinimale(width, height - HauteurBarreOutils());
     resize(width, height + HauteurMenu(width));
     tailleDonnee_ = size();
     normale_ = geometry();
@@ -211,13 +234,25 @@ void TSDIAppForm::SetClientSize(int width, int height) {
 }
 
 void TSDIAppForm::DonneTailleScene(int width, int height) {
-    const bool laissee = Agrandie() || size() != tailleDonnee_;
-    if (!isVisible() || !laissee) {
+    if (!isVisible() || (!Agrandie() && TailleDonnee())) {
         SetClientSize(width, height);
         return;
     }
+    FixeTailleMinimale(width, height - HauteurBarreOutils());
     PB->SetSurfaceSize(width, std::max(height - HauteurBarreOutils(), 1),
                        QSize(width, height + HauteurMenu(width)));
+}
+
+// The window can be shrunk until the board's cells are as small as a child can still aim at.
+void TSDIAppForm::FixeTailleMinimale(int largeur, int hauteur) {
+    const TailleImage minimale = TailleMinimale(largeur, std::max(hauteur, 1));
+    PB->setMinimumSize(minimale.Largeur, minimale.Hauteur);
+    layout()->activate();
+}
+
+bool TSDIAppForm::TailleDonnee() const {
+    return std::abs(width() - tailleDonnee_.width()) <= kEcartTaille &&
+           std::abs(height() - tailleDonnee_.height()) <= kEcartTaille;
 }
 
 int TSDIAppForm::LargeurScene() const {
@@ -244,7 +279,7 @@ TailleImage TSDIAppForm::TailleAffichee(int largeur, int hauteur) const {
 // been revealed (the sprites drawn into Fond would be lost) and the user has neither maximised
 // nor resized it; a window being restored is placed once restored.
 void TSDIAppForm::CadreChange() {
-    if (Agrandie() || restauree_ || size() != tailleDonnee_ || PartieEntamee(Grille)) {
+    if (Agrandie() || restauree_ || !TailleDonnee() || PartieEntamee(Grille)) {
         return;
     }
     tailleEstimee_ = false;
@@ -279,14 +314,14 @@ void TSDIAppForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         Guard([this] { FormActivate(); });
-    } else if (event->type() == QEvent::WindowStateChange) {
-        const Qt::WindowStates avant = static_cast<QWindowStateChangeEvent*>(event)->oldState();
-        const bool etaitAgrandie = avant & (Qt::WindowMaximized | Qt::WindowFullScreen);
-        if (etaitAgrandie && !Agrandie()) {
+    } else if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
+        // Minimised and shown again, the window comes back in the state it was minimised from:
+        // only leaving the maximised state for the normal one is a restore.
+        if (agrandie_ && !Agrandie()) {
             restauree_ = true;
-            QTimer::singleShot(AttenteRestauration, this,
-                               Guarded(this, &TSDIAppForm::RemetGeometrieNormale));
+            restauration_->start();
         }
+        agrandie_ = Agrandie();
     }
 }
 
@@ -294,8 +329,14 @@ bool TSDIAppForm::Agrandie() const {
     return isMaximized() || isFullScreen();
 }
 
+// Some platforms report a maximised window minimised as minimised only: its geometry then is
+// neither the normal one nor one to change.
+bool TSDIAppForm::EtatNormal() const {
+    return !Agrandie() && !isMinimized();
+}
+
 void TSDIAppForm::NoteGeometrieNormale() {
-    if (!Agrandie() && !restauree_) {
+    if (EtatNormal() && !restauree_) {
         normale_ = geometry();
     }
 }
@@ -304,8 +345,7 @@ void TSDIAppForm::NoteGeometrieNormale() {
 // as normal once it has stood for a moment.
 void TSDIAppForm::GeometrieChangee(const QEvent& event) {
     if (event.spontaneous()) {
-        QTimer::singleShot(AttenteGeometrie, this,
-                           Guarded(this, &TSDIAppForm::NoteGeometrieNormale));
+        geometrie_->start();
     }
 }
 
@@ -314,7 +354,7 @@ void TSDIAppForm::GeometrieChangee(const QEvent& event) {
 // it never saw at its normal size (opened maximised).
 void TSDIAppForm::RemetGeometrieNormale() {
     restauree_ = false;
-    if (Agrandie() || !normale_.isValid()) {
+    if (!EtatNormal() || !normale_.isValid()) {
         return;
     }
     const QMargins cadre = FrameOf(*this);

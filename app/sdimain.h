@@ -178,7 +178,12 @@ private:
     QFileDialog* CreeDialogueFichier(bool enregistrement);
     int HauteurMenu(int largeur) const;
     void FermeEspion();
-    bool Agrandie() const; // maximised or full screen
+    bool Agrandie() const;   // maximised or full screen
+    bool EtatNormal() const; // neither maximised, full screen nor minimised
+    // The window has the size the game last gave it, give or take a window manager's rounding.
+    bool TailleDonnee() const;
+    // Of the board drawn at largeur x hauteur.
+    void FixeTailleMinimale(int largeur, int hauteur);
     void NoteGeometrieNormale();
     void GeometrieChangee(const QEvent& event);
     void RemetGeometrieNormale();
@@ -188,9 +193,12 @@ private:
     QFileDialog* saveDialog_ = nullptr;
     // Restored from maximised, until the window manager has placed the window again.
     bool restauree_ = false;
-    QSize tailleDonnee_;        // the size the game last gave the window
-    bool tailleEstimee_ = true; // until sized for the frame the window manager drew
-    QRect normale_;             // the window's geometry when last neither maximised nor full screen
+    bool agrandie_ = false;          // maximised or full screen when last not minimised
+    QTimer* restauration_ = nullptr; // runs RemetGeometrieNormale once restored
+    QTimer* geometrie_ = nullptr;    // runs NoteGeometrieNormale once a geometry has stood
+    QSize tailleDonnee_;             // the size the game last gave the window
+    bool tailleEstimee_ = true;      // until sized for the frame the window manager drew
+    QRect normale_; // the window's geometry when last neither maximised nor full screen
 };
 
 // Windows of the program, created at start-up in this order and living until it ends.

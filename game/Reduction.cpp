@@ -2,7 +2,9 @@
 #include "game/Reduction.h"
 
 #include "app/platform/MulDiv.h"
+#include "game/Grille.h"
 
+#include <algorithm>
 #include <cstdint>
 
 TailleImage TailleFond(int largeur, int hauteur, int largeurZone, int hauteurZone, int horsImage) {
@@ -18,4 +20,19 @@ TailleImage TailleFond(int largeur, int hauteur, int largeurZone, int hauteurZon
         taille = {static_cast<int>(std::int64_t(largeur) * hauteurLibre / hauteur), hauteurLibre};
     }
     return taille;
+}
+
+TailleImage TailleMinimale(int largeur, int hauteur) {
+    if (largeur <= 0 || hauteur <= 0) {
+        return {0, 0};
+    }
+    // The axis whose cells are the tightest sets the scale; the other follows the proportions.
+    const std::int64_t largeurMin = std::int64_t(kLargeurCaseMin) * NbColonnes;
+    const std::int64_t hauteurMin = std::int64_t(kHauteurCaseMin) * NbLignes;
+    if (largeurMin * hauteur >= hauteurMin * largeur) {
+        const std::int64_t h = (largeurMin * hauteur + largeur - 1) / largeur;
+        return {std::min<int>(int(largeurMin), largeur), std::min<int>(int(h), hauteur)};
+    }
+    const std::int64_t l = (hauteurMin * largeur + hauteur - 1) / hauteur;
+    return {std::min<int>(int(l), largeur), std::min<int>(int(hauteurMin), hauteur)};
 }

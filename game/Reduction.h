@@ -14,3 +14,10 @@ struct TailleImage {
 // quarters of its width; one that would still make the window taller than the work area is
 // reduced to fit its height. Proportions are kept.
 TailleImage TailleFond(int largeur, int hauteur, int largeurZone, int hauteurZone, int horsImage);
+
+// The smallest size a board drawn at largeur x hauteur may be shown at, its proportions kept,
+// for every cell to stay large enough for a child to aim at: at least kLargeurCaseMin x
+// kHauteurCaseMin. Never larger than the board itself: a board drawn smaller is shown as drawn.
+constexpr int kLargeurCaseMin = 48;
+constexpr int kHauteurCaseMin = 36;
+TailleImage TailleMinimale(int largeur, int hauteur);

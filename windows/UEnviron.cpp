@@ -14,7 +14,6 @@
 #include <QMouseEvent>
 #include <QShowEvent>
 #include <QTimer>
-#include <QWindow>
 #include <algorithm>
 #include <optional>
 #include <utility>
@@ -214,10 +213,6 @@ TEnviron::~TEnviron() = default;
 
 void TEnviron::showEvent(QShowEvent* event) {
     TForm::showEvent(event);
-    // Kept above the main window, over which it may stand.
-    if (SDIAppForm && windowHandle()) {
-        windowHandle()->setTransientParent(SDIAppForm->windowHandle());
-    }
     if (!event->spontaneous()) {
         Guard([this] { FormShow(); });
     }

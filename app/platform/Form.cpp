@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QWindow>
 
 namespace {
@@ -22,20 +23,40 @@ std::unique_ptr<IModalAnswerer>& Answerer() {
     return answerer;
 }
 
-// Qt's X11 platform reads a window's type from this property of its QWindow, and applies it
-// with its flags. A tool bar keeps its title and close box, but window managers neither
-// minimise nor maximise one.
+QPointer<QWidget>& Principale() {
+    static QPointer<QWidget> principale;
+    return principale;
+}
+
+// Qt's X11 platform reads window types from this property of a QWindow and announces them
+// before the one its flags give (a dialog); window managers take the first they know. They
+// keep the title and close box of both types below. A utility window is modal and focused as a
+// dialog is, and no window manager maximises one of fixed size; some minimise it, with the
+// window it belongs to. A tool bar is neither minimised nor maximised, resizable or not, but
+// is not treated as modal: the type of a window that never takes the focus.
 constexpr char TypeFenetreX11[] = "_q_xcb_wm_window_type";
 constexpr int BarreOutils = 0x8;
+constexpr int Utilitaire = 0x20;
 
 void NiReduiteNiAgrandie(QWindow& fenetre) {
     if (QGuiApplication::platformName() != "xcb" || fenetre.property(TypeFenetreX11).isValid()) {
         return;
     }
-    fenetre.setProperty(TypeFenetreX11, BarreOutils);
+    const bool sansFocus = fenetre.flags().testFlag(Qt::WindowDoesNotAcceptFocus);
+    fenetre.setProperty(TypeFenetreX11, sansFocus ? BarreOutils : Utilitaire);
     const Qt::WindowFlags flags = fenetre.flags();
     fenetre.setFlags(flags ^ Qt::WindowDoesNotAcceptFocus);
     fenetre.setFlags(flags);
+}
+
+// Owned by the main window, a window stays above it, and task lists show the main window
+// alone, whatever the window manager. Without it Qt makes a modal window transient for the
+// whole program, which task lists take for a window of its own.
+void AppartientAPrincipale(QWindow& fenetre) {
+    const QWidget* principale = Principale();
+    if (principale && principale->windowHandle() && principale->windowHandle() != &fenetre) {
+        fenetre.setTransientParent(principale->windowHandle());
+    }
 }
 
 } // namespace
@@ -67,6 +88,7 @@ void TForm::reject() {
 bool TForm::event(QEvent* event) {
     if (event->type() == QEvent::Show && windowHandle()) {
         NiReduiteNiAgrandie(*windowHandle());
+        AppartientAPrincipale(*windowHandle());
     }
     return QDialog::event(event);
 }
@@ -86,6 +108,10 @@ void TForm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void SetMainForm(QWidget* form) {
+    Principale() = form;
 }
 
 void SetModalAnswerer(std::unique_ptr<IModalAnswerer> answerer) {

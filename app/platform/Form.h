@@ -16,8 +16,9 @@ constexpr int mrNo = 7;
 
 // A secondary window: shown modally with a standard answer (mrOk, mrCancel, mrYes, mrNo) or
 // non-modally with Show(). Closing it by its close box or the platform answers mrCancel. It is
-// never minimised nor maximised: some window managers offer both for every dialog, whatever
-// its border icons, and a minimised modal window would leave the game frozen.
+// never maximised, and minimised only along with the main window: some window managers offer
+// both for every dialog, whatever its border icons, and a modal window minimised alone would
+// leave the game frozen.
 class TForm : public QDialog {
     Q_OBJECT
 public:
@@ -48,6 +49,10 @@ protected:
 private:
     int modalResult_ = 0;
 };
+
+// The program's main window, which every shown TForm belongs to: it stays above that window
+// and has no entry of its own in task lists. nullptr: none.
+void SetMainForm(QWidget* form);
 
 // Seam: who answers modal windows (the window's own event loop by default).
 class IModalAnswerer {

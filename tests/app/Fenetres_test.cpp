@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -45,6 +46,8 @@ TEST_F(WindowSetTest, ClosingTheMainWindowEndsTheProgramWhileTheViewerIsOpen) {
     SDIAppForm->show();
     Environ->Show();
     ASSERT_TRUE(Environ->isVisible());
+    // Kept above the main window, and out of task lists.
+    EXPECT_EQ(Environ->windowHandle()->transientParent(), SDIAppForm->windowHandle());
     QTimer::singleShot(0, SDIAppForm, [] { SDIAppForm->close(); });
     // Only reached when the program fails to end by itself.
     QTimer::singleShot(60000, SDIAppForm, [] { QCoreApplication::exit(1); });

@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -46,14 +47,14 @@ protected:
     std::unique_ptr<TSDIAppForm> form;
 };
 
-TEST_F(MainWindowTest, OpensTitledAtTheTopLeftCornerWithACloseBoxOnly) {
+TEST_F(MainWindowTest, OpensTitledAtTheTopLeftCornerWithACloseAndAMaximiseBox) {
     TSDIAppForm& fenetre = OuvreEtMontre();
     EXPECT_EQ(fenetre.windowTitle(), "Kornibelle");
     EXPECT_EQ(fenetre.pos(), QPoint(0, 0));
     const Qt::WindowFlags drapeaux = fenetre.windowFlags();
     EXPECT_TRUE(drapeaux & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(drapeaux & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(drapeaux & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(drapeaux & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(fenetre.centralWidget(), fenetre.PB);
     EXPECT_EQ(fenetre.PB->cursor().shape(), Qt::BitmapCursor);
     EXPECT_FALSE(fenetre.Timer1->isActive());
@@ -230,6 +231,27 @@ TEST_F(MainWindowTest, SizedForAnEstimatedFrameUntilFramedThenForTheTrueOneAtThe
     fenetre.CadreChange();
     EXPECT_EQ(fenetre.frameGeometry().height(), 600);
     EXPECT_EQ(fenetre.frameGeometry().topLeft(), QPoint(0, 0));
+}
+
+// A new game gives the window the new board's size unless the user resized it: a window
+// manager's rounding by a pixel is not the user's doing. Shrunk as far as it goes, the board's
+// cells are still large enough to aim at.
+TEST_F(MainWindowTest, KeepsAUserSizeNotARoundedOneAndShrinksNoFurtherThanPlayableCells) {
+    assets::WriteFixedAssets();
+    TSDIAppForm& fenetre = OuvreEtMontre();
+    fenetre.resize(fenetre.width() + 1, fenetre.height() - 1);
+    fenetre.DonneTailleScene(600, 480);
+    EXPECT_EQ(fenetre.ClientWidth(), 600);
+    EXPECT_EQ(fenetre.ClientHeight(), 480);
+    fenetre.resize(700, 560);
+    fenetre.DonneTailleScene(640, 510);
+    EXPECT_EQ(fenetre.size(), QSize(700, 560));
+
+    fenetre.resize(100, 100);
+    const double echelle = std::min(double(fenetre.PB->width()) / fenetre.PB->Width(),
+                                    double(fenetre.PB->height()) / fenetre.PB->Height());
+    EXPECT_GE(echelle * fenetre.PB->Width() / NbColonnes, 47.5);
+    EXPECT_GE(echelle * fenetre.PB->Height() / NbLignes, 35.5);
 }
 
 TEST_F(MainWindowTest, TheTraceIsCreatedEmptiedAndClosed) {

@@ -204,6 +204,104 @@ def photograph_in_the_corner(binary, folder):
         game.stop()
 
 
+def window_id(text):
+    """The window an xprop line names ("... # 0x1e00005"), or None."""
+    return int(text.split("#", 1)[1].split(",")[0], 16) if "#" in text else None
+
+
+def states(game, window):
+    return game.run("xprop", "-id", str(window), "_NET_WM_STATE")
+
+
+def check_owned(game, window, main, modal):
+    """A secondary window as the window manager and task lists see it: a dialog behind a
+    utility window (modal, focused) or a tool bar (the photograph, which takes no focus),
+    transient for the main window (task lists then leave it out), never maximisable, minimised
+    only along with the main window."""
+    types = game.run("xprop", "-id", str(window), "_NET_WM_WINDOW_TYPE")
+    first = "UTILITY" if modal else "TOOLBAR"
+    check(f"_NET_WM_WINDOW_TYPE_{first}, _NET_WM_WINDOW_TYPE_DIALOG" in types,
+          f"window types {types.strip()}")
+    owner = window_id(game.run("xprop", "-id", str(window), "WM_TRANSIENT_FOR"))
+    check(owner == main, f"transient for {owner}, not for the main window {main}")
+    allowed = game.run("xprop", "-id", str(window), "_NET_WM_ALLOWED_ACTIONS")
+    check("MAXIMIZE" not in allowed, "a secondary window maximisable")
+    if "_NET_WM_ACTION_MINIMIZE" in allowed:
+        # openbox offers it for every dialog: the main window must go, and come back, with it.
+        game.xdotool("windowminimize", window)
+        wait_for("the main window minimised along", lambda: "HIDDEN" in states(game, main))
+        game.xdotool("windowactivate", main)
+        wait_for("both shown again", lambda: "HIDDEN" not in states(game, main) + states(
+            game, window))
+    if modal:
+        check("_NET_WM_STATE_MODAL" in states(game, window), "a modal window not told modal")
+        wait_for("the modal window focused",
+                 lambda: window_id(game.run("xprop", "-root", "_NET_ACTIVE_WINDOW")) == window)
+
+
+def open_options(game, window):
+    """Alt+F, two menus to the right, Enter: each step awaited. Menus are told from the
+    program's other windows as the ones that come and go."""
+    def menus():
+        found = game.xdotool("search", "--onlyvisible", "--class", "kornibelle", output=True)
+        return set(map(int, found.split())) - set(game.windows(".+"))
+    game.keys_to(window, "alt+f")
+    first = wait_for("the first menu", menus)
+    game.key("Right")
+    wait_for("the next menu", lambda: menus() not in (set(), first))
+    game.key("Right")
+    wait_for("the menus closed", lambda: not menus())
+    game.key("Return")
+    return game.find_window("^Options$", size_at_least=(300, 150))
+
+
+def maximised_by_the_manager(manager, binary, folder):
+    """Opened maximised by its settings file, the frame fills the work area. The options
+    dialog and the photograph window are secondary windows. Restored from the title bar, the
+    window lies inside the work area; maximised and restored twice in a row as a child's double
+    clicks do, it comes back at that same size and place. Closed restored, it remembers it."""
+    game = DesktopGame(binary, folder, (1366, 768), 1, settings=b"[Form]\r\nInitMax=1\r\n")
+    session = None
+    try:
+        session = Desktop(game, manager, "top")
+        area = session.area
+        game.start(measure=False)
+        window = game.window = game.find_window("^Kornibelle$", size_at_least=(200, 200))
+        wait_for("the window maximised", lambda: "MAXIMIZED_HORZ" in states(game, window))
+        main = game.settled("the main window to settle", window)
+        check(main == area, f"maximised to {main}, the work area is {area}")
+        check(game.min_max(window), "the main window cannot be maximised")
+
+        options = open_options(game, window)
+        check_owned(game, options, window, modal=True)
+        game.xlib.close_request(options)
+        wait_for("the options closed", lambda: not game.windows("^Options$"))
+        board = Board(game, window)
+        board.measure()
+        board.press(*pairs_of(game.boards(1)[0])[0][0])
+        viewer = game.find_window("^Environnement$", size_at_least=(100, 100))
+        check_owned(game, viewer, window, modal=False)
+
+        normal = toggle_maximised(game, window, main, False)
+        check(normal.inside(area) and normal != area,
+              f"restored to {normal}, the work area is {area}")
+        toggle_maximised(game, window, normal, True)
+        # The pointer stays on the title bar: restored, maximised and restored without a pause.
+        for _ in range(3):
+            game.xdotool("click", "--repeat", 2, "--delay", 80, 1)
+            time.sleep(0.1)
+        wait_for("the window restored", lambda: "MAXIMIZED_HORZ" not in states(game, window))
+        again = game.settled("the main window to settle", window)
+        check(again == normal, f"restored to {again}, first to {normal}")
+        game.close_request()
+        check(game.expect_clean_exit()["form"].get("initmax") == "0",
+              "the restored state was not kept")
+    finally:
+        if session:
+            session.stop()
+        game.stop()
+
+
 def no_pack(binary):
     return None if os.path.isdir(pack_of(binary)) else "the default pictures were not built"
 
@@ -211,6 +309,8 @@ def no_pack(binary):
 CASES = {name: functools.partial(play_on, desktop) for name, desktop in DESKTOPS.items()}
 CASES["maximised_1280x800"] = maximised_mid_game
 CASES["photograph_in_the_corner"] = photograph_in_the_corner
+for manager in ("xfwm4", "openbox"):
+    CASES["window_manager_" + manager] = functools.partial(maximised_by_the_manager, manager)
 
 
 if __name__ == "__main__":

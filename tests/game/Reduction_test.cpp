@@ -25,4 +25,14 @@ TEST(TailleFond, WidthRuleThenHeightRuleAtTheirBoundaries) {
     EXPECT_EQ(TailleFond(0, 0, 1280, 700, 50), (TailleImage{0, 0}));
 }
 
+// Cells of at least 48 x 36, on the axis where they are tightest, the other following the
+// proportions; a board drawn smaller than that is shown as drawn.
+TEST(TailleMinimale, TheTightestCellsSetTheScale) {
+    EXPECT_EQ(TailleMinimale(1024, 738), (TailleImage{240, 173}));
+    EXPECT_EQ(TailleMinimale(1000, 200), (TailleImage{720, 144}));
+    EXPECT_EQ(TailleMinimale(240, 144), (TailleImage{240, 144}));
+    EXPECT_EQ(TailleMinimale(200, 100), (TailleImage{200, 100}));
+    EXPECT_EQ(TailleMinimale(0, 0), (TailleImage{0, 0}));
+}
+
 } // namespace
