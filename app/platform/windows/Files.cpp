@@ -3,6 +3,9 @@
 
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <cstdio>
+#include <string>
+#include <string_view>
 #include <system_error>
 #include <windows.h>
 
@@ -36,6 +39,12 @@ bool MarkedWritable(const fs::path& path) {
     return attributes != INVALID_FILE_ATTRIBUTES &&
            ((attributes & FILE_ATTRIBUTE_DIRECTORY) || !(attributes & FILE_ATTRIBUTE_READONLY)) &&
            Writable(path);
+}
+
+// fopen would read the name in the ANSI code page.
+std::FILE* Open(const std::string& utf8, const char* mode) {
+    const std::string_view ascii(mode);
+    return ::_wfopen(Path(utf8).c_str(), std::wstring(ascii.begin(), ascii.end()).c_str());
 }
 
 fs::path UserBase(UserFolder folder) {
