@@ -28,13 +28,17 @@ fs::path DossierDe(const fs::path& fichier) {
     return fichier.has_parent_path() ? fichier.parent_path() : fs::path(".");
 }
 
-// An existing file must be writable itself; a new one needs a writable folder.
+// An existing file must be writable itself; a new one needs a writable folder. Nothing is
+// written among the programs installed for every user.
 bool Ecrivable(const fs::path& fichier) {
     std::error_code erreur;
+    const fs::path dossier = DossierDe(fichier);
+    if (Files::SharedProgramFolder(dossier)) {
+        return false;
+    }
     if (fs::exists(fichier, erreur)) {
         return Files::Writable(fichier);
     }
-    const fs::path dossier = DossierDe(fichier);
     return fs::is_directory(dossier, erreur) && Files::Writable(dossier);
 }
 
@@ -44,7 +48,8 @@ bool Ecrivable(const fs::path& fichier) {
 bool ParametresEcrivables(const fs::path& fichier) {
     std::error_code erreur;
     const fs::path dossier = DossierDe(fichier);
-    return fs::is_directory(dossier, erreur) && Files::MarkedWritable(dossier) &&
+    return fs::is_directory(dossier, erreur) && !Files::SharedProgramFolder(dossier) &&
+           Files::MarkedWritable(dossier) &&
            (!fs::exists(fichier, erreur) || Files::MarkedWritable(fichier));
 }
 

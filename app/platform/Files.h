@@ -26,6 +26,11 @@ bool Writable(const std::filesystem::path& path);
 // do not bind (root).
 bool MarkedWritable(const std::filesystem::path& path);
 
+// True when path lies in a folder where programs are installed for every user of the computer
+// (Windows' Program Files): what is there is every user's, so a program keeps its own files
+// elsewhere even when it may write there, run as an administrator. Never on Linux.
+bool SharedProgramFolder(const std::filesystem::path& path);
+
 enum class UserFolder { Settings, State };
 // The user's base folder for programs' settings, or for what they keep between runs (traces):
 // on Linux $XDG_CONFIG_HOME and $XDG_STATE_HOME when they hold absolute paths, else

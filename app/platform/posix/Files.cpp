@@ -47,6 +47,10 @@ std::FILE* Open(const std::string& utf8, const char* mode) {
     return std::fopen(utf8.c_str(), mode);
 }
 
+bool SharedProgramFolder(const fs::path&) {
+    return false;
+}
+
 fs::path UserBase(UserFolder folder) {
     return folder == UserFolder::Settings ? BaseDirectory("XDG_CONFIG_HOME", ".config")
                                           : BaseDirectory("XDG_STATE_HOME", ".local/state");
