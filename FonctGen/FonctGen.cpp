@@ -4,6 +4,7 @@
 #include "app/platform/Bitmap.h"
 #include "app/platform/Dialogs.h"
 #include "app/platform/Errors.h"
+#include "app/platform/Files.h"
 #include "app/platform/JpegImage.h"
 
 #include <cctype>
@@ -89,12 +90,13 @@ TBitmap* LitBitmap(const std::string& nomFichier, TBitmap* destination) {
                       0);
         return nullptr;
     }
+    const std::filesystem::path chemin = Files::Path(nomFichier);
     std::error_code erreur;
-    if (!std::filesystem::is_regular_file(nomFichier, erreur)) {
+    if (!std::filesystem::is_regular_file(chemin, erreur)) {
         return nullptr;
     }
 
-    std::ifstream fichier(nomFichier, std::ios::binary);
+    std::ifstream fichier(chemin, std::ios::binary);
     if (!fichier) {
         throw EPlatformError("Impossible d'ouvrir le fichier " + nomFichier);
     }

@@ -28,13 +28,17 @@ fs::path DossierDe(const fs::path& fichier) {
     return fichier.has_parent_path() ? fichier.parent_path() : fs::path(".");
 }
 
-// An existing file must be writable itself; a new one needs a writable folder.
+// An existing file must be writable itself; a new one needs a writable folder. Nothing is
+// written among the programs installed for every user.
 bool Ecrivable(const fs::path& fichier) {
     std::error_code erreur;
+    const fs::path dossier = DossierDe(fichier);
+    if (Files::SharedProgramFolder(dossier)) {
+        return false;
+    }
     if (fs::exists(fichier, erreur)) {
         return Files::Writable(fichier);
     }
-    const fs::path dossier = DossierDe(fichier);
     return fs::is_directory(dossier, erreur) && Files::Writable(dossier);
 }
 
@@ -44,7 +48,8 @@ bool Ecrivable(const fs::path& fichier) {
 bool ParametresEcrivables(const fs::path& fichier) {
     std::error_code erreur;
     const fs::path dossier = DossierDe(fichier);
-    return fs::is_directory(dossier, erreur) && Files::MarkedWritable(dossier) &&
+    return fs::is_directory(dossier, erreur) && !Files::SharedProgramFolder(dossier) &&
+           Files::MarkedWritable(dossier) &&
            (!fs::exists(fichier, erreur) || Files::MarkedWritable(fichier));
 }
 
@@ -53,7 +58,7 @@ std::string DansDossierPersonnel(Files::UserFolder base, const fs::path& nom) {
     const fs::path dossier = Files::UserBase(base) / "kornibelle";
     std::error_code erreur;
     fs::create_directories(dossier, erreur);
-    return (dossier / nom).string();
+    return Files::Utf8(dossier / nom);
 }
 
 } // namespace
@@ -67,22 +72,24 @@ std::string FichierPresDuProgramme() {
 }
 
 std::string CheminParametres(const std::string& fichier) {
-    if (ParametresEcrivables(fichier)) {
+    const fs::path chemin = Files::Path(fichier);
+    if (ParametresEcrivables(chemin)) {
         return fichier;
     }
-    return DansDossierPersonnel(Files::UserFolder::Settings, fs::path(fichier).filename());
+    return DansDossierPersonnel(Files::UserFolder::Settings, chemin.filename());
 }
 
 std::string CheminLectureParametres(const std::string& fichier) {
     const std::string ecrit = CheminParametres(fichier);
     std::error_code erreur;
-    return fs::exists(ecrit, erreur) ? ecrit : fichier;
+    return fs::exists(Files::Path(ecrit), erreur) ? ecrit : fichier;
 }
 
 // Written anew rather than copied: the copy must not take the original's read-only mode.
 bool CommenceParCopie(const std::string& copie, const std::string& original) {
     std::error_code erreur;
-    if (copie == original || fs::exists(copie, erreur) || !fs::exists(original, erreur)) {
+    if (copie == original || fs::exists(Files::Path(copie), erreur) ||
+        !fs::exists(Files::Path(original), erreur)) {
         return true;
     }
     QFile source(QString::fromStdString(original));
@@ -94,9 +101,9 @@ bool CommenceParCopie(const std::string& copie, const std::string& original) {
 }
 
 std::string CheminTrace(const std::string& dossierTravail) {
-    const fs::path trace = fs::path(dossierTravail) / "espion.log";
+    const fs::path trace = Files::Path(dossierTravail) / "espion.log";
     if (Ecrivable(trace)) {
-        return trace.string();
+        return Files::Utf8(trace);
     }
     return DansDossierPersonnel(Files::UserFolder::State, "espion.log");
 }

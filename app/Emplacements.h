@@ -5,9 +5,9 @@
 #include <string>
 
 // Where the settings file and the trace are kept. A program installed where its user cannot
-// write keeps them in the user's own folders instead (on Linux the freedesktop base
-// directories, on Windows the application-data folder); the per-user folder is created when
-// it is chosen.
+// write, or on Windows in Program Files (every user's, even to an administrator), keeps them
+// in the user's own folders instead (on Linux the freedesktop base directories, on Windows the
+// application-data folder); the per-user folder is created when it is chosen.
 
 // Seam: the program file the settings file is named after, and beside which it is kept when
 // that folder can be written (the program's own file by default).

@@ -3,6 +3,7 @@
 
 #include "app/Emplacements.h"
 #include "app/ImageList.h"
+#include "app/platform/Files.h"
 #include "app/platform/Frame.h"
 #include "app/platform/Guard.h"
 #include "app/platform/Screen.h"
@@ -66,7 +67,7 @@ TSDIAppForm::TSDIAppForm(QWidget* parent)
     tailleDonnee_ = size(); // the design's, until a background is loaded
     PrepareComposants();
     ConnecteEvenements();
-    Espion = std::fopen(CheminTrace().c_str(), "wt");
+    Espion = Files::Open(CheminTrace(), "wt");
     // The frame's top-left corner, not the client area's.
     const TRect zone = WorkArea();
     move(zone.Left, zone.Top);

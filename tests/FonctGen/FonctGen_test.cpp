@@ -151,7 +151,7 @@ TEST_F(LitBitmapTest, RefusesASignatureThatDoesNotMatchTheExtension) {
 }
 
 TEST_F(LitBitmapTest, DecodesJpegUnderEachSpellingOfItsExtension) {
-    for (const char* nom : {"a.JPG", "b.jpg", "c.Jpeg", "./d.jpeg"}) {
+    for (const char* nom : {"a.JPG", "b.jpg", "c.Jpeg", "./d.jpeg", "Hélène l'été.jpg"}) {
         EcritJpeg(nom, Quartiers(20, 10));
         TBitmap cible;
         EXPECT_EQ(LitBitmap(nom, &cible), &cible) << nom;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/Emplacements.h"
+#include "app/platform/Files.h"
 #include "support/Faux.h"
 
 #include <QTemporaryDir>
@@ -147,6 +148,21 @@ TEST_F(Emplacements, TraceGoesToTheUserStateFolderWhenTheWorkingFolderCannotBeWr
     EXPECT_EQ(chemin, FauxDossiersPersonnels::Fichier(Files::UserFolder::State, "espion.log"));
     EXPECT_TRUE(PeutEcrire(chemin));
 }
+
+#ifdef _WIN32
+// Run as an administrator, the game could write into Program Files: what is there is every
+// user's, so its settings and its trace go to the user's own folders all the same.
+TEST_F(Emplacements, NothingIsKeptInProgramFilesEvenWhereItCouldBeWritten) {
+    const fs::path programmes =
+        fs::path(qEnvironmentVariable("ProgramFiles").toStdWString()) / "Kornibelle essai";
+    fs::create_directories(programmes);
+    EXPECT_EQ(CheminParametres(Files::Utf8(programmes / "Kornibelle.INI")),
+              FauxDossiersPersonnels::Fichier(Files::UserFolder::Settings, "Kornibelle.INI"));
+    EXPECT_EQ(CheminTrace(Files::Utf8(programmes)),
+              FauxDossiersPersonnels::Fichier(Files::UserFolder::State, "espion.log"));
+    fs::remove_all(programmes);
+}
+#endif
 
 TEST_F(EmplacementsLinux, AUserFolderThatCannotBeMadeIsLeftToTheWriteToReport) {
     const std::string fichier = (FichierAuLieuDeDossier("bin") / "kornibelle.INI").string();

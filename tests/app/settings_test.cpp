@@ -104,6 +104,19 @@ TEST_F(SettingsTest, CountsChosenSinceAreReadAtTheNextStart) {
     EXPECT_EQ(suivante.ChoixImage, 1);
 }
 
+TEST_F(SettingsTest, SettingsBesideAProgramInAFolderNamedWithAccentsAreReadBack) {
+    const QDir jeux(dossier.Chemin(QStringLiteral("Jeux d'Hélène")));
+    ASSERT_TRUE(jeux.mkpath("."));
+    programme.fichier = jeux.filePath("kornibelle").toStdString();
+    {
+        TSDIAppForm fenetre;
+        fenetre.TypeJeu = 1;
+        fenetre.close();
+    }
+    EXPECT_TRUE(jeux.exists("kornibelle.INI"));
+    EXPECT_EQ(TSDIAppForm().TypeJeu, 1);
+}
+
 TEST_F(SettingsTest, TheMaximisedStateIsRememberedAndOnlyIt) {
     EcritIni("[Form]\nInitMax=1\n");
     {

@@ -100,5 +100,5 @@ FauxDossiersPersonnels::~FauxDossiersPersonnels() {
 }
 
 std::string FauxDossiersPersonnels::Fichier(Files::UserFolder dossier, const char* nom) {
-    return (Files::UserBase(dossier) / "kornibelle" / nom).string();
+    return Files::Utf8(Files::UserBase(dossier) / "kornibelle" / nom);
 }

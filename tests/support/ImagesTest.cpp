@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "support/ImagesTest.h"
 
+#include "app/platform/Files.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -77,7 +79,7 @@ std::size_t Segment(const std::vector<unsigned char>& jpeg, unsigned char marque
 }
 
 void EcritOctets(const std::string& chemin, const std::vector<unsigned char>& octets) {
-    std::ofstream fichier(chemin, std::ios::binary | std::ios::trunc);
+    std::ofstream fichier(Files::Path(chemin), std::ios::binary | std::ios::trunc);
     fichier.write(reinterpret_cast<const char*>(octets.data()),
                   static_cast<std::streamsize>(octets.size()));
     if (!fichier) {
@@ -86,7 +88,7 @@ void EcritOctets(const std::string& chemin, const std::vector<unsigned char>& oc
 }
 
 std::vector<unsigned char> LitOctets(const std::string& chemin) {
-    std::ifstream fichier(chemin, std::ios::binary);
+    std::ifstream fichier(Files::Path(chemin), std::ios::binary);
     return {std::istreambuf_iterator<char>(fichier), std::istreambuf_iterator<char>()};
 }
 
@@ -111,7 +113,7 @@ void EcritBmp(const std::string& chemin, const QImage& image, bool huitBits) {
 }
 
 void Tronque(const std::string& chemin, std::size_t taille) {
-    std::filesystem::resize_file(chemin, taille);
+    std::filesystem::resize_file(Files::Path(chemin), taille);
 }
 
 std::vector<unsigned char> DecodeReference(const std::vector<unsigned char>& jpeg) {

@@ -42,6 +42,15 @@ bool MarkedWritable(const fs::path& path) {
     return ::stat(path.c_str(), &status) == 0 && (status.st_mode & S_IWUSR) && Writable(path);
 }
 
+// The system's names are bytes, and UTF-8 text is taken as it is.
+std::FILE* Open(const std::string& utf8, const char* mode) {
+    return std::fopen(utf8.c_str(), mode);
+}
+
+bool SharedProgramFolder(const fs::path&) {
+    return false;
+}
+
 fs::path UserBase(UserFolder folder) {
     return folder == UserFolder::Settings ? BaseDirectory("XDG_CONFIG_HOME", ".config")
                                           : BaseDirectory("XDG_STATE_HOME", ".local/state");

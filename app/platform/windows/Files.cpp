@@ -3,8 +3,14 @@
 
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <cstdio>
+#include <string>
+#include <string_view>
 #include <system_error>
 #include <windows.h>
+// After windows.h, which they need.
+#include <knownfolders.h>
+#include <shlobj.h>
 
 namespace fs = std::filesystem;
 
@@ -36,6 +42,50 @@ bool MarkedWritable(const fs::path& path) {
     return attributes != INVALID_FILE_ATTRIBUTES &&
            ((attributes & FILE_ATTRIBUTE_DIRECTORY) || !(attributes & FILE_ATTRIBUTE_READONLY)) &&
            Writable(path);
+}
+
+// fopen would read the name in the ANSI code page.
+std::FILE* Open(const std::string& utf8, const char* mode) {
+    const std::string_view ascii(mode);
+    return ::_wfopen(Path(utf8).c_str(), std::wstring(ascii.begin(), ascii.end()).c_str());
+}
+
+namespace {
+
+// Windows' file names are the same whatever their case.
+bool SameName(const fs::path& a, const fs::path& b) {
+    return ::CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+bool Inside(const fs::path& path, const fs::path& folder) {
+    auto part = path.begin();
+    for (const fs::path& name : folder) {
+        if (name.empty()) {
+            continue;
+        }
+        if (part == path.end() || !SameName(*part, name)) {
+            return false;
+        }
+        ++part;
+    }
+    return true;
+}
+
+bool InsideKnownFolder(const fs::path& path, const KNOWNFOLDERID& id) {
+    PWSTR folder = nullptr;
+    const bool known = SUCCEEDED(::SHGetKnownFolderPath(id, 0, nullptr, &folder));
+    const bool inside = known && Inside(path, fs::path(folder).lexically_normal());
+    ::CoTaskMemFree(folder);
+    return inside;
+}
+
+} // namespace
+
+bool SharedProgramFolder(const fs::path& path) {
+    std::error_code error;
+    const fs::path absolute = fs::absolute(path, error).lexically_normal();
+    return !error && (InsideKnownFolder(absolute, FOLDERID_ProgramFiles) ||
+                      InsideKnownFolder(absolute, FOLDERID_ProgramFilesX86));
 }
 
 fs::path UserBase(UserFolder folder) {
