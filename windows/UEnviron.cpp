@@ -236,5 +236,6 @@ void TEnviron::PBPaint() {
 void TEnviron::PBClick() {
     if (SDIAppForm->Bruitage) {
         sndPlaySoundA(FichierSon, SND_SYNC);
+        SDIAppForm->DitNomAnimal(FichierNom);
     }
 }
