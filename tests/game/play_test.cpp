@@ -294,7 +294,10 @@ TEST_F(Play, AFingerPlaysAsTheMouseAndTheBirdLandsWhereItTouches) {
     EXPECT_TRUE(OiseauAu(Screen(), Centre(kA)));
     pose(Centre(kA2));
     EXPECT_TRUE(Case(kA2).Trouve);
-    // Dragged, the bird follows the finger.
+    // A second finger adds nothing; dragged, the bird follows the first.
+    QTest::touchEvent(Form().PB, ecran.get()).stationary(0).press(1, Centre(kB2));
+    QTest::touchEvent(Form().PB, ecran.get()).stationary(0).release(1, Centre(kB2));
+    EXPECT_FALSE(Montree(kB2));
     QTest::touchEvent(Form().PB, ecran.get()).move(0, Centre(kB));
     EXPECT_TRUE(OiseauAu(Screen(), Centre(kB)));
     leve(Centre(kB));
