@@ -72,6 +72,7 @@ public:
     bool DessEnviron = true;
     int ChoixImage = 0;
     bool Bruitage = true;
+    bool DitNom = true; // the animal's name is said after its cry (with Bruitage)
     std::string FichierParametres() const; // the settings file that closing writes
     void LitParametres();
     void EcritParametres();
@@ -124,6 +125,8 @@ public:
     void CacheCase(int ligne, int colonne);
     void MontrePhoto(int ligne, int colonne);
     void JoueCri(int ligne, int colonne);
+    // Queues the spoken name nom after the sound playing, when DitNom is on; nothing when empty.
+    void DitNomAnimal(const std::string& nom);
 
     // Bird flight.
     void AnimeOiseau(int x, int y);

@@ -17,6 +17,7 @@ void TSDIAppForm::LitParametres() {
     DessCases = ini.ReadBool("Cases", "Dess", true);
     DessEnviron = ini.ReadBool("Environ", "Dess", true);
     Bruitage = ini.ReadBool("Environ", "Bruitage", true);
+    DitNom = ini.ReadBool("Environ", "Nom", true);
     ChoixImage = ini.ReadInteger("Image", "Choix", 0);
     if (ini.ReadBool("Form", "InitMax", false)) {
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -38,6 +39,7 @@ void TSDIAppForm::EcritParametres() {
     ini.WriteBool("Cases", "Dess", DessCases);
     ini.WriteBool("Environ", "Dess", DessEnviron);
     ini.WriteBool("Environ", "Bruitage", Bruitage);
+    ini.WriteBool("Environ", "Nom", DitNom);
     ini.WriteBool("Form", "InitMax", isMaximized());
     ini.WriteInteger("Image", "Choix", ChoixImage);
 }

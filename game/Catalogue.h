@@ -10,54 +10,58 @@
 #include <string>
 
 // One animal's files, in the order of the letters of kLettresAnimal: its sprite 'G', the
-// sprite's mirror image 'D', its photograph 'I' and its cry 'S'.
-using FichiersAnimal = std::array<const char*, 4>;
-inline constexpr char kLettresAnimal[] = "GDIS";
+// sprite's mirror image 'D', its photograph 'I', its cry 'S' and its spoken name 'N'.
+using FichiersAnimal = std::array<const char*, 5>;
+inline constexpr char kLettresAnimal[] = "GDISN";
 
 inline constexpr FichiersAnimal kAnimauxSavane[] = {
     {"./Savane/Tigre13G.bmp", "./Savane/Tigre13D.bmp", "./Savane/Tigre1.jpg",
-     "./Savane/Tigre_ou_cochon.wav"},
-    {"./Savane/Loup11G.bmp", "./Savane/Loup11D.bmp", "./Savane/Loup1.jpg", "./Savane/Loup.wav"},
-    {"./Savane/Zebre1g.bmp", "./Savane/Zebre1d.bmp", "./Savane/Zebres.jpg", "./Savane/Zebres.wav"},
+     "./Savane/Tigre_ou_cochon.wav", "./Savane/Nom_Tigre.wav"},
+    {"./Savane/Loup11G.bmp", "./Savane/Loup11D.bmp", "./Savane/Loup1.jpg", "./Savane/Loup.wav",
+     "./Savane/Nom_Loup.wav"},
+    {"./Savane/Zebre1g.bmp", "./Savane/Zebre1d.bmp", "./Savane/Zebres.jpg", "./Savane/Zebres.wav",
+     "./Savane/Nom_Zebre.wav"},
     {"./Savane/Singe02g.bmp", "./Savane/Singe02d.bmp", "./Savane/Singe02.jpg",
-     "./Savane/Singe2.wav"},
+     "./Savane/Singe2.wav", "./Savane/Nom_Singe2.wav"},
     {"./Savane/Lezard11G.bmp", "./Savane/Lezard11D.bmp", "./Savane/Lezard1.jpg",
-     "./Savane/Lezard.wav"},
+     "./Savane/Lezard.wav", "./Savane/Nom_Lezard.wav"},
     {"./Savane/Croco01G.bmp", "./Savane/Croco01D.bmp", "./Savane/Crocodile1.jpg",
-     "./Savane/Crocodile2.wav"},
+     "./Savane/Crocodile2.wav", "./Savane/Nom_Crocodile.wav"},
     {"./Savane/Elephant01G.bmp", "./Savane/Elephant01D.bmp", "./Savane/Elephant1.jpg",
-     "./Savane/Elephant.wav"},
-    {"./Savane/Lion01G.bmp", "./Savane/Lion01D.bmp", "./Savane/Lion1.jpg", "./Savane/Lion.wav"},
+     "./Savane/Elephant.wav", "./Savane/Nom_Elephant.wav"},
+    {"./Savane/Lion01G.bmp", "./Savane/Lion01D.bmp", "./Savane/Lion1.jpg", "./Savane/Lion.wav",
+     "./Savane/Nom_Lion.wav"},
     {"./Savane/Oiseau3G.bmp", "./Savane/Oiseau3D.bmp", "./Savane/Oiseau1.jpg",
-     "./Savane/Oiseau1.wav"},
+     "./Savane/Oiseau1.wav", "./Savane/Nom_Oiseau.wav"},
     {"./Savane/Serpent01G.bmp", "./Savane/Serpent01D.bmp", "./Savane/Serpent01.jpg",
-     "./Savane/Serpent.wav"},
+     "./Savane/Serpent.wav", "./Savane/Nom_Serpent.wav"},
     {"./Savane/Singe03G.bmp", "./Savane/Singe03D.bmp", "./Savane/Singe03.jpg",
-     "./Savane/Singe3.wav"},
+     "./Savane/Singe3.wav", "./Savane/Nom_Singe3.wav"},
     {"./Savane/Girafe01G.bmp", "./Savane/Girafe01D.bmp", "./Savane/Girafe1.jpg",
-     "./Savane/Girafe.wav"},
+     "./Savane/Girafe.wav", "./Savane/Nom_Girafe.wav"},
 };
 
 inline constexpr FichiersAnimal kAnimauxPolaire[] = {
     {"./Polaire/Manchot02G.bmp", "./Polaire/Manchot02D.bmp", "./Polaire/Manchot02.jpg",
-     "./Polaire/Manchot02.wav"},
+     "./Polaire/Manchot02.wav", "./Polaire/Nom_Manchot.wav"},
     {"./Polaire/Morse01G.bmp", "./Polaire/Morse01D.bmp", "./Polaire/Morse01.jpg",
-     "./Polaire/Morse01.wav"},
+     "./Polaire/Morse01.wav", "./Polaire/Nom_Morse.wav"},
     {"./Polaire/Ours02G.bmp", "./Polaire/Ours02D.bmp", "./Polaire/Ours02.jpg",
-     "./Polaire/Ours02.wav"},
+     "./Polaire/Ours02.wav", "./Polaire/Nom_Ours.wav"},
     {"./Polaire/Phoque01G.bmp", "./Polaire/Phoque01D.bmp", "./Polaire/Phoque01.jpg",
-     "./Polaire/Phoque01.wav"},
+     "./Polaire/Phoque01.wav", "./Polaire/Nom_Phoque.wav"},
     {"./Polaire/Renard01G.bmp", "./Polaire/Renard01D.bmp", "./Polaire/Renard1.jpg",
-     "./Polaire/Renard1.wav"},
-    {"./Polaire/Oie01G.bmp", "./Polaire/Oie01D.bmp", "./Polaire/Oie01.jpg", "./Polaire/Oie01.wav"},
-    {"./Polaire/Loup02G.bmp", "./Polaire/Loup02D.bmp", "./Polaire/Loup2.jpg",
-     "./Polaire/Loup2.wav"},
+     "./Polaire/Renard1.wav", "./Polaire/Nom_Renard.wav"},
+    {"./Polaire/Oie01G.bmp", "./Polaire/Oie01D.bmp", "./Polaire/Oie01.jpg", "./Polaire/Oie01.wav",
+     "./Polaire/Nom_Oie.wav"},
+    {"./Polaire/Loup02G.bmp", "./Polaire/Loup02D.bmp", "./Polaire/Loup2.jpg", "./Polaire/Loup2.wav",
+     "./Polaire/Nom_Loup2.wav"},
     {"./Polaire/Lapin01G.bmp", "./Polaire/Lapin01D.bmp", "./Polaire/Lapin01.jpg",
-     "./Polaire/Lapin01.wav"},
+     "./Polaire/Lapin01.wav", "./Polaire/Nom_Lapin.wav"},
     {"./Polaire/Elan01G.bmp", "./Polaire/Elan01D.bmp", "./Polaire/Elan01.jpg",
-     "./Polaire/Elan01.wav"},
+     "./Polaire/Elan01.wav", "./Polaire/Nom_Elan.wav"},
     {"./Polaire/Renne01G.bmp", "./Polaire/Renne01D.bmp", "./Polaire/Rennes.jpg",
-     "./Polaire/Rennes.wav"},
+     "./Polaire/Rennes.wav", "./Polaire/Nom_Renne.wav"},
 };
 
 // The animals of each environment: [0] the savanna's, [1] the polar regions'.
@@ -84,5 +88,5 @@ inline constexpr const char* kSonGagne = "./Gagne.wav";
 inline constexpr const char* kSonSortie = "./Sortie.wav";
 
 // File of an animal of an environment (0 savanna, 1 polar): letter 'G' or 'D' (sprites), 'I'
-// (photograph) or 'S' (cry). Empty for any other letter, index or environment.
+// (photograph), 'S' (cry) or 'N' (spoken name). Empty for any other letter, index or environment.
 std::string CheminCatalogue(int environnement, int animal, char lettre);

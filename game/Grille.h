@@ -11,6 +11,7 @@ struct GRILLE {
     std::string Dessin;      // sprite of this cell ('G' or 'D' picture)
     std::string PhotoAnimal; // only in the 'G' cell of a pair
     std::string CriAnimal;   // only in the 'G' cell of a pair
+    std::string NomAnimal;   // the spoken name; only in the 'G' cell of a pair
     int ColonneAutre = 0;    // partner cell; -1 in a free cell
     int LigneAutre = 0;
     bool Trouve = false;

@@ -39,6 +39,7 @@ void Libere(GRILLE& cellule) {
     cellule.Dessin.clear();
     cellule.PhotoAnimal.clear();
     cellule.CriAnimal.clear();
+    cellule.NomAnimal.clear();
     cellule.ColonneAutre = -1;
     cellule.LigneAutre = -1;
     cellule.Trouve = false;
@@ -121,6 +122,7 @@ void TSDIAppForm::InitGrille() {
         caseG.LigneAutre = ligneD;
         caseG.PhotoAnimal = CheminAnimal(this, animaux[k], 'I');
         caseG.CriAnimal = CheminAnimal(this, animaux[k], 'S');
+        caseG.NomAnimal = CheminAnimal(this, animaux[k], 'N');
         Trace(Espion, "Ligne : %d Colonne : %d %24s  %d %d\n", ligneD, colonneD,
               caseD.Dessin.c_str(), caseD.LigneAutre, caseD.ColonneAutre);
         Vide(Espion);

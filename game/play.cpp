@@ -329,6 +329,7 @@ void TSDIAppForm::MontrePhoto(int ligne, int colonne) {
     }
     Environ->FichierImage = cellule.PhotoAnimal;
     Environ->FichierSon = cellule.CriAnimal;
+    Environ->FichierNom = cellule.NomAnimal;
     Environ->Show();
 }
 
@@ -336,5 +337,12 @@ void TSDIAppForm::JoueCri(int ligne, int colonne) {
     const GRILLE& cellule = CelluleAvec(*this, ligne, colonne, &GRILLE::CriAnimal);
     if (!cellule.CriAnimal.empty()) {
         sndPlaySoundA(cellule.CriAnimal, SND_ASYNC);
+        DitNomAnimal(cellule.NomAnimal);
+    }
+}
+
+void TSDIAppForm::DitNomAnimal(const std::string& nom) {
+    if (DitNom && !nom.empty()) {
+        sndPlaySoundA(nom, SND_ASYNC | SND_QUEUE);
     }
 }

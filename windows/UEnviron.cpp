@@ -298,6 +298,7 @@ void TEnviron::PBPaint() {
 void TEnviron::PBClick() {
     if (SDIAppForm->Bruitage) {
         sndPlaySoundA(FichierSon, SND_SYNC);
+        SDIAppForm->DitNomAnimal(FichierNom);
     }
 }
 

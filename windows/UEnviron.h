@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The environment viewer: an animal's photograph beside the main window; a click on it plays
-// the animal's cry again. The caller sets FichierImage and FichierSon, then shows it.
+// the animal's cry and name again. The caller sets FichierImage, FichierSon and FichierNom, then
+// shows it.
 #pragma once
 
 #include "app/platform/Bitmap.h"
@@ -52,6 +53,7 @@ public:
     std::unique_ptr<TBitmap> ImageVue; // the picture shown; absent until the first load
     std::string FichierImage;          // ".bmp", ".jpg" or ".jpeg", in any case
     std::string FichierSon;
+    std::string FichierNom; // the animal's spoken name, said after FichierSon
 
     // Hidden to shown: loads FichierImage, then sizes and places the window beside the main one.
     void FormShow();

@@ -40,6 +40,7 @@ TOptions::TOptions(QWidget* parent) : TForm(parent), ui(std::make_unique<Ui::Opt
     connect(ui->ComboBox2, &QComboBox::currentTextChanged, this,
             Guarded(this, &TOptions::ComboBox2Change));
     connect(ui->UpDown1, &QSpinBox::valueChanged, this, Guarded(this, &TOptions::UpDown1Change));
+    connect(ui->CheckBox3, &QCheckBox::toggled, this, Guarded(this, &TOptions::CheckBox3Change));
     Remplit();
 }
 
@@ -64,6 +65,8 @@ void TOptions::Remplit() {
     // Any choice other than 1 keeps the pictures, so it shows as "persiste".
     (fenetre.ChoixImage == 1 ? ui->Disparait : ui->Persiste)->setChecked(true);
     ui->CheckBox3->setChecked(fenetre.Bruitage);
+    ui->CheckBox4->setChecked(fenetre.DitNom);
+    CheckBox3Change();
 }
 
 // The entry named by the environment box's text, capitals aside; -1 when none is.
@@ -84,6 +87,7 @@ void TOptions::OKClick() {
     fenetre.DessEnviron = ui->CheckBox2->isChecked();
     fenetre.ChoixImage = ui->Disparait->isChecked() ? 1 : 0;
     fenetre.Bruitage = ui->CheckBox3->isChecked();
+    fenetre.DitNom = ui->CheckBox4->isChecked();
     SetModalResult(mrYes);
 }
 
@@ -106,6 +110,11 @@ void TOptions::ComboBox2Change() {
     if (nombre) {
         ui->UpDown1->setValue(valeur);
     }
+}
+
+// The names are said only with the sounds on.
+void TOptions::CheckBox3Change() {
+    ui->CheckBox4->setEnabled(ui->CheckBox3->isChecked());
 }
 
 void TOptions::UpDown1Change() {

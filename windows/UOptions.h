@@ -31,6 +31,7 @@ private:
     void ComboBox1Change();
     void ComboBox2Change();
     void UpDown1Change();
+    void CheckBox3Change();
 
     std::unique_ptr<Ui::Options> ui;
 };

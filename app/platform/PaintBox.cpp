@@ -11,6 +11,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QTouchEvent>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -57,6 +58,7 @@ TPaintBox::TPaintBox(QWidget* parent)
                                [this](const QRect& rect) { SurfaceChanged(rect); }) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_AcceptTouchEvents);
     margin_ = new QWidget(this);
     margin_->hide();
     margin_->setAutoFillBackground(true);
@@ -258,28 +260,38 @@ void TPaintBox::Track(const QPoint& at) {
 void TPaintBox::mousePressEvent(QMouseEvent* event) {
     const QPoint at = SurfacePoint(event->position());
     Track(at);
-    const std::optional<TMouseButton> button = ButtonOf(event->button());
-    if (!button) {
-        return;
-    }
-    if (*button == TMouseButton::mbLeft) {
-        clickPending_ = surface_.rect().contains(at);
-    }
-    if (OnMouseDown) {
-        Guard([&] { OnMouseDown(*button, ShiftOf(*event), at.x(), at.y()); });
+    if (const std::optional<TMouseButton> button = ButtonOf(event->button())) {
+        Press(at, *button, ShiftOf(*event));
     }
 }
 
 void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = SurfacePoint(event->position());
     Track(at);
-    const std::optional<TMouseButton> button = ButtonOf(event->button());
-    if (!button) {
-        return;
+    if (const std::optional<TMouseButton> button = ButtonOf(event->button())) {
+        Release(at, *button, ShiftOf(*event));
     }
+}
+
+void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = SurfacePoint(event->position());
+    Track(at);
+    Move(at, ShiftOf(*event));
+}
+
+void TPaintBox::Press(const QPoint& at, TMouseButton button, TShiftState shift) {
+    if (button == TMouseButton::mbLeft) {
+        clickPending_ = surface_.rect().contains(at);
+    }
+    if (OnMouseDown) {
+        Guard([&] { OnMouseDown(button, shift, at.x(), at.y()); });
+    }
+}
+
+void TPaintBox::Release(const QPoint& at, TMouseButton button, TShiftState shift) {
     // As the toolkit does it: the click of a left press and release inside, before the
     // release itself.
-    if (*button == TMouseButton::mbLeft) {
+    if (button == TMouseButton::mbLeft) {
         const bool click = clickPending_ && surface_.rect().contains(at);
         clickPending_ = false;
         if (click && OnClick) {
@@ -287,15 +299,61 @@ void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
         }
     }
     if (OnMouseUp) {
-        Guard([&] { OnMouseUp(*button, ShiftOf(*event), at.x(), at.y()); });
+        Guard([&] { OnMouseUp(button, shift, at.x(), at.y()); });
     }
 }
 
-void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = SurfacePoint(event->position());
-    Track(at);
+void TPaintBox::Move(const QPoint& at, TShiftState shift) {
     if (OnMouseMove) {
-        Guard([&] { OnMouseMove(ShiftOf(*event), at.x(), at.y()); });
+        Guard([&] { OnMouseMove(shift, at.x(), at.y()); });
+    }
+}
+
+bool TPaintBox::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        Touch(*static_cast<QTouchEvent*>(event));
+        return true;
+    default:
+        return QWidget::event(event);
+    }
+}
+
+// A finger plays as the left button does, the pointer moved first to where it lands: nothing
+// waits for a hover that a touch screen never gives. Only the first finger down counts, until
+// every finger is lifted.
+void TPaintBox::Touch(QTouchEvent& event) {
+    event.accept();
+    if (event.type() == QEvent::TouchCancel) {
+        finger_.reset();
+        clickPending_ = false;
+        return;
+    }
+    for (const QEventPoint& point : event.points()) {
+        if (event.type() == QEvent::TouchBegin && !finger_) {
+            finger_ = point.id();
+        }
+        if (point.id() != finger_) {
+            continue;
+        }
+        const QPoint at = SurfacePoint(point.position());
+        const bool moved = pointer_ != at;
+        Track(at);
+        if (point.state() == QEventPoint::Pressed) {
+            Move(at, 0);
+            Press(at, TMouseButton::mbLeft, ssLeft);
+        } else if (point.state() == QEventPoint::Updated && moved) {
+            Move(at, ssLeft);
+        } else if (point.state() == QEventPoint::Released) {
+            finger_.reset();
+            Release(at, TMouseButton::mbLeft, 0);
+        }
+    }
+    if (event.type() == QEvent::TouchEnd) {
+        finger_.reset();
     }
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 class QPainter;
+class QTouchEvent;
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
@@ -25,6 +26,8 @@ enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 // surface when it must (first showing, new surface size, Repaint, Refresh); drawing outside
 // OnPaint reaches the screen at once, even while a handler waits without processing messages. Every
 // handler runs guarded. OnMouseEnter and OnMouseLeave run when the pointer enters and leaves.
+// A finger on a touch screen acts as the mouse's left button: a move to where it lands, then
+// a press, moves as it slides and a release; other fingers meanwhile are ignored.
 // With an OnKeyDown handler the box keeps Tab and Shift+Tab for it; a key the handler leaves
 // non-zero goes on to the window.
 class TPaintBox : public QWidget {
@@ -78,6 +81,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -85,6 +89,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Press(const QPoint& at, TMouseButton button, TShiftState shift);
+    void Release(const QPoint& at, TMouseButton button, TShiftState shift);
+    void Move(const QPoint& at, TShiftState shift);
+    void Touch(QTouchEvent& event);
     void SurfaceChanged(const QRect& rect);
     void RunOnPaint();
     void Track(const QPoint& at);
@@ -117,4 +125,5 @@ private:
     bool clickPending_ = false;
     std::optional<QPoint> pointer_;
     bool pointerFromMouse_ = true;
+    std::optional<int> finger_; // the touch point that acts as the mouse, while it is down
 };

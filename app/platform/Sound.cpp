@@ -4,16 +4,23 @@
 #include <SDL.h>
 #include <cmath>
 #include <cstdint>
+#include <mutex>
 #include <numbers>
+#include <thread>
 #include <vector>
 
 namespace {
 
 // Plays through one SDL audio device, opened on first use. Without a device every call is
-// silent: the device is looked for once per player, not at every sound.
+// silent: the device is looked for once per player, not at every sound. A queued sound is
+// loaded on a thread of its own, off the caller's, and dropped if another sound has replaced
+// the one it was to follow in the meantime.
 class SdlSoundPlayer : public ISoundPlayer {
 public:
     ~SdlSoundPlayer() override {
+        if (loader_.joinable()) {
+            loader_.join();
+        }
         if (device_ != 0) {
             SDL_CloseAudioDevice(device_);
         }
@@ -26,18 +33,24 @@ public:
         if (!Open()) {
             return;
         }
-        SDL_ClearQueuedAudio(device_);
-        std::vector<Uint8> samples = Load(fileName);
-        if (samples.empty()) {
-            samples = Chime();
-        }
-        if (samples.empty() ||
-            SDL_QueueAudio(device_, samples.data(), Uint32(samples.size())) != 0) {
+        if ((flags & SND_QUEUE) != 0) {
+            if (loader_.joinable()) {
+                loader_.join();
+            }
+            loader_ = std::thread(
+                [this, fileName, sound = sound_] { Queue(LoadOrChime(fileName), sound); });
             return;
         }
-        if ((flags & SND_ASYNC) == 0) {
-            WaitUntilPlayed(samples.size());
+        {
+            const std::lock_guard lock(queueing_);
+            ++sound_;
+            SDL_ClearQueuedAudio(device_);
         }
+        const std::vector<Uint8> samples = LoadOrChime(fileName);
+        if (!Queue(samples, sound_) || (flags & SND_ASYNC) != 0) {
+            return;
+        }
+        WaitUntilPlayed(samples.size());
     }
 
 private:
@@ -65,6 +78,18 @@ private:
         }
         SDL_PauseAudioDevice(device_, 0);
         return true;
+    }
+
+    // Queues samples unless a sound played since has replaced the one numbered `sound`.
+    bool Queue(const std::vector<Uint8>& samples, unsigned sound) {
+        const std::lock_guard lock(queueing_);
+        return sound == sound_ && !samples.empty() &&
+               SDL_QueueAudio(device_, samples.data(), Uint32(samples.size())) == 0;
+    }
+
+    std::vector<Uint8> LoadOrChime(const std::string& fileName) const {
+        std::vector<Uint8> samples = Load(fileName);
+        return samples.empty() ? Chime() : samples;
     }
 
     // The samples in the device's format; empty when the file cannot be read.
@@ -137,6 +162,9 @@ private:
     bool initialised_ = false;
     SDL_AudioDeviceID device_ = 0;
     SDL_AudioSpec spec_{};
+    std::mutex queueing_;
+    unsigned sound_ = 0; // counts the sounds that replaced the one playing; written under queueing_
+    std::thread loader_; // loading the last queued sound
 };
 
 std::unique_ptr<ISoundPlayer>& Player() {

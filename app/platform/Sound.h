@@ -6,9 +6,13 @@
 
 constexpr unsigned SND_SYNC = 0;  // returns when the sound has played
 constexpr unsigned SND_ASYNC = 1; // returns at once; the sound plays until another replaces it
+// With SND_ASYNC: plays after the sound playing, instead of stopping it; a sound played later
+// without it stops both.
+constexpr unsigned SND_QUEUE = 2;
 
-// Plays a WAV file; a new sound stops the one playing. A missing or unreadable file plays a
-// short default chime; without an audio device nothing is heard and nothing fails.
+// Plays a WAV file; a new sound stops the one playing (and those queued after it). A missing or
+// unreadable file plays a short default chime; without an audio device nothing is heard and nothing
+// fails.
 void sndPlaySoundA(const std::string& fileName, unsigned flags);
 
 // Seam: who plays the sounds (SDL2 audio by default).

@@ -34,6 +34,7 @@ TEST_F(SettingsTest, DefaultSettingsWithoutASettingsFile) {
     EXPECT_TRUE(fenetre.DessCases);
     EXPECT_TRUE(fenetre.DessEnviron);
     EXPECT_TRUE(fenetre.Bruitage);
+    EXPECT_TRUE(fenetre.DitNom);
     EXPECT_EQ(fenetre.ChoixImage, 0);
     EXPECT_FALSE(fenetre.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(fenetre.NbAnimaux[0], 12);
@@ -43,7 +44,7 @@ TEST_F(SettingsTest, DefaultSettingsWithoutASettingsFile) {
 
 TEST_F(SettingsTest, ReadsEveryStoredSetting) {
     EcritIni("[Jeu]\nTypeJeu=1\n[MaxAnim]\nSavane=3\nPolaire=8\n[Cases]\nDess=0\n"
-             "[Environ]\nDess=0\nBruitage=0\n[Form]\nInitMax=1\n[Image]\nChoix=1\n");
+             "[Environ]\nDess=0\nBruitage=0\nNom=0\n[Form]\nInitMax=1\n[Image]\nChoix=1\n");
     TSDIAppForm fenetre;
     EXPECT_EQ(fenetre.TypeJeu, 1);
     EXPECT_EQ(fenetre.MaxAnim[0], 3);
@@ -51,6 +52,7 @@ TEST_F(SettingsTest, ReadsEveryStoredSetting) {
     EXPECT_FALSE(fenetre.DessCases);
     EXPECT_FALSE(fenetre.DessEnviron);
     EXPECT_FALSE(fenetre.Bruitage);
+    EXPECT_FALSE(fenetre.DitNom);
     EXPECT_EQ(fenetre.ChoixImage, 1);
     EXPECT_TRUE(fenetre.windowState() & Qt::WindowMaximized);
     EXPECT_FALSE(DebutJoue(sons));
@@ -73,7 +75,8 @@ TEST_F(SettingsTest, TheFirstCloseCreatesTheFileInItsOrder) {
     TSDIAppForm fenetre;
     fenetre.close();
     EXPECT_EQ(LitIni(), "[Jeu]\nTypeJeu=0\n[MaxAnim]\nSavane=5\nPolaire=5\n[Cases]\nDess=1\n"
-                        "[Environ]\nDess=1\nBruitage=1\n[Form]\nInitMax=0\n[Image]\nChoix=0\n");
+                        "[Environ]\nDess=1\nBruitage=1\nNom=1\n[Form]\nInitMax=0\n[Image]\n"
+                        "Choix=0\n");
 }
 
 TEST_F(SettingsTest, AnExistingFileKeepsItsKeysAndIsUpdatedInPlace) {
@@ -82,10 +85,11 @@ TEST_F(SettingsTest, AnExistingFileKeepsItsKeysAndIsUpdatedInPlace) {
     EXPECT_EQ(fenetre.MaxAnim[0], 3);
     EXPECT_EQ(fenetre.MaxAnim[1], 8);
     fenetre.Bruitage = false;
+    fenetre.DitNom = false;
     fenetre.close();
     EXPECT_EQ(LitIni(), "[Jeu]\nTypeJeu=1\n[MaxAnim]\n0=3\n1=8\nSavane=3\nPolaire=8\n[Cases]\n"
-                        "Dess=0\n[Environ]\nDess=1\nBruitage=0\n[Form]\nInitMax=0\n[Image]\n"
-                        "Choix=0\n");
+                        "Dess=0\n[Environ]\nDess=1\nBruitage=0\nNom=0\n[Form]\nInitMax=0\n"
+                        "[Image]\nChoix=0\n");
 }
 
 TEST_F(SettingsTest, CountsChosenSinceAreReadAtTheNextStart) {
@@ -153,7 +157,8 @@ TEST_F(SettingsTest, AReadOnlyFileIsReadAndTheUserFileTakesTheWrites) {
     ASSERT_TRUE(personnel.open(QIODevice::ReadOnly));
     EXPECT_EQ(personnel.readAll().toStdString(),
               "; commun\n[Jeu]\nTypeJeu=1\n[MaxAnim]\n0=3\nSavane=3\nPolaire=2\n[Cases]\n"
-              "Dess=1\n[Environ]\nDess=1\nBruitage=1\n[Form]\nInitMax=0\n[Image]\nChoix=0\n");
+              "Dess=1\n[Environ]\nDess=1\nBruitage=1\nNom=1\n[Form]\nInitMax=0\n[Image]\n"
+              "Choix=0\n");
     TSDIAppForm suivante;
     EXPECT_EQ(suivante.MaxAnim[1], 2);
     QFile::setPermissions(FichierIni(), QFile::ReadOwner | QFile::WriteOwner);

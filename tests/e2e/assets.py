@@ -77,13 +77,13 @@ def write_sprite(path, colour):
 
 
 def animal_files(environment, kind):
-    """The files of one kind ("sprite", "mirror", "photograph", "cry") of an environment's
-    animals, as the game names them."""
+    """The files of one kind ("sprite", "mirror", "photograph", "cry", "name") of an
+    environment's animals, as the game names them."""
     return [animal[kind] for animal in CATALOGUE["animals"][environment]]
 
 
 def write_pack(folder):
-    """Every file the game reads: backgrounds, sprites, photographs, cries, bird, sounds."""
+    """Every file the game reads: backgrounds, sprites, photographs, cries, names, bird, sounds."""
     for environment, colour in ((SAVANNA, SAVANNA_COLOUR), (POLAR, POLAR_COLOUR)):
         for name in CATALOGUE["backgrounds"][environment]:
             os.makedirs(os.path.dirname(os.path.join(folder, name)), exist_ok=True)
@@ -95,7 +95,7 @@ def write_pack(folder):
             write_sprite(os.path.join(folder, name), sprite_colour(name))
         for name in animal_files(environment, "photograph"):
             shutil.copyfile(photo, os.path.join(folder, name))
-        for name in animal_files(environment, "cry"):
+        for name in animal_files(environment, "cry") + animal_files(environment, "name"):
             write_wav(os.path.join(folder, name))
     os.remove(photo)
     bird = BIRD_COLOUR

@@ -124,7 +124,8 @@ def case_close_box(binary, folder):
         with open(game.settings_path) as f:
             text = f.read()
         expected = ("[Jeu]\nTypeJeu=0\n[MaxAnim]\nSavane=5\nPolaire=5\n[Cases]\nDess=1\n"
-                    "[Environ]\nDess=1\nBruitage=1\n[Form]\nInitMax=0\n[Image]\nChoix=0\n")
+                    "[Environ]\nDess=1\nBruitage=1\nNom=1\n[Form]\nInitMax=0\n[Image]\n"
+                    "Choix=0\n")
         check(text.replace("\r\n", "\n") == expected, "settings file:\n" + text)
     finally:
         game.stop()
@@ -354,7 +355,7 @@ def case_hand_edits(binary, folder):
         with open(game.settings_path, "rb") as f:
             content = f.read()
         expected = written.replace(b"Savane=2\r\n", b"Savane=2\r\nPolaire=5\r\n") + (
-            b"[Cases]\r\nDess=1\r\n[Environ]\r\nDess=1\r\nBruitage=1\r\n[Form]\r\n"
+            b"[Cases]\r\nDess=1\r\n[Environ]\r\nDess=1\r\nBruitage=1\r\nNom=1\r\n[Form]\r\n"
             b"InitMax=0\r\n[Image]\r\nChoix=0\r\n")
         check(content == expected, f"settings file:\n{content!r}\ninstead of\n{expected!r}")
     finally:

@@ -33,6 +33,7 @@ protected:
         Form().DessEnviron = false;
         Form().ChoixImage = 0;
         Form().Bruitage = true;
+        Form().DitNom = false;
         for (auto& ligne : Form().Grille) {
             for (GRILLE& cellule : ligne) {
                 cellule = GRILLE();
@@ -58,6 +59,7 @@ protected:
         cg.Dessin = CheminAnimal(&Form(), animal, 'G');
         cg.PhotoAnimal = CheminAnimal(&Form(), animal, 'I');
         cg.CriAnimal = CheminAnimal(&Form(), animal, 'S');
+        cg.NomAnimal = CheminAnimal(&Form(), animal, 'N');
         cd.Dessin = CheminAnimal(&Form(), animal, 'D');
         cg.LigneAutre = d.Ligne;
         cg.ColonneAutre = d.Colonne;
@@ -141,6 +143,7 @@ protected:
         return nombre;
     }
     std::string Cri(int animal) { return CheminAnimal(&Form(), animal, 'S'); }
+    std::string Nom(int animal) { return CheminAnimal(&Form(), animal, 'N'); }
 
     // The cell's sprite drawn over the background, black transparent, in image.
     bool SpriteDessine(const QImage& image, Cellule c) {
@@ -183,22 +186,27 @@ private:
 } // namespace
 
 TEST_F(Play, RevealDrawsTheSpriteCentredOnScreenAndInFondAndHidingTakesItOut) {
+    Form().DitNom = true;
     Presse(kA);
     EXPECT_TRUE(Selection(kA));
     EXPECT_TRUE(Montree(kA));
     EXPECT_TRUE(SpriteDessine(EcranSansOiseau(), kA));
     EXPECT_TRUE(SpriteDessine(Fond(), kA));
-    EXPECT_EQ(Sons(), std::vector{Cri(0)});
+    // The name waits behind the cry; the next sound played stops both.
+    EXPECT_EQ(Sons(), (std::vector{Cri(0), Nom(0)}));
     EXPECT_EQ(sons.played[0].flags, SND_ASYNC);
+    EXPECT_EQ(sons.played[1].flags, SND_ASYNC | SND_QUEUE);
 
-    // The 'D' picture, revealed after another press, plays its partner's cry and hides it.
+    // The 'D' picture, revealed after another press, plays its partner's cry and name and hides
+    // it. The setting off, the cry alone.
+    Form().DitNom = false;
     Presse(kLibre);
     Presse(kA2);
     EXPECT_TRUE(SpriteDessine(Fond(), kA2));
     EXPECT_FALSE(Montree(kA));
     EXPECT_TRUE(FondSeul(Screen(), kA));
     EXPECT_TRUE(FondSeul(Fond(), kA));
-    EXPECT_EQ(Sons(), (std::vector{Cri(0), Cri(0)}));
+    EXPECT_EQ(Sons(), (std::vector{Cri(0), Nom(0), Cri(0)}));
 
     // Revealed again after another press, then hidden: nothing of the sprite stays behind.
     Presse(kB);
@@ -286,7 +294,10 @@ TEST_F(Play, AFingerPlaysAsTheMouseAndTheBirdLandsWhereItTouches) {
     EXPECT_TRUE(OiseauAu(Screen(), Centre(kA)));
     pose(Centre(kA2));
     EXPECT_TRUE(Case(kA2).Trouve);
-    // Dragged, the bird follows the finger.
+    // A second finger adds nothing; dragged, the bird follows the first.
+    QTest::touchEvent(Form().PB, ecran.get()).stationary(0).press(1, Centre(kB2));
+    QTest::touchEvent(Form().PB, ecran.get()).stationary(0).release(1, Centre(kB2));
+    EXPECT_FALSE(Montree(kB2));
     QTest::touchEvent(Form().PB, ecran.get()).move(0, Centre(kB));
     EXPECT_TRUE(OiseauAu(Screen(), Centre(kB)));
     leve(Centre(kB));
@@ -496,6 +507,7 @@ TEST_F(Play, ThePhotographIsShownAtEachRevealNotAtThePair) {
     EXPECT_TRUE(Environ->isVisible());
     EXPECT_EQ(Environ->FichierImage, Case(kA).PhotoAnimal);
     EXPECT_EQ(Environ->FichierSon, Case(kA).CriAnimal);
+    EXPECT_EQ(Environ->FichierNom, Case(kA).NomAnimal);
     Presse(kB);
     EXPECT_EQ(Environ->FichierImage, Case(kB).PhotoAnimal);
     Environ->Hide();
@@ -544,6 +556,7 @@ TEST_F(Play, WinningWithFewerThanTenPairsPlaysTheWinningSoundThenAsks) {
 
 TEST_F(Play, WithoutSoundsNothingPlaysAtAll) {
     Form().Bruitage = false;
+    Form().DitNom = true;
     modal.answers = {mrYes};
     TrouveTout();
     EXPECT_TRUE(Sons().empty());

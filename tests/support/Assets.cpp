@@ -136,6 +136,7 @@ void WriteAnimalAssets(TSDIAppForm& window) {
             WriteSprite(CheminAnimal(&window, animal, 'D'), kSpriteWidth, kSpriteHeight, true);
             WriteJpeg(CheminAnimal(&window, animal, 'I'), 32, 24);
             WriteWav(CheminAnimal(&window, animal, 'S'));
+            WriteWav(CheminAnimal(&window, animal, 'N'));
         }
     }
     window.TypeJeu = environment;

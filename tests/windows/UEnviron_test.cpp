@@ -232,15 +232,22 @@ TEST_F(Viewer, PicturesItCannotShow) {
     EXPECT_EQ(environ.geometry(), place);
 }
 
-TEST_F(Viewer, ClickPlaysTheCryToItsEndOnlyWithSoundsOn) {
+TEST_F(Viewer, ClickPlaysTheCryToItsEndThenTheNameOnlyWithSoundsOn) {
     assets::WriteJpeg("photo.jpg", 64, 48);
     Montre("photo.jpg", "./Savane/Lion01S.wav");
+    environ.FichierNom = "./Savane/Nom_Lion.wav";
     Form().Bruitage = false;
     QTest::mouseClick(environ.PB, Qt::LeftButton);
     EXPECT_TRUE(sons.played.empty());
     Form().Bruitage = true;
     QTest::mouseClick(environ.PB, Qt::LeftButton);
-    ASSERT_EQ(sons.played.size(), 1u);
+    ASSERT_EQ(sons.played.size(), 2u);
     EXPECT_EQ(sons.played[0].fileName, "./Savane/Lion01S.wav");
     EXPECT_EQ(sons.played[0].flags, SND_SYNC);
+    EXPECT_EQ(sons.played[1].fileName, "./Savane/Nom_Lion.wav");
+    EXPECT_EQ(sons.played[1].flags, SND_ASYNC | SND_QUEUE);
+    Form().DitNom = false;
+    QTest::mouseClick(environ.PB, Qt::LeftButton);
+    EXPECT_EQ(sons.played.size(), 3u);
+    Form().DitNom = true;
 }

@@ -89,7 +89,7 @@ TEST_F(OptionsTest, LayoutAsDesigned) {
         }
     } while (controle != Environnement());
     EXPECT_EQ(ordre, QStringList({"ComboBox1", "ComboBox2", "UpDown1", "OK", "Annuler", "CheckBox1",
-                                  "CheckBox2", "Persiste", "Disparait", "CheckBox3"}));
+                                  "CheckBox2", "Persiste", "Disparait", "CheckBox3", "CheckBox4"}));
 }
 
 TEST_F(OptionsTest, ShowsTheCurrentSettingsAndAnnulerWritesNothing) {
@@ -122,6 +122,22 @@ TEST_F(OptionsTest, ShowsTheCurrentSettingsAndAnnulerWritesNothing) {
     });
     EXPECT_EQ(Options->ModalResult(), mrCancel);
     EXPECT_FALSE(fenetre.Bruitage);
+}
+
+// The names are said only with the sounds: their box answers only then.
+TEST_F(OptionsTest, TheNamesBoxFollowsTheSoundBox) {
+    fenetre.Bruitage = false;
+    fenetre.DitNom = false;
+    Montre([&] {
+        EXPECT_EQ(Trouve<QCheckBox>("CheckBox4")->text(), "Dire le nom des animaux");
+        EXPECT_FALSE(Trouve<QCheckBox>("CheckBox4")->isEnabled());
+        Trouve<QCheckBox>("CheckBox3")->click();
+        EXPECT_TRUE(Trouve<QCheckBox>("CheckBox4")->isEnabled());
+        Trouve<QCheckBox>("CheckBox4")->click();
+        Clique("OK");
+    });
+    EXPECT_TRUE(fenetre.Bruitage);
+    EXPECT_TRUE(fenetre.DitNom);
 }
 
 TEST_F(OptionsTest, OKWithoutChangesKeepsTheSettingsAndAnswersYes) {

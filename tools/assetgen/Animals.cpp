@@ -10,7 +10,6 @@ namespace {
 // Authors of the collection's files, after its changelog.
 constexpr const char* kChildsplay =
     "from Childsplay, © 2002-2005 Stas Zytkiewicz, prepared by Pere Pujal i Carabantes";
-constexpr const char* kGoerner = "from the Australian stamps collection by Chris Goerner";
 constexpr const char* kPujal = "by Pere Pujal i Carabantes";
 constexpr const char* kStampsAuthors = "© Bill Kendrick and the collection's contributors";
 
@@ -20,10 +19,10 @@ constexpr std::array kFoxStump{QPoint(0, 121),   QPoint(78, 121),  QPoint(78, 14
                                QPoint(126, 180), QPoint(0, 180)};
 
 // What the collection offers. Nothing for the wolf, crocodile, snake or walrus; the giraffe's
-// and the iguana's recordings are silent, the lorikeet has none. It has no moose, seal or polar
-// bear: a stag, a sea lion and a brown bear take their cells, named as what they are, as the
-// iguana does for the lizard, a rainbow lorikeet for the parrot, a chimpanzee for the monkey and
-// a caribou (the same species) for the reindeer.
+// and the iguana's recordings are silent. It has no moose, seal or polar bear: a stag, a sea lion
+// and a brown bear take their cells, named as what they are, as the iguana does for the lizard,
+// a toucan for the bird, a chimpanzee for the monkey and a caribou (the same species) for the
+// reindeer.
 constexpr RealAnimal kNothing{};
 constexpr RealAnimal kTiger{"animals/mammals/cats/tiger.png", "Le tigre", kChildsplay,
                             "animals/mammals/cats/tiger.ogg", kChildsplay};
@@ -36,7 +35,8 @@ constexpr RealAnimal kElephant{"animals/mammals/elephant.png", "L'éléphant", k
                                "animals/mammals/elephant.ogg", kChildsplay};
 constexpr RealAnimal kLion{"animals/mammals/cats/lion-2.png", "Le lion", kStampsAuthors,
                            "animals/mammals/cats/lion.ogg", kChildsplay};
-constexpr RealAnimal kLorikeet{"animals/birds/rainbow-lorikeet.png", "Le perroquet", kGoerner};
+constexpr RealAnimal kToucan{"animals/birds/tucan.png", "Le toucan", kChildsplay,
+                             "animals/birds/tucan.ogg", kChildsplay};
 constexpr RealAnimal kGorilla{"animals/mammals/apes/gorilla.png", "Le gorille", kChildsplay,
                               "animals/mammals/apes/gorilla.ogg", kChildsplay};
 constexpr RealAnimal kGiraffe{"animals/mammals/giraffe.png", "La girafe", kChildsplay};
@@ -63,10 +63,10 @@ const std::array kSavanna{
     Animal{"zebra", Look::AsDrawn, "Le zèbre", Cry::Zebra, kZebra},
     Animal{"monkey", Look::AsDrawn, "Le singe", Cry::Monkey, kChimpanzee},
     Animal{"lizard", Look::AsDrawn, "Le lézard", Cry::Lizard, kIguana},
-    Animal{"crocodile", Look::AsDrawn, "Le crocodile", Cry::Crocodile, kNothing},
+    Animal{"crocodile", Look::Lying, "Le crocodile", Cry::Crocodile, kNothing},
     Animal{"elephant", Look::AsDrawn, "L'éléphant", Cry::Elephant, kElephant},
     Animal{"lion", Look::AsDrawn, "Le lion", Cry::Lion, kLion},
-    Animal{"parrot", Look::AsDrawn, "L'oiseau", Cry::Parrot, kLorikeet},
+    Animal{"parrot", Look::AsDrawn, "Le perroquet", Cry::Parrot, kToucan},
     Animal{"snake", Look::AsDrawn, "Le serpent", Cry::Snake, kNothing},
     Animal{"gorilla", Look::AsDrawn, "Le gorille", Cry::Gorilla, kGorilla},
     Animal{"giraffe", Look::AsDrawn, "La girafe", Cry::Giraffe, kGiraffe},

@@ -16,6 +16,7 @@ enum class Look {
     Snowy,    // a white-coated cousin
     Walrus,   // a brown seal with tusks and whiskers
     Reindeer, // a greyer deer with a red nose
+    Lying,    // drawn standing on its tail, turned to lie on its belly
 };
 
 // What the collection of real photographs and recordings holds for an animal: paths under the

@@ -5,12 +5,15 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 
 #include <algorithm>
 
 namespace {
 
 constexpr int kRim = 3;
+// Degrees clockwise that lay the upright crocodile on its belly, its snout ahead.
+constexpr double kLyingTurn = 90.0;
 
 // The emoji set draws on a 32-unit square; accessories are placed in the same units.
 constexpr double kUnits = 32.0;
@@ -84,6 +87,9 @@ void drawRedNose(QPainter& painter) {
 void applyLook(QImage& art, Look look) {
     switch (look) {
     case Look::AsDrawn:
+        return;
+    case Look::Lying:
+        art = art.transformed(QTransform().rotate(kLyingTurn));
         return;
     case Look::Snowy:
         recolour(art, snowy);

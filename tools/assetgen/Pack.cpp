@@ -9,6 +9,7 @@
 #include "Pictures.h"
 #include "Recording.h"
 #include "Sounds.h"
+#include "Speech.h"
 #include "Wav.h"
 
 #include "game/Catalogue.h"
@@ -20,6 +21,7 @@
 #include <QImageWriter>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <map>
@@ -52,13 +54,14 @@ struct AnimalFiles {
     QString spriteD;
     QString photograph;
     QString sound;
+    QString name;
 };
 
 AnimalFiles animalFiles(Environment environment, int index) {
     const auto file = [&](char letter) {
         return packName(CheminCatalogue(static_cast<int>(environment), index, letter));
     };
-    return {file('G'), file('D'), file('I'), file('S')};
+    return {file('G'), file('D'), file('I'), file('S'), file('N')};
 }
 
 // Writes the pack's files and remembers where each one comes from.
@@ -158,8 +161,8 @@ QByteArray emojiNotice(const QString& package) {
 QByteArray collectionNotice(const Collection& collection) {
     QByteArray notice =
         "Kornibelle: real photographs and recordings\n\n"
-        "The board pictures, photographs and cries that LICENCES/files.txt says come\n"
-        "from " +
+        "The board pictures, photographs, cries and spoken names that LICENCES/files.txt\n"
+        "says come from " +
         collection.source.toUtf8() +
         " are made from the files it names there, of Tux Paint's stamps\n"
         "(Debian package tuxpaint-stamps-default), © 2002-2022 Bill Kendrick and\n"
@@ -187,6 +190,8 @@ public:
           drawnBy_("drawing of Fluent Emoji (fluentui-emoji " + emojiVersion(sources.emojiPackage) +
                    ")"),
           font_(captionFont(sources.fontFile)),
+          synthesisedBy_("synthesised by Kornibelle's generator with " +
+                         synthesiserVersion(sources.speaker) + ", its French voice slowed: MIT"),
           collectionThere_(!sources.collection.folder.isEmpty() &&
                            QFileInfo(sources.collection.folder).isDir()) {}
 
@@ -203,6 +208,7 @@ public:
                 files.photograph,
                 "photograph " + source + ", on a landscape made by Kornibelle's generator" + kGpl);
             usedCollection_ = true;
+            writeName(spokenCaption(animal.real), animal.real.caption, files.name);
         } else {
             drawn_ << files.photograph;
             writeSprites(files, animalArt(animal, icons_, kSpriteArtSize), drawnBy_ + kMit);
@@ -211,6 +217,7 @@ public:
                                          animal.frenchName),
                             files.photograph,
                             drawnBy_ + " on a landscape made by Kornibelle's generator" + kMit);
+            writeName({}, animal.frenchName, files.name);
         }
         writeCry(animal, files.sound);
     }
@@ -227,8 +234,11 @@ public:
         const auto list = [](const QStringList& names) {
             return names.isEmpty() ? QString("none") : names.join(", ");
         };
-        std::fprintf(stderr, "assetgen: drawn photographs: %s\nassetgen: synthesised cries: %s\n",
-                     qPrintable(list(drawn_)), qPrintable(list(synthesised_)));
+        std::fprintf(stderr,
+                     "assetgen: drawn photographs: %s\nassetgen: synthesised cries: %s\n"
+                     "assetgen: synthesised names: %s\n",
+                     qPrintable(list(drawn_)), qPrintable(list(synthesised_)),
+                     qPrintable(list(synthesisedNames_)));
     }
 
     bool usedCollection() const { return usedCollection_; }
@@ -236,6 +246,8 @@ public:
 private:
     static constexpr const char* kMit = ": MIT (fluentui-emoji.txt)";
     static constexpr const char* kGpl = ": GPL version 2 or later (tuxpaint-stamps.txt)";
+    // The collection's French descriptions, after its changelog.
+    static constexpr const char* kSpokenBy = "spoken by Jacques Chion";
 
     // Both board pictures, the second the mirror image of the first, from the animal's art.
     void writeSprites(const AnimalFiles& files, const QImage& art, const QString& origin) {
@@ -289,6 +301,55 @@ private:
         writer_.file(wavFile(cry(animal.cry)), sound, kSynthesisedByUs);
     }
 
+    // The collection's recording of a photograph's French description ("<stamp>_desc_fr.ogg"),
+    // when its text ("fr.utf8=Un tigre." in "<stamp>.txt") names what the caption names ("Le
+    // tigre"); empty otherwise ("Un pingouin." for "Le manchot").
+    QByteArray spokenCaption(const RealAnimal& real) const {
+        const QByteArray stamp = QByteArray(real.photograph).chopped(4); // without ".png"
+        QFile text(QDir(sources_.collection.folder).filePath(QString::fromUtf8(stamp + ".txt")));
+        if (!text.open(QIODevice::ReadOnly)) {
+            return {};
+        }
+        const QString caption = nameIn(QString::fromUtf8(real.caption));
+        for (const QByteArray& line : text.readAll().split('\n')) {
+            if (line.startsWith("fr.utf8=") &&
+                nameIn(QString::fromUtf8(line.mid(8))).compare(caption, Qt::CaseInsensitive) == 0) {
+                return stamp + "_desc_fr.ogg";
+            }
+        }
+        return {};
+    }
+
+    // The noun of a French name, without its article or full stop.
+    static QString nameIn(QString name) {
+        name = name.trimmed();
+        if (name.endsWith('.')) {
+            name.chop(1);
+        }
+        static const QRegularExpression article("^((une|un|le|la)\\s+|l')",
+                                                QRegularExpression::CaseInsensitiveOption);
+        return name.remove(article).trimmed();
+    }
+
+    // The name the picture shows, said: the collection's recording of it where there is one.
+    void writeName(const QByteArray& recording, const char* caption, const QString& name) {
+        if (const auto real = realFile(recording.isEmpty() ? nullptr : recording.data(), name)) {
+            try {
+                writer_.file(wavFile(spokenName(decodeOgg(*real, kDecodedSeconds))), name,
+                             "spoken name, recording " +
+                                 fromCollection(recording.data(), kSpokenBy) +
+                                 ", cut and levelled" + kGpl);
+                return;
+            } catch (const std::runtime_error& error) {
+                tellUnusable(*real, QString::fromLocal8Bit(error.what()), name);
+            }
+        }
+        synthesisedNames_ << name;
+        const QString text = QString::fromUtf8(caption);
+        writer_.file(wavFile(spokenName(spokenBySynthesiser(sources_.speaker, text))), name,
+                     "spoken name « " + text + " », " + synthesisedBy_);
+    }
+
     // The collection's file for a pack file, when the collection has one.
     std::optional<QString> realFile(const char* relative, const QString& packFile) {
         if (!collectionThere_ || relative == nullptr) {
@@ -317,10 +378,12 @@ private:
     QString icons_;
     QString drawnBy_;
     QFont font_;
+    QString synthesisedBy_;
     bool collectionThere_;
     bool usedCollection_ = false;
     QStringList drawn_;
     QStringList synthesised_;
+    QStringList synthesisedNames_;
 };
 
 void writeAnimals(Writer& writer, const PackSources& sources) {

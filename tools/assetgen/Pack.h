@@ -14,11 +14,12 @@ struct PackSources {
     QString emojiPackage; // the installed emoji package: icons/, LICENSE, package.json
     QString fontFile;     // TrueType font for the photographs' captions
     Collection collection;
+    QString speaker = "espeak-ng"; // speech synthesiser, for the names the collection lacks
 };
 
 // Writes every picture, sound and the licence notices under `folder`, creating it: the real
-// photograph and cry of an animal where the collection has them, its drawing and synthesised cry
-// otherwise. A collection file that cannot be read only makes its animal fall back; what fell
-// back is told on the standard error. The same sources always give the same bytes. Throws
-// std::runtime_error on any other failure.
+// photograph, cry and spoken name of an animal where the collection has them, its drawing,
+// synthesised cry and synthesised name otherwise. A collection file that cannot be read only makes
+// its animal fall back; what fell back is told on the standard error. The same sources always give
+// the same bytes. Throws std::runtime_error on any other failure.
 void writePack(const PackSources& sources, const QString& folder);

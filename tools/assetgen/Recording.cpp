@@ -14,6 +14,7 @@
 #include <numbers>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace synth;
@@ -26,7 +27,10 @@ constexpr double kSilentPeak = 0.001;
 constexpr double kLeadInDb = -30.0;
 constexpr double kTailDb = -45.0;
 constexpr double kWindowSeconds = 0.02;
-constexpr double kEarliestCutSeconds = 1.5;
+constexpr double kEarliestCryCutSeconds = 1.5;
+constexpr double kEarliestNameCutSeconds = 0.8;
+// Between the cry and the name, so that the two are heard apart.
+constexpr double kPauseBeforeNameSeconds = 0.12;
 constexpr double kFadeMs = 10.0;
 constexpr int kResampleTaps = 16;
 
@@ -153,21 +157,32 @@ void trimQuietEnds(Signal& signal) {
                     signal.begin() + static_cast<std::ptrdiff_t>(end));
 }
 
-// Ends a recording longer than the longest cry at its last nearly quietest moment after a short
-// cry's length.
-void cutAtNaturalEnd(Signal& signal) {
-    const std::size_t longest = samples(kMaxRecordedCrySeconds);
+// Ends a recording longer than `longestSeconds` at its last nearly quietest moment after
+// `earliestSeconds`.
+void cutAtNaturalEnd(Signal& signal, double longestSeconds, double earliestSeconds) {
+    const std::size_t longest = samples(longestSeconds);
     if (signal.size() <= longest) {
         return;
     }
     const std::vector<double> energies = windowEnergies(
         Signal(signal.begin(), signal.begin() + static_cast<std::ptrdiff_t>(longest)));
-    const auto earliest = static_cast<std::ptrdiff_t>(kEarliestCutSeconds / kWindowSeconds);
+    const auto earliest = static_cast<std::ptrdiff_t>(earliestSeconds / kWindowSeconds);
     const double quietest = *std::min_element(energies.begin() + earliest, energies.end());
     const auto last = std::find_if(energies.rbegin(), energies.rend(),
                                    [quietest](double e) { return e <= 2.0 * quietest; });
     const auto index = static_cast<std::size_t>(last.base() - energies.begin() - 1);
     signal.resize(index * samples(kWindowSeconds) + samples(kWindowSeconds) / 2);
+}
+
+// Quiet ends trimmed, cut at a natural end when longer than `longestSeconds`, faded in and out,
+// at the common loudness.
+Signal levelledSound(Signal sound, double longestSeconds, double earliestCutSeconds) {
+    highpass(sound, 30.0); // a recording's offset or rumble would only take loudness
+    trimQuietEnds(sound);
+    cutAtNaturalEnd(sound, longestSeconds, earliestCutSeconds);
+    finish(sound, 0.0, kFadeMs);
+    levelLoudness(sound);
+    return sound;
 }
 
 } // namespace
@@ -212,10 +227,12 @@ Signal decodeOgg(const QString& path, double maxSeconds) {
 }
 
 Signal recordedCry(Signal recording) {
-    highpass(recording, 30.0); // a recording's offset or rumble would only take loudness
-    trimQuietEnds(recording);
-    cutAtNaturalEnd(recording);
-    finish(recording, 0.0, kFadeMs);
-    levelLoudness(recording);
-    return recording;
+    return levelledSound(std::move(recording), kMaxRecordedCrySeconds, kEarliestCryCutSeconds);
+}
+
+Signal spokenName(Signal voice) {
+    Signal name = levelledSound(std::move(voice), kMaxNameSeconds - kPauseBeforeNameSeconds,
+                                kEarliestNameCutSeconds);
+    name.insert(name.begin(), samples(kPauseBeforeNameSeconds), 0.0f);
+    return name;
 }

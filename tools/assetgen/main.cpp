@@ -19,7 +19,9 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption source("collection-source",
                                     "Its source package and version, for the notices.", "TEXT");
     const QCommandLineOption licence("collection-licence", "Text of its licence.", "FILE");
-    parser.addOptions({collection, source, licence});
+    const QCommandLineOption speaker("speaker", "Speech synthesiser (espeak-ng) saying the names.",
+                                     "PROGRAM", "espeak-ng");
+    parser.addOptions({collection, source, licence, speaker});
     parser.addPositionalArgument("EMOJI_PACKAGE", "Installed fluentui-emoji npm package.");
     parser.addPositionalArgument("FONT_FILE", "Font of the photographs' captions.");
     parser.addPositionalArgument("OUTPUT_FOLDER", "Where the pack is written.");
@@ -32,7 +34,8 @@ int main(int argc, char* argv[]) {
     try {
         writePack({arguments[0],
                    arguments[1],
-                   {parser.value(collection), parser.value(source), parser.value(licence)}},
+                   {parser.value(collection), parser.value(source), parser.value(licence)},
+                   parser.value(speaker)},
                   arguments[2]);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s: %s\n", argv[0], error.what());

@@ -11,7 +11,7 @@
 namespace {
 
 // Keys of an animal's files, in the order of kLettresAnimal.
-constexpr const char* kAnimalKeys[] = {"sprite", "mirror", "photograph", "cry"};
+constexpr const char* kAnimalKeys[] = {"sprite", "mirror", "photograph", "cry", "name"};
 static_assert(std::size(kAnimalKeys) == std::size(kLettresAnimal) - 1);
 
 // Catalogue names need no escaping: letters, digits, '_', '.' and '/' only.

@@ -63,6 +63,9 @@ TEST_F(SoundTest, PlaysFilesAndTheChimeForMissingOrBrokenOnes) {
     sndPlaySoundA("./Cri.wav", SND_SYNC);
     sndPlaySoundA("./Absent.wav", SND_SYNC);
     sndPlaySoundA("./Casse.wav", SND_ASYNC);
+    // Queued behind a sound, then replaced while it may still be loading.
+    sndPlaySoundA("./Absent.wav", SND_ASYNC | SND_QUEUE);
+    sndPlaySoundA("./Cri.wav", SND_ASYNC);
     EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
 
 #ifndef _WIN32

@@ -32,14 +32,15 @@ struct AnimalFiles {
     const char* d;
     const char* photo;
     const char* cry;
+    const char* name;
 };
 
 std::vector<AnimalFiles> catalogueAnimals() {
     std::vector<AnimalFiles> all;
     for (const auto animals : kAnimaux) {
         for (const FichiersAnimal& files : animals) {
-            all.push_back(
-                {packName(files[0]), packName(files[1]), packName(files[2]), packName(files[3])});
+            all.push_back({packName(files[0]), packName(files[1]), packName(files[2]),
+                           packName(files[3]), packName(files[4])});
         }
     }
     return all;
@@ -73,11 +74,12 @@ const std::array<Jingle, 4> kJingles{{{packName(kSonDebut), 2.0},
                                       {packName(kSonGagne), 3.0},
                                       {packName(kSonSortie), 1.5}}};
 constexpr double kMaxCrySeconds = 3.0;
+constexpr double kMaxNameSeconds = 2.5;
 // Every file of the catalogue; with them two notices, and a third when the collection is used.
 QStringList catalogueFiles() {
     QStringList names;
     for (const AnimalFiles& animal : kAnimals) {
-        names << animal.g << animal.d << animal.photo << animal.cry;
+        names << animal.g << animal.d << animal.photo << animal.cry << animal.name;
     }
     for (const char* name : kBackgrounds) {
         names << name;
@@ -365,11 +367,14 @@ TEST_F(AssetPackTest, BirdPicturesAreWholeOnTransparentBlack) {
 
 TEST_F(AssetPackTest, SoundsArePcmWithinTheirLengthAndNoCryIsMuchLouderThanAnother) {
     std::vector<double> loudness(kAnimals.size());
+    std::vector<double> names(kAnimals.size());
     for (std::size_t i = 0; i < kAnimals.size(); ++i) {
         expectSound(kAnimals[i].cry, kMaxCrySeconds, &loudness[i]);
+        expectSound(kAnimals[i].name, kMaxNameSeconds, &names[i]);
     }
     // Deep voices measure louder than they sound.
     EXPECT_LE(std::ranges::max(loudness) - std::ranges::min(loudness), 5.0);
+    EXPECT_LE(std::ranges::max(names) - std::ranges::min(names), 5.0);
     for (const Jingle& jingle : kJingles) {
         expectSound(jingle.name, jingle.maxSeconds);
     }
@@ -393,7 +398,11 @@ TEST_F(AssetPackTest, ShipsTheLicencesFileByFile) {
     EXPECT_TRUE(gpl.contains("either version 2 of the License") &&
                 gpl.contains("any later version"));
     EXPECT_GE(origins.count("    photograph animals/"), 15);
-    EXPECT_GE(origins.count("    recording animals/"), 14);
+    EXPECT_GE(origins.count("    recording animals/"), 15);
+    EXPECT_GE(origins.count("    spoken name, recording animals/"), 12);
+    EXPECT_EQ(origins.count("    spoken name"), static_cast<qsizetype>(kAnimals.size()));
+    // Its penguin says « Un pingouin »: the game's name is synthesised instead.
+    EXPECT_TRUE(origins.contains("Polaire/Nom_Manchot.wav\n    spoken name « Le manchot », synth"));
 }
 
 TEST_F(AssetPackTest, SameSourcesGiveTheSameBytes) {
