@@ -65,8 +65,11 @@ void TForm::reject() {
 
 // Created but not yet mapped: the window manager reads the type at the mapping.
 bool TForm::event(QEvent* event) {
-    if (event->type() == QEvent::Show && windowHandle()) {
-        NiReduiteNiAgrandie(*windowHandle());
+    if (event->type() == QEvent::Show) {
+        KeyRepeats.IgnoreHeldKeys();
+        if (windowHandle()) {
+            NiReduiteNiAgrandie(*windowHandle());
+        }
     }
     return QDialog::event(event);
 }
@@ -86,6 +89,11 @@ void TForm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void TForm::keyReleaseEvent(QKeyEvent* event) {
+    KeyRepeats.Released(*event, VirtualKey(*event));
+    QDialog::keyReleaseEvent(event);
 }
 
 void SetModalAnswerer(std::unique_ptr<IModalAnswerer> answerer) {
