@@ -69,22 +69,15 @@ TEST(Bravo, OnlyTheTwoButtonsTheirKeysOrAClosingEndIt) {
     EXPECT_EQ(reponse, mrYes);
     EXPECT_EQ(ShowModalAndDo(bravo, [&] { touche(Qt::Key_Escape); }), mrCancel);
     EXPECT_EQ(ShowModalAndDo(bravo, [&] { touche(Qt::Key_Return); }), mrYes);
-    // A child still clicking or holding a key as it appears: deaf for a second, and to a key
-    // held since before, its repeats marked or not (a release and a press at one instant).
-    const auto espace = [&](QEvent::Type type, bool marque) {
-        QKeyEvent evenement(type, Qt::Key_Space, {}, " ", marque);
-        evenement.setTimestamp(5000);
-        QApplication::sendEvent(&bravo, &evenement);
-    };
+    // A child still clicking or holding a key as it appears: deaf for a second, and to repeats.
     const auto tardifs = [&] {
         QTest::mouseClick(bravo.bSortie, Qt::LeftButton);
         QTest::mousePress(bravo.bJeu, Qt::LeftButton);
         touche(Qt::Key_Return);
         QTest::qWait(1100);
         QTest::mouseRelease(bravo.bJeu, Qt::LeftButton);
-        espace(QEvent::KeyPress, true);
-        espace(QEvent::KeyRelease, false);
-        espace(QEvent::KeyPress, false);
+        QKeyEvent repetition(QEvent::KeyPress, Qt::Key_Space, {}, " ", true);
+        QApplication::sendEvent(&bravo, &repetition);
     };
     EXPECT_EQ(ShowModalAndDo(bravo, tardifs, 0), -1);
     EXPECT_NE(focus, bravo.bJeu);
