@@ -186,7 +186,7 @@ def held_space(binary, folder):
         check(len(read_boards(game.trace)) == 1,
               "the won window answered a key held since the last pair")
         game.find_window("^Bravo$", size_at_least=(100, 50))
-
+        time.sleep(QUIET)  # it may have appeared late, the winning sound slowed by the load
         game.xdotool("keydown", "space")
         game.boards(2)
         time.sleep(2)
