@@ -43,6 +43,9 @@ void TSDIAppForm::LanceNouveauJeu() {
     }
     PB->Repaint();
     PB->Refresh();
+    // A key held through the change of board (the one that answered the won window) must not
+    // press on the new one.
+    PB->KeyRepeats.IgnoreHeldKeys();
     if (erreur) {
         std::rethrow_exception(erreur);
     }

@@ -172,8 +172,7 @@ void TSDIAppForm::ConnecteEvenements() {
     };
     PB->OnMouseMove = [this](TShiftState shift, int X, int Y) { PBMouseMove(shift, X, Y); };
     PB->OnKeyDown = [this](WORD& Key, TShiftState Shift) { PBKeyDown(Key, Shift); };
-    // A held Space or Return presses once: held on the last pair, it would answer the won
-    // window unseen.
+    // A held Space or Return presses once, however long it is held.
     PB->KeyRepeats.Once = {VK_SPACE, VK_RETURN};
     PB->OnMouseEnter = [this] { PBMouseEnter(); };
     PB->OnMouseLeave = [this] { PBMouseLeave(); };

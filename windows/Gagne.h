@@ -2,9 +2,9 @@
 // The won window: asks whether to play again (mrYes) or leave (mrNo); mrCancel when it is
 // closed any other way. Its buttons take no keyboard focus: Return and Space play again,
 // Escape answers as the close box does. It reads and writes nothing of the main window.
-// It answers only what is done on purpose once it is shown: a held key's repeats never,
-// presses of its buttons and keys not during its first second (a child's burst of clicks or a
-// key pressed during the winning sound would end the game unseen).
+// It answers only what is done on purpose once it is shown: a key held since before never
+// (until pressed again), presses of its buttons and keys not during its first second (a
+// child's burst of clicks or a key pressed during the winning sound would end the game unseen).
 #pragma once
 
 #include "app/platform/Form.h"

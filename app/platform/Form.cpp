@@ -84,11 +84,15 @@ void TForm::reject() {
     done(mrCancel);
 }
 
-// Created but not yet mapped: the window manager reads the type at the mapping.
+// Shown: a key already down counts only once pressed again. Created but not yet mapped: the
+// window manager reads the type at the mapping.
 bool TForm::event(QEvent* event) {
-    if (event->type() == QEvent::Show && windowHandle()) {
-        NiReduiteNiAgrandie(*windowHandle());
-        AppartientAPrincipale(*windowHandle());
+    if (event->type() == QEvent::Show) {
+        KeyRepeats.IgnoreHeldKeys();
+        if (windowHandle()) {
+            NiReduiteNiAgrandie(*windowHandle());
+            AppartientAPrincipale(*windowHandle());
+        }
     }
     return QDialog::event(event);
 }
@@ -108,6 +112,11 @@ void TForm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void TForm::keyReleaseEvent(QKeyEvent* event) {
+    KeyRepeats.Released(*event, VirtualKey(*event));
+    QDialog::keyReleaseEvent(event);
 }
 
 void SetMainForm(QWidget* form) {

@@ -31,9 +31,10 @@ public:
     int ModalResult() const { return modalResult_; }
 
     // Runs for the keys that reach the window itself: those its focused control, if any, did
-    // not take (not a preview of every key). A key it sets to 0 goes no further.
+    // not take (not a preview of every key), and pressed since the window was last shown. A key
+    // it sets to 0 goes no further.
     std::function<void(WORD& Key, TShiftState)> OnKeyDown;
-    TKeyRepeats KeyRepeats; // which repeats of a held key reach OnKeyDown
+    TKeyRepeats KeyRepeats; // which presses of a key reach OnKeyDown
 
     void Show() { show(); }
     void Hide() { hide(); }
@@ -45,6 +46,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     int modalResult_ = 0;

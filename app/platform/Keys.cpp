@@ -52,18 +52,48 @@ TShiftState ShiftOf(Qt::KeyboardModifiers modifiers) {
     return shift;
 }
 
+namespace {
+
+// The window system's clock is 32 bits of milliseconds: compared across its wrap.
+qint32 Difference(quint64 from, quint64 to) {
+    return qint32(quint32(to) - quint32(from));
+}
+
+} // namespace
+
+// An event made without a time (0) is never a repeat by its time.
+bool TKeyRepeats::Repeat(const QKeyEvent& event, const Key& state) const {
+    return event.isAutoRepeat() || (event.timestamp() != 0 && state.released == event.timestamp());
+}
+
+// Some toolkits give their own repeats the time of the press: their time tells nothing, but
+// they are made only while messages are read, so never pile up.
+bool TKeyRepeats::Stale(const QKeyEvent& event, const Key& state) const {
+    return event.timestamp() != state.pressed && answered_ &&
+           Difference(*answered_, event.timestamp()) < 0;
+}
+
 bool TKeyRepeats::Answer(const QKeyEvent& event, WORD key, const std::function<void()>& answer) {
-    if (event.isAutoRepeat()) {
-        // The window system's clock is 32 bits of milliseconds: compared across its wrap.
-        const bool stale =
-            answered_ && qint32(quint32(event.timestamp()) - quint32(*answered_)) < 0;
-        if (stale || std::ranges::find(Once, key) != Once.end()) {
-            return false;
-        }
+    Key& state = keys_[key];
+    if (!Repeat(event, state)) {
+        state.pressed = event.timestamp();
+    } else if (!state.pressed || std::ranges::find(Once, key) != Once.end() ||
+               Stale(event, state)) {
+        return false;
     }
     QElapsedTimer duree;
     duree.start();
     answer();
     answered_ = event.timestamp() + quint64(duree.elapsed());
     return true;
+}
+
+void TKeyRepeats::Released(const QKeyEvent& event, WORD key) {
+    keys_[key].released = event.timestamp();
+}
+
+void TKeyRepeats::IgnoreHeldKeys() {
+    for (auto& entry : keys_) {
+        entry.second.pressed.reset();
+    }
 }

@@ -6,6 +6,7 @@
 #include <QtCore/qnamespace.h>
 #include <QtGlobal>
 #include <functional>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -41,17 +42,34 @@ TShiftState ShiftOf(const QKeyEvent& event);
 // ssShift, ssAlt and ssCtrl of the modifiers held.
 TShiftState ShiftOf(Qt::KeyboardModifiers modifiers);
 
-// The answers to a held key's repeats. A handler that waits without reading messages (a
-// flight of the bird) lets the repeats made meanwhile pile up: read afterwards, they would
-// act long after the key was let go. Only repeats made after the last answer had ended are
-// answered, and never those of the keys that act once however long they are held.
+// Which presses of a key are answered. A key counts from its press: one already down when the
+// answers began (IgnoreHeldKeys: a window appears, a board is new) is ignored, repeats and
+// all, until it is released. A repeat is told by the toolkit's mark or, whatever the mark, by
+// a press at the instant of the key's release: X11 repeats come as such pairs, which the
+// toolkit leaves unmarked when the press reaches it after the release was handled. A handler
+// that waits without reading messages (a flight of the bird) lets the repeats made meanwhile
+// pile up: read afterwards, they would act long after the key was let go. Only repeats made
+// after the last answer had ended are answered, and never those of the keys that act once
+// however long they are held.
 class TKeyRepeats {
 public:
     std::vector<WORD> Once;
 
-    // Runs answer for the key of event unless event is such a repeat; true when it ran.
+    // Runs answer for the key of event unless it is not to be answered; true when it ran.
     bool Answer(const QKeyEvent& event, WORD key, const std::function<void()>& answer);
+    // The release of key.
+    void Released(const QKeyEvent& event, WORD key);
+    // From now on the keys down are ignored until released.
+    void IgnoreHeldKeys();
 
 private:
+    struct Key {
+        std::optional<quint64> pressed;  // its last press since the answers began, if any
+        std::optional<quint64> released; // the last release
+    };
+    bool Repeat(const QKeyEvent& event, const Key& state) const;
+    bool Stale(const QKeyEvent& event, const Key& state) const;
+
+    std::map<WORD, Key> keys_;
     std::optional<quint64> answered_; // when the last answer ended, on the events' clock
 };

@@ -369,6 +369,11 @@ void TPaintBox::keyPressEvent(QKeyEvent* event) {
     event->setAccepted(!answered || key == 0);
 }
 
+void TPaintBox::keyReleaseEvent(QKeyEvent* event) {
+    KeyRepeats.Released(*event, VirtualKey(*event));
+    QWidget::keyReleaseEvent(event);
+}
+
 // Tab and Shift+Tab go to the key handler rather than to the next widget.
 bool TPaintBox::focusNextPrevChild(bool next) {
     return OnKeyDown ? false : QWidget::focusNextPrevChild(next);

@@ -41,7 +41,7 @@ public:
     std::function<void(TMouseButton, TShiftState, int X, int Y)> OnMouseUp;
     std::function<void(TShiftState, int X, int Y)> OnMouseMove;
     std::function<void(WORD& Key, TShiftState)> OnKeyDown;
-    TKeyRepeats KeyRepeats; // which repeats of a held key reach OnKeyDown
+    TKeyRepeats KeyRepeats; // which presses of a key reach OnKeyDown
     std::function<void()> OnMouseEnter;
     std::function<void()> OnMouseLeave;
 
@@ -85,6 +85,7 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

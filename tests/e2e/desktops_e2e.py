@@ -20,7 +20,7 @@ import harness
 from assets import pack_of
 from game import QUIET, Board, DesktopGame
 from harness import check, wait_for
-from trace_log import pairs_of
+from trace_log import pairs_of, read_boards
 from xserver import Desktop, Rect
 
 # name: screen width and height, scale factor of the program, window manager, panel's edge
@@ -204,6 +204,48 @@ def photograph_in_the_corner(binary, folder):
         game.stop()
 
 
+def held_space(binary, folder):
+    """openbox at 1280 x 800, an animal in every cell: Space held 4 s from the press that finds
+    the last pair, the server repeating it as it does a real key. The won window waits for a
+    fresh press, however long after its quiet second; Space pressed again plays again and,
+    held through the change of board, presses no cell of the new board (no photograph)."""
+    game = DesktopGame(binary, folder, (1280, 800), 1, settings=b"[MaxAnim]\nSavane=10\n")
+    session = None
+    try:
+        session = Desktop(game, "openbox", "top")
+        game.start(measure=False)
+        window = game.find_window("^Kornibelle$", size_at_least=(200, 200))
+        game.settled("the main window to settle", window)
+        board = Board(game, window)
+        board.measure()
+        pairs = pairs_of(game.boards(1)[0])
+        for g, d in pairs[:-1]:
+            board.press(*g)
+            board.press(*d)
+        board.press(*pairs[-1][0])
+        game.move(*board.centre(*pairs[-1][1]))
+        game.xdotool("keydown", "space")
+        time.sleep(4)
+        game.xdotool("keyup", "space")
+        check(len(read_boards(game.trace)) == 1,
+              "the won window answered a key held since the last pair")
+        game.find_window("^Bravo$", size_at_least=(100, 50))
+        time.sleep(QUIET)  # it may have appeared late, the winning sound slowed by the load
+        game.xdotool("keydown", "space")
+        game.boards(2)
+        time.sleep(2)
+        game.xdotool("keyup", "space")
+        time.sleep(0.5)
+        check(not game.windows("^Environnement$"),
+              "a key held through the change of board pressed a cell of the new one")
+        game.close_request()
+        game.expect_clean_exit()
+    finally:
+        if session:
+            session.stop()
+        game.stop()
+
+
 def window_id(text):
     """The window an xprop line names ("... # 0x1e00005"), or None."""
     return int(text.split("#", 1)[1].split(",")[0], 16) if "#" in text else None
@@ -309,6 +351,7 @@ def no_pack(binary):
 CASES = {name: functools.partial(play_on, desktop) for name, desktop in DESKTOPS.items()}
 CASES["maximised_1280x800"] = maximised_mid_game
 CASES["photograph_in_the_corner"] = photograph_in_the_corner
+CASES["held_space_1280x800"] = held_space
 for manager in ("xfwm4", "openbox"):
     CASES["window_manager_" + manager] = functools.partial(maximised_by_the_manager, manager)
 
