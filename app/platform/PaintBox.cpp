@@ -8,10 +8,12 @@
 #include <QEnterEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QTouchEvent>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -51,6 +53,10 @@ QPoint PixelOf(const QPointF& position) {
     return QPoint(int(std::floor(position.x())), int(std::floor(position.y())));
 }
 
+// A pointer the window system puts on a whole screen pixel comes back, divided by the ratio
+// and multiplied again, a hair short of it.
+constexpr qreal kArrondi = 1.0 / 1024;
+
 } // namespace
 
 TPaintBox::TPaintBox(QWidget* parent)
@@ -84,14 +90,18 @@ void TPaintBox::SetSurfaceSize(int width, int height, const QSize& windowSize) {
 }
 
 // The right or bottom strip that the surface leaves, the other being empty: the surface's
-// proportions fill one way.
+// proportions fill one way. The strip starts at the first widget pixel wholly past the
+// surface's screen pixels, so that it never covers them; the screen pixels between are the
+// box's own, painted in the face colour.
 void TPaintBox::PlaceMargin() {
-    const QRect shown = WidgetRect(surface_.rect());
     QRect margin;
-    if (Scaled() && shown.right() < rect().right()) {
-        margin = rect().adjusted(shown.right() + 1, 0, 0, 0);
-    } else if (Scaled() && shown.bottom() < rect().bottom()) {
-        margin = rect().adjusted(0, shown.bottom() + 1, 0, 0);
+    if (Scaled()) {
+        const Scale& scale = CurrentScale();
+        if (scale.columns.Screen() < scale.device.width()) {
+            margin = rect().adjusted(LogicalFrom(scale.columns.Screen(), Qt::Horizontal), 0, 0, 0);
+        } else if (scale.rows.Screen() < scale.device.height()) {
+            margin = rect().adjusted(0, LogicalFrom(scale.rows.Screen(), Qt::Vertical), 0, 0);
+        }
     }
     margin_->setGeometry(margin);
     margin_->setVisible(!margin.isEmpty());
@@ -105,18 +115,40 @@ void TPaintBox::SetKeptLines(std::vector<int> columns, std::vector<int> rows) {
     }
 }
 
-QSize TPaintBox::DeviceSize() const {
+QRect TPaintBox::DeviceBounds() const {
     const qreal ratio = devicePixelRatioF();
-    return QSize(int(std::lround(width() * ratio)), int(std::lround(height() * ratio)));
+    const QPoint origin = mapTo(window(), QPoint(0, 0));
+    const int left = qRound(origin.x() * ratio);
+    const int top = qRound(origin.y() * ratio);
+    return QRect(left, top, qRound((origin.x() + width()) * ratio) - left,
+                 qRound((origin.y() + height()) * ratio) - top);
+}
+
+QPoint TPaintBox::DevicePixel(const QPointF& widgetPoint) const {
+    const QPointF inWindow = (widgetPoint + mapTo(window(), QPoint(0, 0))) * devicePixelRatioF();
+    return PixelOf(inWindow + QPointF(kArrondi, kArrondi)) - DeviceBounds().topLeft();
+}
+
+int TPaintBox::LogicalFrom(int devicePixel, Qt::Orientation orientation) const {
+    const qreal ratio = devicePixelRatioF();
+    const QPoint origin = mapTo(window(), QPoint(0, 0));
+    const int offset = orientation == Qt::Horizontal ? origin.x() : origin.y();
+    const int target = qRound(offset * ratio) + devicePixel;
+    int logical = int(std::floor(target / ratio)) - offset - 1;
+    while (qRound((offset + logical) * ratio) < target) {
+        ++logical;
+    }
+    return logical;
 }
 
 bool TPaintBox::Scaled() const {
-    const QSize device = DeviceSize();
-    return !device.isEmpty() && !surface_.isNull() && surface_.size() != device;
+    const QSize device = DeviceBounds().size();
+    return !device.isEmpty() && !surface_.isNull() &&
+           (surface_.size() != device || devicePixelRatioF() != 1);
 }
 
 const TPaintBox::Scale& TPaintBox::CurrentScale() const {
-    const QSize device = DeviceSize();
+    const QSize device = DeviceBounds().size();
     if (!scale_ || scale_->surface != surface_.size() || scale_->device != device) {
         const QSize shown = Fitted(surface_.size(), device);
         scale_ = Scale{surface_.size(), device,
@@ -131,7 +163,7 @@ QPoint TPaintBox::SurfacePoint(const QPointF& widgetPoint) const {
         return PixelOf(widgetPoint);
     }
     const Scale& scale = CurrentScale();
-    const QPoint device = PixelOf(widgetPoint * devicePixelRatioF());
+    const QPoint device = DevicePixel(widgetPoint);
     return QPoint(scale.columns.PictureOf(device.x()), scale.rows.PictureOf(device.y()));
 }
 
@@ -147,9 +179,13 @@ QRect TPaintBox::WidgetRect(const QRect& surfaceRect) const {
     if (left >= right || top >= bottom) {
         return {};
     }
+    // Widened to whole widget pixels, which the toolkit's rounding keeps around the span.
+    const QPoint start = DeviceBounds().topLeft() + QPoint(left, top);
     const qreal ratio = devicePixelRatioF();
-    return QRectF(left / ratio, top / ratio, (right - left) / ratio, (bottom - top) / ratio)
-        .toAlignedRect();
+    return QRectF(QPointF(start) / ratio - QPointF(mapTo(window(), QPoint(0, 0))),
+                  QSizeF(right - left, bottom - top) / ratio)
+               .toAlignedRect() &
+           rect();
 }
 
 TCanvas& TPaintBox::Canvas() {
@@ -200,35 +236,47 @@ void TPaintBox::paintEvent(QPaintEvent* event) {
     }
 }
 
-// Every screen pixel of rect that shows the surface shows the one pixel its scale gives it;
-// the margin covers the rest.
+// Every screen pixel of rect shows the one surface pixel its scale gives it, or the face
+// colour past the surface. The widget's screen pixels are drawn from its own corner: an image
+// placed at a fractional screen pixel would be rounded by the toolkit one way or the other.
 void TPaintBox::PaintScaled(QPainter& painter, const QRect& rect) {
     const Scale& scale = CurrentScale();
+    const QRect bounds = DeviceBounds();
     const qreal ratio = devicePixelRatioF();
-    const QRect device =
-        QRectF(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio, rect.height() * ratio)
-            .toAlignedRect() &
-        QRect(0, 0, scale.columns.Screen(), scale.rows.Screen());
+    if (shown_.size() != bounds.size()) {
+        shown_ = QImage(bounds.size(), QImage::Format_RGB32);
+    }
+    // Every screen pixel the toolkit may give rect, whichever way it rounds.
+    const QRect device = QRectF(QPointF(rect.topLeft() + mapTo(window(), QPoint(0, 0))) * ratio,
+                                QSizeF(rect.size()) * ratio)
+                             .toAlignedRect()
+                             .translated(-bounds.topLeft()) &
+                         shown_.rect();
     if (device.isEmpty()) {
         return;
     }
-    QImage shown(device.size(), QImage::Format_RGB32);
-    const int* const columns = scale.columns.Table().data() + device.left();
-    const int* const rows = scale.rows.Table().data() + device.top();
-    for (int y = 0; y < device.height(); ++y) {
-        auto* line = reinterpret_cast<std::uint32_t*>(shown.scanLine(y));
-        if (y > 0 && rows[y] == rows[y - 1]) {
-            std::memcpy(line, shown.constScanLine(y - 1), std::size_t(device.width()) * 4);
-            continue;
-        }
-        const auto* source =
-            reinterpret_cast<const std::uint32_t*>(surface_.constScanLine(rows[y]));
-        for (int x = 0; x < device.width(); ++x) {
-            line[x] = source[columns[x]];
+    const int right = std::clamp(scale.columns.Screen(), device.left(), device.right() + 1);
+    const std::uint32_t face = margin_->palette().color(margin_->backgroundRole()).rgb();
+    const int* const columns = scale.columns.Table().data();
+    const int* const rows = scale.rows.Table().data();
+    for (int y = device.top(); y <= device.bottom(); ++y) {
+        auto* line = reinterpret_cast<std::uint32_t*>(shown_.scanLine(y)) + device.left();
+        if (y >= scale.rows.Screen()) {
+            std::fill_n(line, device.width(), face);
+        } else if (y > device.top() && rows[y] == rows[y - 1]) {
+            std::memcpy(line, shown_.constScanLine(y - 1) + std::size_t(device.left()) * 4,
+                        std::size_t(device.width()) * 4);
+        } else {
+            const auto* source =
+                reinterpret_cast<const std::uint32_t*>(surface_.constScanLine(rows[y]));
+            for (int x = device.left(); x < right; ++x) {
+                line[x - device.left()] = source[columns[x]];
+            }
+            std::fill(line + (right - device.left()), line + device.width(), face);
         }
     }
-    shown.setDevicePixelRatio(ratio);
-    painter.drawImage(QPointF(device.x() / ratio, device.y() / ratio), shown);
+    shown_.setDevicePixelRatio(ratio);
+    painter.drawImage(QPointF(0, 0), shown_);
 }
 
 void TPaintBox::resizeEvent(QResizeEvent* event) {
@@ -236,6 +284,11 @@ void TPaintBox::resizeEvent(QResizeEvent* event) {
     if (follows && surface_.size() != event->size()) {
         NewSurface(event->size());
     }
+    PlaceMargin();
+}
+
+void TPaintBox::moveEvent(QMoveEvent*) {
+    // Moved by a fraction of a screen pixel, the widget's edges round otherwise.
     PlaceMargin();
 }
 

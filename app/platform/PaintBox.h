@@ -78,6 +78,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -98,9 +99,16 @@ private:
     void RunOnPaint();
     void Track(const QPoint& at);
     void NewSurface(const QSize& size);
-    // The widget's size in screen pixels; the surface is scaled when it differs (and neither is
-    // empty).
-    QSize DeviceSize() const;
+    // The screen pixels the widget covers in its window's backing store. At a ratio that is
+    // not whole, an edge at a fractional screen pixel is rounded by the toolkit, so their count
+    // depends on where the widget is and not on its size alone.
+    QRect DeviceBounds() const;
+    // The widget's screen pixel under a point of the widget.
+    QPoint DevicePixel(const QPointF& widgetPoint) const;
+    // The first widget column (row) whose screen pixels start at or after screen pixel
+    // devicePixel of the widget.
+    int LogicalFrom(int devicePixel, Qt::Orientation orientation) const;
+    // The surface goes through the scale unless it is shown pixel for pixel at ratio 1.
     bool Scaled() const;
     // Both axes of the surface's scale at the widget's current size, kept until either changes.
     struct Scale {
@@ -119,6 +127,7 @@ private:
     std::vector<int> keptColumns_;
     std::vector<int> keptRows_;
     mutable std::optional<Scale> scale_;
+    QImage shown_;              // the widget's screen pixels, rebuilt where a paint asks
     QWidget* margin_ = nullptr; // the part of the box that the scaled surface leaves; a child
     TCanvas canvas_;
     bool needsPaint_ = true;

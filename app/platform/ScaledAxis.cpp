@@ -36,21 +36,29 @@ ScaledAxis::ScaledAxis(int picture, int screen, std::vector<int> lines)
     std::sort(lines.begin(), lines.end());
     lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
     // As thick as the thinnest picture pixel, and never less than one screen pixel.
-    const int thickness = std::max(1, screen / std::max(picture, 1));
+    const auto thickness =
+        std::min<std::ptrdiff_t>(std::max(1, screen / std::max(picture, 1)), Screen());
     for (const int line : lines) {
         if (line < 0 || line >= picture) {
             continue;
         }
         // Where the line begins: the first pixel that shows it, or, when the sampling skips
-        // it, the one that shows the next picture pixel.
-        const auto first = std::lower_bound(table_.begin(), table_.end(), line);
-        const auto end = first + std::min<std::ptrdiff_t>(thickness, table_.end() - first);
+        // it, the one that shows the next picture pixel. A line near the far edge that the
+        // sampling pushes past it, or the picture's last pixel, takes the last pixels.
+        const auto last = table_.end() - thickness;
+        const auto first =
+            line + 1 == picture
+                ? last
+                : std::min(std::lower_bound(table_.begin(), table_.end(), line), last);
+        const auto end = first + thickness;
         std::fill(first, end, line);
-        // The line's extra pixels, or the one it took, go to the pixel after it.
-        if (line + 1 < picture) {
-            for (auto after = end; after != table_.end() && *after <= line; ++after) {
-                *after = line + 1;
-            }
+        // The line's extra pixels, or the one it took, go to the pixel after it; the last
+        // picture pixel has none after it, so they go to the one before.
+        for (auto after = end; after != table_.end() && *after <= line; ++after) {
+            *after = line + 1;
+        }
+        for (auto before = first; line > 0 && before != table_.begin() && before[-1] == line;) {
+            *--before = line - 1;
         }
     }
 }

@@ -2,12 +2,15 @@
 #include "app/platform/PaintBox.h"
 #include "support/Fakes.h"
 
+#include <QBackingStore>
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <numeric>
 #include <stdexcept>
 #include <vector>
 
@@ -247,6 +250,45 @@ TEST_F(PaintBoxTest, AFailingHandlerIsReportedOnceAndTheBoxGoesOn) {
     box.OnPaint = [this] { ++paints; };
     box.Repaint();
     EXPECT_EQ(paints, 2);
+}
+
+// Also run at ratios 1.25, 1.5 and 2, where the edges of a box below a bar fall inside screen
+// pixels. After a resize, and after a drawing over a screen first filled with another colour,
+// each screen pixel shows what a press there reaches, or the face colour (the strip apart).
+TEST(PaintBoxRatio, EveryScreenPixelShowsWhatAPressThereReaches) {
+    QWidget fenetre;
+    fenetre.resize(260, 200);
+    TPaintBox box(&fenetre);
+    box.setGeometry(3, 29, 121, 91);
+    box.SetSurfaceSize(121, 91, QSize(1, 1));
+    QImage& s = box.Canvas().Surface();
+    std::iota(reinterpret_cast<QRgb*>(s.bits()), reinterpret_cast<QRgb*>(s.bits()) + 121 * 91,
+              ~0u << 24);
+    fenetre.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+    // The screen pixels behind the window, an image that a paint may replace.
+    const auto ecran = [&] { return dynamic_cast<QImage*>(fenetre.backingStore()->paintDevice()); };
+    const qreal r = box.devicePixelRatioF();
+    for (const QSize taille : {QSize(250, 150), QSize(150, 160), QSize(97, 70)}) {
+        for (const bool dessin : {false, true}) {
+            if (dessin) {
+                ecran()->fill(0xFF00FF);
+                box.Canvas().CopyRect(Rect(0, 0, 121, 91), box.Canvas(), Rect(0, 0, 121, 91));
+            }
+            box.resize(taille);
+            QCoreApplication::processEvents();
+            for (int y = qRound(29 * r); y < qRound((29 + box.height()) * r); ++y) {
+                for (int x = qRound(3 * r); x < qRound((3 + box.width()) * r); ++x) {
+                    const QPoint p = box.SurfacePoint(QPointF(x / r - 3, y / r - 29));
+                    const QRgb vu =
+                        s.rect().contains(p) ? s.pixel(p) : box.palette().window().color().rgb();
+                    const bool bande = box.childAt(int(std::ceil((x + 0.5) / r)) - 4,
+                                                   int(std::ceil((y + 0.5) / r)) - 30);
+                    ASSERT_TRUE(ecran()->pixel(x, y) == vu || (dessin && bande)) << x << "," << y;
+                }
+            }
+        }
+    }
 }
 
 TEST(PaintBox, RepaintOfAHiddenBoxStillRebuildsItsSurface) {
