@@ -37,8 +37,11 @@ public:
             if (loader_.joinable()) {
                 loader_.join();
             }
-            loader_ = std::thread(
-                [this, fileName, sound = sound_] { Queue(LoadOrChime(fileName), sound); });
+            loader_ = std::thread([this, fileName, sound = sound_] {
+                Queue(LoadOrChime(fileName), sound);
+                // SDL frees what it keeps per thread (its error text) only for its own threads.
+                SDL_TLSCleanup();
+            });
             return;
         }
         {
