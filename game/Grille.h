@@ -12,7 +12,7 @@ struct GRILLE {
     std::string PhotoAnimal; // only in the 'G' cell of a pair
     std::string CriAnimal;   // only in the 'G' cell of a pair
     std::string NomAnimal;   // the spoken name; only in the 'G' cell of a pair
-    int ColonneAutre = 0;    // partner cell; -1 in a free cell
+    int ColonneAutre = 0;    // partner cell; a new board sets -1 in its free cells
     int LigneAutre = 0;
     bool Trouve = false;
     std::unique_ptr<TBitmap> Dessous; // background under the shown sprite, while shown

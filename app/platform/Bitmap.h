@@ -29,7 +29,8 @@ public:
     // Takes the size, pixel format, palette and pixels of source.
     void Assign(const TBitmap& source);
     void Assign(const QImage& image);
-    // Release cached device resources; no visible change.
+    // The old toolkit's calls to release device resources: a QImage holds none, so they do
+    // nothing here, and change nothing visible.
     void Dormant();
     void FreeImage();
 

@@ -30,11 +30,11 @@ void EcritJpeg(const std::string& chemin, const QImage& image, GenreJpeg genre =
 // A Windows bitmap file of 24 bits per pixel, or of 8 bits with a palette.
 void EcritBmp(const std::string& chemin, const QImage& image, bool huitBits = false);
 
-// Keeps the first taille bytes of the file.
 // libjpeg alone with the picture loader's decoding settings (memory source, full size,
 // floating-point inverse DCT, block smoothing): RGB bytes, three a pixel, row after row.
 std::vector<unsigned char> DecodeReference(const std::vector<unsigned char>& jpeg);
 
+// Keeps the first taille bytes of the file.
 void Tronque(const std::string& chemin, std::size_t taille);
 
 } // namespace ImagesTest
