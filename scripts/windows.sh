@@ -317,7 +317,9 @@ check_hardening() {
                 { echo "$binary : sans $flag" >&2 && return 1; }
         done
     done
-    $triplet-objdump -p "$stage/Kornibelle.exe" | grep -q '__stack_chk_fail' ||
+    # Read whole first: grep -q stopping early would fail objdump's pipe.
+    header=$($triplet-objdump -p "$stage/Kornibelle.exe")
+    grep -q '__stack_chk_fail' <<<"$header" ||
         { echo "Kornibelle.exe : sans protection de la pile" >&2 && return 1; }
     echo "Durcissement : vérifié"
 }
