@@ -25,12 +25,23 @@ if [ "${1:-}" = --on-display ]; then
     folder=$(sed -n 's/^Path=//p' "$desktop")
     home=$(mktemp -d)
     chmod 755 "$home"
-    run=(env -u XAUTHORITY -u XDG_CONFIG_HOME -u XDG_STATE_HOME HOME="$home" DISPLAY="$DISPLAY")
+    # The user gets the display's cookie in its own home, as a desktop session gives it.
+    cp "$XAUTHORITY" "$home/.Xauthority"
+    run=(env -u XDG_CONFIG_HOME -u XDG_STATE_HOME HOME="$home" XAUTHORITY="$home/.Xauthority"
+        DISPLAY="$DISPLAY")
     if [ "$(id -u)" -eq 0 ]; then
-        chown nobody "$home"
+        chown -R nobody "$home"
         run=(runuser -u nobody -- "${run[@]}")
     fi
     cd "$home"
+    for _ in $(seq 20); do
+        "${run[@]}" xdpyinfo >/dev/null 2>&1 && break
+        sleep 1
+    done
+    if ! "${run[@]}" xdpyinfo >/dev/null; then
+        ls -ld /tmp /tmp/.X11-unix /tmp/.X11-unix/* "$home" "$home/.Xauthority" >&2 || true
+        fail "the game's user ($("${run[@]}" id -un)) cannot open the display $DISPLAY"
+    fi
     (cd "$folder" && exec "${run[@]}" "$exe") &
     game=$!
     trap 'kill $game 2>/dev/null || true' EXIT
