@@ -27,6 +27,16 @@ from trace_log import pairs_of, read_boards
 from xserver import SCREEN_HEIGHT, SCREEN_WIDTH
 
 
+def find_a_pair(game):
+    """Presses the first pair of the first board; waits until its second sprite is shown."""
+    board = game.boards(1)[0]
+    g, d = pairs_of(board)[0]
+    game.press(*g)
+    game.press(*d)
+    game.wait_screen("the pair shown", lambda s: sprite_shown(
+        game, s, *d, sprite_colour(board[d[0]][d[1]][0]), SAVANNA_COLOUR))
+
+
 def case_whole_game(binary, folder):
     """Two games won in a row: play again, then leave; the settings are written beside the
     program."""
@@ -337,12 +347,7 @@ def case_garbage_settings(binary, folder):
     game, and a sound file after closing."""
     with Game(binary, folder, settings=garbage_settings()) as game:
         game.start()
-        board = game.boards(1)[0]
-        g, d = pairs_of(board)[0]
-        game.press(*g)
-        game.press(*d)
-        game.wait_screen("the pair shown", lambda s: sprite_shown(
-            game, s, *d, sprite_colour(board[d[0]][d[1]][0]), SAVANNA_COLOUR))
+        find_a_pair(game)
         game.close_request()
         settings = game.expect_clean_exit()
         check(settings["jeu"]["typejeu"] == "0" and settings["cases"]["dess"] == "1",
@@ -388,12 +393,7 @@ def case_read_only_folder(binary, folder):
             os.chown(game.home, nobody, nobody)
             game.trace = os.path.join(game.home, "state", "kornibelle", "espion.log")
             game.start(user=nobody)
-            board = game.boards(1)[0]
-            g, d = pairs_of(board)[0]
-            game.press(*g)
-            game.press(*d)
-            game.wait_screen("the pair shown", lambda s: sprite_shown(
-                game, s, *d, sprite_colour(board[d[0]][d[1]][0]), SAVANNA_COLOUR))
+            find_a_pair(game)
             check(not os.path.exists(os.path.join(folder, "espion.log")), "a trace in the folder")
             game.settings_path = os.path.join(game.home, "config", "kornibelle", "kornibelle.INI")
             game.close_request()
