@@ -12,6 +12,7 @@
 #include "game/Reduction.h"
 
 #include <QMainWindow>
+#include <QPoint>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -66,8 +67,9 @@ public:
     WindowFrame* Cadre = nullptr; // the window manager's frame, owned by the window
 
     // Settings (read at construction, written on close).
+    static constexpr int kMaxAnimParDefaut = 5;
     int TypeJeu = 0;
-    int MaxAnim[2] = {5, 5};
+    int MaxAnim[2] = {kMaxAnimParDefaut, kMaxAnimParDefaut};
     bool DessCases = true;
     bool DessEnviron = true;
     int ChoixImage = 0;
@@ -128,7 +130,9 @@ public:
     // Queues the spoken name nom after the sound playing, when DitNom is on; nothing when empty.
     void DitNomAnimal(const std::string& nom);
 
-    // Bird flight.
+    // Bird flight. The frames' point that flies over the pointer: the middle of their width,
+    // 25 rows down (a row above the middle of their height).
+    static constexpr QPoint kPointeurDansVol{kLargeurVol / 2, 25};
     void AnimeOiseau(int x, int y);
     void Attente(int millisecondes, bool sansMessages);
     // True once the bird's pictures could not be read in this game: the board then shows the

@@ -12,8 +12,10 @@ std::string TSDIAppForm::FichierParametres() const {
 void TSDIAppForm::LitParametres() {
     const TIniFile ini(CheminLectureParametres(FichierPresDuProgramme()));
     TypeJeu = ini.ReadInteger("Jeu", "TypeJeu", 0);
-    MaxAnim[0] = ini.ReadInteger("MaxAnim", "Savane", ini.ReadInteger("MaxAnim", "0", 5));
-    MaxAnim[1] = ini.ReadInteger("MaxAnim", "Polaire", ini.ReadInteger("MaxAnim", "1", 5));
+    MaxAnim[0] =
+        ini.ReadInteger("MaxAnim", "Savane", ini.ReadInteger("MaxAnim", "0", kMaxAnimParDefaut));
+    MaxAnim[1] =
+        ini.ReadInteger("MaxAnim", "Polaire", ini.ReadInteger("MaxAnim", "1", kMaxAnimParDefaut));
     DessCases = ini.ReadBool("Cases", "Dess", true);
     DessEnviron = ini.ReadBool("Environ", "Dess", true);
     Bruitage = ini.ReadBool("Environ", "Bruitage", true);

@@ -4,7 +4,7 @@
 #include <cstring>
 
 std::string CheminCatalogue(int environnement, int animal, char lettre) {
-    if (environnement < 0 || environnement >= static_cast<int>(std::size(kAnimaux))) {
+    if (!EnvironnementConnu(environnement)) {
         return {};
     }
     const auto animaux = kAnimaux[environnement];
@@ -16,5 +16,5 @@ std::string CheminCatalogue(int environnement, int animal, char lettre) {
     if (position == nullptr) {
         return {};
     }
-    return animaux[animal][position - kLettresAnimal];
+    return animaux[animal].fichiers[position - kLettresAnimal];
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Every file the game reads, named relative to the folder it runs in, written here alone: the
-// game reads these tables, the default pack's generator writes their files, and the build lists
-// them for the end-to-end tests (tools/manifest). Plain data, without Qt.
+// Every file the game reads, named relative to the folder it runs in, and the sizes they are made
+// for, written here alone: the game reads these tables, the default pack's generator writes their
+// files, and the build lists them for the end-to-end tests (tools/manifest). Plain data, without
+// Qt.
 #pragma once
 
 #include <array>
@@ -14,58 +15,113 @@
 using FichiersAnimal = std::array<const char*, 5>;
 inline constexpr char kLettresAnimal[] = "GDISN";
 
-inline constexpr FichiersAnimal kAnimauxSavane[] = {
-    {"./Savane/Tigre13G.bmp", "./Savane/Tigre13D.bmp", "./Savane/Tigre1.jpg",
-     "./Savane/Tigre_ou_cochon.wav", "./Savane/Nom_Tigre.wav"},
-    {"./Savane/Loup11G.bmp", "./Savane/Loup11D.bmp", "./Savane/Loup1.jpg", "./Savane/Loup.wav",
-     "./Savane/Nom_Loup.wav"},
-    {"./Savane/Zebre1g.bmp", "./Savane/Zebre1d.bmp", "./Savane/Zebres.jpg", "./Savane/Zebres.wav",
-     "./Savane/Nom_Zebre.wav"},
-    {"./Savane/Singe02g.bmp", "./Savane/Singe02d.bmp", "./Savane/Singe02.jpg",
-     "./Savane/Singe2.wav", "./Savane/Nom_Singe2.wav"},
-    {"./Savane/Lezard11G.bmp", "./Savane/Lezard11D.bmp", "./Savane/Lezard1.jpg",
-     "./Savane/Lezard.wav", "./Savane/Nom_Lezard.wav"},
-    {"./Savane/Croco01G.bmp", "./Savane/Croco01D.bmp", "./Savane/Crocodile1.jpg",
-     "./Savane/Crocodile2.wav", "./Savane/Nom_Crocodile.wav"},
-    {"./Savane/Elephant01G.bmp", "./Savane/Elephant01D.bmp", "./Savane/Elephant1.jpg",
-     "./Savane/Elephant.wav", "./Savane/Nom_Elephant.wav"},
-    {"./Savane/Lion01G.bmp", "./Savane/Lion01D.bmp", "./Savane/Lion1.jpg", "./Savane/Lion.wav",
-     "./Savane/Nom_Lion.wav"},
-    {"./Savane/Oiseau3G.bmp", "./Savane/Oiseau3D.bmp", "./Savane/Oiseau1.jpg",
-     "./Savane/Oiseau1.wav", "./Savane/Nom_Oiseau.wav"},
-    {"./Savane/Serpent01G.bmp", "./Savane/Serpent01D.bmp", "./Savane/Serpent01.jpg",
-     "./Savane/Serpent.wav", "./Savane/Nom_Serpent.wav"},
-    {"./Savane/Singe03G.bmp", "./Savane/Singe03D.bmp", "./Savane/Singe03.jpg",
-     "./Savane/Singe3.wav", "./Savane/Nom_Singe3.wav"},
-    {"./Savane/Girafe01G.bmp", "./Savane/Girafe01D.bmp", "./Savane/Girafe1.jpg",
-     "./Savane/Girafe.wav", "./Savane/Nom_Girafe.wav"},
+// Who each row of the animal tables is: what other tables about the same animals (the default
+// pack's recipe) name to be matched with their row.
+enum class Espece {
+    Tigre,
+    Loup,
+    Zebre,
+    Singe,
+    Lezard,
+    Crocodile,
+    Elephant,
+    Lion,
+    Oiseau,
+    Serpent,
+    SecondSinge,
+    Girafe,
+    Manchot,
+    Morse,
+    Ours,
+    Phoque,
+    Renard,
+    Oie,
+    LoupPolaire,
+    Lapin,
+    Elan,
+    Renne,
 };
 
-inline constexpr FichiersAnimal kAnimauxPolaire[] = {
-    {"./Polaire/Manchot02G.bmp", "./Polaire/Manchot02D.bmp", "./Polaire/Manchot02.jpg",
-     "./Polaire/Manchot02.wav", "./Polaire/Nom_Manchot.wav"},
-    {"./Polaire/Morse01G.bmp", "./Polaire/Morse01D.bmp", "./Polaire/Morse01.jpg",
-     "./Polaire/Morse01.wav", "./Polaire/Nom_Morse.wav"},
-    {"./Polaire/Ours02G.bmp", "./Polaire/Ours02D.bmp", "./Polaire/Ours02.jpg",
-     "./Polaire/Ours02.wav", "./Polaire/Nom_Ours.wav"},
-    {"./Polaire/Phoque01G.bmp", "./Polaire/Phoque01D.bmp", "./Polaire/Phoque01.jpg",
-     "./Polaire/Phoque01.wav", "./Polaire/Nom_Phoque.wav"},
-    {"./Polaire/Renard01G.bmp", "./Polaire/Renard01D.bmp", "./Polaire/Renard1.jpg",
-     "./Polaire/Renard1.wav", "./Polaire/Nom_Renard.wav"},
-    {"./Polaire/Oie01G.bmp", "./Polaire/Oie01D.bmp", "./Polaire/Oie01.jpg", "./Polaire/Oie01.wav",
-     "./Polaire/Nom_Oie.wav"},
-    {"./Polaire/Loup02G.bmp", "./Polaire/Loup02D.bmp", "./Polaire/Loup2.jpg", "./Polaire/Loup2.wav",
-     "./Polaire/Nom_Loup2.wav"},
-    {"./Polaire/Lapin01G.bmp", "./Polaire/Lapin01D.bmp", "./Polaire/Lapin01.jpg",
-     "./Polaire/Lapin01.wav", "./Polaire/Nom_Lapin.wav"},
-    {"./Polaire/Elan01G.bmp", "./Polaire/Elan01D.bmp", "./Polaire/Elan01.jpg",
-     "./Polaire/Elan01.wav", "./Polaire/Nom_Elan.wav"},
-    {"./Polaire/Renne01G.bmp", "./Polaire/Renne01D.bmp", "./Polaire/Rennes.jpg",
-     "./Polaire/Rennes.wav", "./Polaire/Nom_Renne.wav"},
+struct FicheAnimal {
+    Espece espece;
+    FichiersAnimal fichiers;
+};
+
+inline constexpr FicheAnimal kAnimauxSavane[] = {
+    {Espece::Tigre,
+     {"./Savane/Tigre13G.bmp", "./Savane/Tigre13D.bmp", "./Savane/Tigre1.jpg",
+      "./Savane/Tigre_ou_cochon.wav", "./Savane/Nom_Tigre.wav"}},
+    {Espece::Loup,
+     {"./Savane/Loup11G.bmp", "./Savane/Loup11D.bmp", "./Savane/Loup1.jpg", "./Savane/Loup.wav",
+      "./Savane/Nom_Loup.wav"}},
+    {Espece::Zebre,
+     {"./Savane/Zebre1g.bmp", "./Savane/Zebre1d.bmp", "./Savane/Zebres.jpg", "./Savane/Zebres.wav",
+      "./Savane/Nom_Zebre.wav"}},
+    {Espece::Singe,
+     {"./Savane/Singe02g.bmp", "./Savane/Singe02d.bmp", "./Savane/Singe02.jpg",
+      "./Savane/Singe2.wav", "./Savane/Nom_Singe2.wav"}},
+    {Espece::Lezard,
+     {"./Savane/Lezard11G.bmp", "./Savane/Lezard11D.bmp", "./Savane/Lezard1.jpg",
+      "./Savane/Lezard.wav", "./Savane/Nom_Lezard.wav"}},
+    {Espece::Crocodile,
+     {"./Savane/Croco01G.bmp", "./Savane/Croco01D.bmp", "./Savane/Crocodile1.jpg",
+      "./Savane/Crocodile2.wav", "./Savane/Nom_Crocodile.wav"}},
+    {Espece::Elephant,
+     {"./Savane/Elephant01G.bmp", "./Savane/Elephant01D.bmp", "./Savane/Elephant1.jpg",
+      "./Savane/Elephant.wav", "./Savane/Nom_Elephant.wav"}},
+    {Espece::Lion,
+     {"./Savane/Lion01G.bmp", "./Savane/Lion01D.bmp", "./Savane/Lion1.jpg", "./Savane/Lion.wav",
+      "./Savane/Nom_Lion.wav"}},
+    {Espece::Oiseau,
+     {"./Savane/Oiseau3G.bmp", "./Savane/Oiseau3D.bmp", "./Savane/Oiseau1.jpg",
+      "./Savane/Oiseau1.wav", "./Savane/Nom_Oiseau.wav"}},
+    {Espece::Serpent,
+     {"./Savane/Serpent01G.bmp", "./Savane/Serpent01D.bmp", "./Savane/Serpent01.jpg",
+      "./Savane/Serpent.wav", "./Savane/Nom_Serpent.wav"}},
+    {Espece::SecondSinge,
+     {"./Savane/Singe03G.bmp", "./Savane/Singe03D.bmp", "./Savane/Singe03.jpg",
+      "./Savane/Singe3.wav", "./Savane/Nom_Singe3.wav"}},
+    {Espece::Girafe,
+     {"./Savane/Girafe01G.bmp", "./Savane/Girafe01D.bmp", "./Savane/Girafe1.jpg",
+      "./Savane/Girafe.wav", "./Savane/Nom_Girafe.wav"}},
+};
+
+inline constexpr FicheAnimal kAnimauxPolaire[] = {
+    {Espece::Manchot,
+     {"./Polaire/Manchot02G.bmp", "./Polaire/Manchot02D.bmp", "./Polaire/Manchot02.jpg",
+      "./Polaire/Manchot02.wav", "./Polaire/Nom_Manchot.wav"}},
+    {Espece::Morse,
+     {"./Polaire/Morse01G.bmp", "./Polaire/Morse01D.bmp", "./Polaire/Morse01.jpg",
+      "./Polaire/Morse01.wav", "./Polaire/Nom_Morse.wav"}},
+    {Espece::Ours,
+     {"./Polaire/Ours02G.bmp", "./Polaire/Ours02D.bmp", "./Polaire/Ours02.jpg",
+      "./Polaire/Ours02.wav", "./Polaire/Nom_Ours.wav"}},
+    {Espece::Phoque,
+     {"./Polaire/Phoque01G.bmp", "./Polaire/Phoque01D.bmp", "./Polaire/Phoque01.jpg",
+      "./Polaire/Phoque01.wav", "./Polaire/Nom_Phoque.wav"}},
+    {Espece::Renard,
+     {"./Polaire/Renard01G.bmp", "./Polaire/Renard01D.bmp", "./Polaire/Renard1.jpg",
+      "./Polaire/Renard1.wav", "./Polaire/Nom_Renard.wav"}},
+    {Espece::Oie,
+     {"./Polaire/Oie01G.bmp", "./Polaire/Oie01D.bmp", "./Polaire/Oie01.jpg", "./Polaire/Oie01.wav",
+      "./Polaire/Nom_Oie.wav"}},
+    {Espece::LoupPolaire,
+     {"./Polaire/Loup02G.bmp", "./Polaire/Loup02D.bmp", "./Polaire/Loup2.jpg",
+      "./Polaire/Loup2.wav", "./Polaire/Nom_Loup2.wav"}},
+    {Espece::Lapin,
+     {"./Polaire/Lapin01G.bmp", "./Polaire/Lapin01D.bmp", "./Polaire/Lapin01.jpg",
+      "./Polaire/Lapin01.wav", "./Polaire/Nom_Lapin.wav"}},
+    {Espece::Elan,
+     {"./Polaire/Elan01G.bmp", "./Polaire/Elan01D.bmp", "./Polaire/Elan01.jpg",
+      "./Polaire/Elan01.wav", "./Polaire/Nom_Elan.wav"}},
+    {Espece::Renne,
+     {"./Polaire/Renne01G.bmp", "./Polaire/Renne01D.bmp", "./Polaire/Rennes.jpg",
+      "./Polaire/Rennes.wav", "./Polaire/Nom_Renne.wav"}},
 };
 
 // The animals of each environment: [0] the savanna's, [1] the polar regions'.
-inline constexpr std::span<const FichiersAnimal> kAnimaux[] = {kAnimauxSavane, kAnimauxPolaire};
+inline constexpr std::span<const FicheAnimal> kAnimaux[] = {kAnimauxSavane, kAnimauxPolaire};
+inline constexpr int kNbEnvironnements = static_cast<int>(std::size(kAnimaux));
 inline constexpr int kNbAnimaux[] = {static_cast<int>(std::size(kAnimauxSavane)),
                                      static_cast<int>(std::size(kAnimauxPolaire))};
 
@@ -86,6 +142,21 @@ inline constexpr const char* kSonDebut = "./Debut.wav";
 inline constexpr const char* kSonTrouve = "./Trouve.wav";
 inline constexpr const char* kSonGagne = "./Gagne.wav";
 inline constexpr const char* kSonSortie = "./Sortie.wav";
+inline constexpr const char* kSonsFixes[] = {kSonDebut, kSonTrouve, kSonGagne, kSonSortie};
+
+// The area of a flight frame that is drawn, from its top-left corner.
+inline constexpr int kLargeurVol = 100;
+inline constexpr int kHauteurVol = 52;
+
+// The board: the background less the toolbar's strip at its bottom, cut into cells.
+inline constexpr int NbLignes = 4;
+inline constexpr int NbColonnes = 5;
+inline constexpr int kHauteurBarreOutils = 30;
+
+// An environment the tables above have: 0 the savanna, 1 the polar regions.
+constexpr bool EnvironnementConnu(int environnement) {
+    return environnement >= 0 && environnement < kNbEnvironnements;
+}
 
 // File of an animal of an environment (0 savanna, 1 polar): letter 'G' or 'D' (sprites), 'I'
 // (photograph), 'S' (cry) or 'N' (spoken name). Empty for any other letter, index or environment.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/platform/Bitmap.h"
+#include "game/Catalogue.h"
 
 #include <memory>
 #include <string>
@@ -21,6 +22,3 @@ struct GRILLE {
     int Largeur = 0;
     int Hauteur = 0;
 };
-
-constexpr int NbLignes = 4;
-constexpr int NbColonnes = 5;

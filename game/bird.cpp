@@ -13,13 +13,11 @@
 
 namespace {
 
-constexpr int kLargeurVol = 100;
-constexpr int kHauteurVol = 52;
 constexpr int kAttenteImage = 30;
 constexpr int kAttenteFin = 20;
 
-// The frame's 100 x 52 area from its top-left corner; what a smaller file lacks is black,
-// hence transparent.
+// The frame's kLargeurVol x kHauteurVol area from its top-left corner; what a smaller file lacks is
+// black, hence transparent.
 std::unique_ptr<TBitmap> CadreVol(TBitmap& image) {
     auto cadre = std::make_unique<TBitmap>();
     cadre->SetSize(kLargeurVol, kHauteurVol);

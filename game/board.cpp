@@ -49,7 +49,7 @@ void Libere(GRILLE& cellule) {
 } // namespace
 
 void TSDIAppForm::NouveauJeu() {
-    if (TypeJeu != 0 && TypeJeu != 1) {
+    if (!EnvironnementConnu(TypeJeu)) {
         MessageErreur(QStringLiteral("Ce jeu n'est pas prévu"), 0);
         return;
     }
@@ -76,7 +76,7 @@ void TSDIAppForm::InitGrille() {
         }
     }
 
-    const bool jeuConnu = TypeJeu == 0 || TypeJeu == 1;
+    const bool jeuConnu = EnvironnementConnu(TypeJeu);
     const int catalogue = jeuConnu ? NbAnimaux[TypeJeu] : 0;
     const int demandes = jeuConnu ? std::min(MaxAnim[TypeJeu], catalogue) : 0;
     const int nombre = std::min(demandes, kNbPlacesAnimaux);

@@ -215,7 +215,7 @@ void TSDIAppForm::PBMouseMove(TShiftState, int X, int Y) {
             EffaceOiseau();
         }
         EnVol = true;
-        AnimeOiseau(X - 50, Y - 25);
+        AnimeOiseau(X - kPointeurDansVol.x(), Y - kPointeurDansVol.y());
         PoseOiseau(X, Y);
     });
 }

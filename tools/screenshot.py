@@ -13,7 +13,8 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
-from game import TOOLBAR_HEIGHT, Game  # noqa: E402
+from assets import BOARD, load_catalogue  # noqa: E402
+from game import Game  # noqa: E402
 from harness import check  # noqa: E402
 from trace_log import pairs_of  # noqa: E402
 
@@ -30,10 +31,10 @@ class PackGame(Game):
         x, y, width, height = self.geometry(self.window)
         client_height = width * 3 // 4
         self.menu_height = height - client_height
-        self.box = (x, y + self.menu_height + TOOLBAR_HEIGHT, width,
-                    client_height - TOOLBAR_HEIGHT)
-        self.cell_width = width // 5
-        self.cell_height = (client_height - TOOLBAR_HEIGHT) // 4
+        self.box = (x, y + self.menu_height + BOARD.toolbar_height, width,
+                    client_height - BOARD.toolbar_height)
+        self.cell_width = width // BOARD.columns
+        self.cell_height = (client_height - BOARD.toolbar_height) // BOARD.rows
 
 
 def play_a_little(game):
@@ -57,21 +58,19 @@ def main():
     arguments = parser.parse_args()
     binary = os.path.join(arguments.build, "bin", "kornibelle")
     pack = os.path.join(arguments.build, "share", "kornibelle")
-    with tempfile.TemporaryDirectory(prefix="kornibelle-shot-") as folder:
-        game = PackGame(os.path.abspath(binary), folder, os.path.abspath(pack))
-        try:
-            game.start()
-            play_a_little(game)
-            viewer = game.find_window("^Environnement", size_at_least=(50, 50))
-            vx, vy, vw, vh = game.geometry(viewer)
-            gx, gy, gw, gh = game.geometry(game.window)
-            # Let the bird land before the picture is taken.
-            time.sleep(1.0)
-            subprocess.run(["import", "-display", game.x.display, "-window", "root",
-                            "-crop", f"{vx + vw - gx}x{max(gh, vy + vh) - gy}+{gx}+{gy}",
-                            "+repage", arguments.output], check=True)
-        finally:
-            game.stop()
+    load_catalogue(os.path.join(arguments.build, "catalogue.json"))
+    with tempfile.TemporaryDirectory(prefix="kornibelle-shot-") as folder, PackGame(
+            os.path.abspath(binary), folder, os.path.abspath(pack)) as game:
+        game.start()
+        play_a_little(game)
+        viewer = game.find_window("^Environnement", size_at_least=(50, 50))
+        vx, vy, vw, vh = game.geometry(viewer)
+        gx, gy, gw, gh = game.geometry(game.window)
+        # Let the bird land before the picture is taken.
+        time.sleep(1.0)
+        subprocess.run(["import", "-display", game.x.display, "-window", "root",
+                        "-crop", f"{vx + vw - gx}x{max(gh, vy + vh) - gy}+{gx}+{gy}",
+                        "+repage", arguments.output], check=True)
     print(arguments.output)
 
 

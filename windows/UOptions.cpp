@@ -12,11 +12,6 @@ namespace {
 
 constexpr int kMinPersonnages = 1;
 constexpr int kMaxPersonnages = 10;
-constexpr int kPersonnagesParDefaut = 5;
-
-bool EnvironnementValide(int type) {
-    return type == 0 || type == 1;
-}
 
 } // namespace
 
@@ -56,10 +51,11 @@ void TOptions::showEvent(QShowEvent* event) {
 
 void TOptions::Remplit() {
     const TSDIAppForm& fenetre = *SDIAppForm;
-    const bool valide = EnvironnementValide(fenetre.TypeJeu);
+    const bool valide = EnvironnementConnu(fenetre.TypeJeu);
     ui->ComboBox1->setCurrentIndex(valide ? fenetre.TypeJeu : -1);
     ui->ComboBox1->setEditText(ui->ComboBox1->itemText(ui->ComboBox1->currentIndex()));
-    ui->UpDown1->setValue(valide ? fenetre.MaxAnim[fenetre.TypeJeu] : kPersonnagesParDefaut);
+    ui->UpDown1->setValue(valide ? fenetre.MaxAnim[fenetre.TypeJeu]
+                                 : TSDIAppForm::kMaxAnimParDefaut);
     ui->CheckBox1->setChecked(fenetre.DessCases);
     ui->CheckBox2->setChecked(fenetre.DessEnviron);
     // Any choice other than 1 keeps the pictures, so it shows as "persiste".
@@ -79,7 +75,7 @@ void TOptions::OKClick() {
     const int choisi = EnvironnementChoisi();
     if (choisi >= 0) {
         fenetre.TypeJeu = choisi;
-    } else if (!EnvironnementValide(fenetre.TypeJeu)) {
+    } else if (!EnvironnementConnu(fenetre.TypeJeu)) {
         fenetre.TypeJeu = 0;
     }
     fenetre.MaxAnim[fenetre.TypeJeu] = ui->UpDown1->value();

@@ -63,10 +63,10 @@ TEST_F(MainWindowTest, OpensTitledAtTheTopLeftCornerWithACloseAndAMaximiseBox) {
 
 TEST_F(MainWindowTest, ToolbarShowsOnlyTheSeparatorAndTheTwoEnvironmentButtons) {
     TSDIAppForm& fenetre = OuvreEtMontre();
-    EXPECT_EQ(fenetre.HauteurBarreOutils(), 30);
+    EXPECT_EQ(fenetre.HauteurBarreOutils(), kHauteurBarreOutils);
     EXPECT_FALSE(fenetre.ToolBar1->isMovable());
     EXPECT_EQ(fenetre.PB->mapTo(&fenetre, QPoint(0, 0)).y(),
-              fenetre.ToolBar1->mapTo(&fenetre, QPoint(0, 0)).y() + 30);
+              fenetre.ToolBar1->mapTo(&fenetre, QPoint(0, 0)).y() + kHauteurBarreOutils);
 
     for (const char* cache : {"ToolButton9", "ToolButton1", "ToolButton2", "ToolButton4",
                               "ToolButton5", "ToolButton6"}) {
@@ -182,7 +182,7 @@ TEST_F(MainWindowTest, TheGameMenuEntriesDoNothing) {
 
 TEST_F(MainWindowTest, TheClientAreaIsEverythingBelowTheMenuBar) {
     TSDIAppForm& fenetre = Ouvre();
-    EXPECT_EQ(fenetre.HauteurBarreOutils(), 30);
+    EXPECT_EQ(fenetre.HauteurBarreOutils(), kHauteurBarreOutils);
     fenetre.SetClientSize(640, 510);
     EXPECT_EQ(fenetre.ClientWidth(), 640);
     EXPECT_EQ(fenetre.ClientHeight(), 510);

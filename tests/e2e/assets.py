@@ -8,6 +8,7 @@ import os
 import shutil
 import struct
 import subprocess
+import types
 import wave
 import zlib
 
@@ -21,13 +22,19 @@ BIRD_WIDTH, BIRD_HEIGHT = 16, 12
 BIRD_COLOUR = (250, 220, 40)
 
 SAVANNA, POLAR = 0, 1
-# The game's files, from the manifest the build writes of its catalogue (the runner loads it).
+# The game's files, from the manifest the build writes of its catalogue (the runner loads it),
+# and the sizes it gives: the board's rows, columns and toolbar_height, the flight frame's width
+# and height.
 CATALOGUE = {}
+BOARD = types.SimpleNamespace()
+FLIGHT_FRAME = types.SimpleNamespace()
 
 
 def load_catalogue(path):
     with open(path) as f:
         CATALOGUE.update(json.load(f))
+    vars(BOARD).update(CATALOGUE["board"])
+    vars(FLIGHT_FRAME).update(CATALOGUE["flight_frame"])
 
 
 def write_bmp(path, width, height, pixel):
@@ -102,7 +109,7 @@ def write_pack(folder):
     write_bmp(os.path.join(folder, CATALOGUE["resting_bird"]), BIRD_WIDTH, BIRD_HEIGHT,
               lambda x, y: bird if 2 <= x < BIRD_WIDTH - 2 and 2 <= y < BIRD_HEIGHT - 2 else (0, 0, 0))
     for name in set(CATALOGUE["flight"]):
-        write_bmp(os.path.join(folder, name), 100, 52,
+        write_bmp(os.path.join(folder, name), FLIGHT_FRAME.width, FLIGHT_FRAME.height,
                   lambda x, y: bird if 40 <= x < 60 and 20 <= y < 32 else (0, 0, 0))
     for name in CATALOGUE["sounds"]:
         write_wav(os.path.join(folder, name))

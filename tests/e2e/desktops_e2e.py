@@ -11,7 +11,6 @@ Each CASE starts its own X server and session bus, so cases may run side by side
 status 77 means a tool or the default pictures are missing (the case is skipped).
 Coordinates here are the screen's own pixels, whatever the program's scale factor."""
 
-import contextlib
 import functools
 import os
 import sys
@@ -41,26 +40,13 @@ LEAVE, REPLAY = (272 + 32, 112 + 32), (32 + 32, 112 + 32)
 
 # The cases --------------------------------------------------------------------------------
 
-@contextlib.contextmanager
-def on_desktop(game, manager, edge):
-    """The case's desktop, stopped with the game whatever happens."""
-    session = None
-    try:
-        session = Desktop(game, manager, edge)
-        yield session
-    finally:
-        if session:
-            session.stop()
-        game.stop()
-
-
 def play_on(desktop, binary, folder):
     """The desktop, then the program on it: every window's place checked, a game won."""
     width, height, scale, manager, edge = desktop
     game = DesktopGame(binary, folder, (width, height), scale)
     # The program's pixels are whole: rounded to them, places may be off by a screen pixel or so.
     slack = 0 if scale == 1 else scale + 1
-    with on_desktop(game, manager, edge) as session:
+    with game, Desktop(game, manager, edge) as session:
         area = session.area
         game.start(measure=False)
         window = game.find_window("^Kornibelle$", size_at_least=(200, 200))
@@ -131,7 +117,7 @@ def maximised_mid_game(binary, folder):
     maximised again at the next start, then restored, it has its first size and place. The
     photograph window follows the window onto the strip the board leaves free, over no cell."""
     game = DesktopGame(binary, folder, (1280, 800), 1)
-    with on_desktop(game, "openbox", "top"):
+    with game, Desktop(game, "openbox", "top"):
         game.start(measure=False)
         window = game.find_window("^Kornibelle$", size_at_least=(200, 200))
         main = game.settled("the main window to settle", window)
@@ -175,7 +161,7 @@ def photograph_in_the_corner(binary, folder):
     the game is won."""
     # Every cell hides an animal: no corner is free of them.
     game = DesktopGame(binary, folder, (1280, 1024), 1, settings=b"[MaxAnim]\nSavane=10\n")
-    with on_desktop(game, "openbox", "top"):
+    with game, Desktop(game, "openbox", "top"):
         game.start(measure=False)
         window = game.find_window("^Kornibelle$", size_at_least=(200, 200))
         toggle_maximised(game, window, game.settled("the main window to settle", window), True)
@@ -206,7 +192,7 @@ def held_space(binary, folder):
     fresh press, however long after its quiet second; Space pressed again plays again and,
     held through the change of board, presses no cell of the new board (no photograph)."""
     game = DesktopGame(binary, folder, (1280, 800), 1, settings=b"[MaxAnim]\nSavane=10\n")
-    with on_desktop(game, "openbox", "top"):
+    with game, Desktop(game, "openbox", "top"):
         game.start(measure=False)
         window = game.find_window("^Kornibelle$", size_at_least=(200, 200))
         game.settled("the main window to settle", window)
@@ -293,7 +279,7 @@ def maximised_by_the_manager(manager, binary, folder):
     window lies inside the work area; maximised and restored twice in a row as a child's double
     clicks do, it comes back at that same size and place. Closed restored, it remembers it."""
     game = DesktopGame(binary, folder, (1366, 768), 1, settings=b"[Form]\r\nInitMax=1\r\n")
-    with on_desktop(game, manager, "top") as session:
+    with game, Desktop(game, manager, "top") as session:
         area = session.area
         game.start(measure=False)
         window = game.window = game.find_window("^Kornibelle$", size_at_least=(200, 200))

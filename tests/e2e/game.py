@@ -1,24 +1,25 @@
 # SPDX-License-Identifier: MIT
 """The program driven as a person would, with xdotool: started in its own folder on its own X
 server, its windows found and measured, cells pressed, menus opened, dialogs answered, its
-settings file read back; what it shows checked on screenshots. On a desktop, the program's
-frames and cells as the window manager places them."""
+settings file read back (what it shows is read by the predicates of shown). On a desktop, the
+program's frames and cells as the window manager places them.
+
+    with Game(binary, folder) as game:  # the program and its X server stopped on leaving
+        game.start()
+        ..."""
 
 import os
 import shutil
 import subprocess
 import time
 
-from assets import (BACKGROUND_HEIGHT, BACKGROUND_WIDTH, BIRD_COLOUR, SAVANNA_COLOUR,
-                    SPRITE_HEIGHT, SPRITE_MARGIN, SPRITE_WIDTH, pack_of, sprite_colour,
-                    write_pack)
+from assets import (BACKGROUND_HEIGHT, BACKGROUND_WIDTH, BOARD, SAVANNA_COLOUR, pack_of,
+                    sprite_colour, write_pack)
 from harness import TIMEOUT, Failure, check, wait_for
+from shown import measure_board, sprite_shown
 from trace_log import pairs_of, read_boards
-from xserver import (SCREEN_HEIGHT, SCREEN_WIDTH, Rect, Screenshot, XServer, Xlib,
-                     die_with_parent, near)
+from xserver import SCREEN_HEIGHT, SCREEN_WIDTH, Rect, Screenshot, XServer, Xlib, die_with_parent
 
-TOOLBAR_HEIGHT = 30
-WHITE = (255, 255, 255)
 QUIET = 1.2  # the won window ignores its buttons and keys for a second after it appears
 
 
@@ -44,6 +45,12 @@ class Game:
         self.xlib = Xlib(self.x.display)
         self.process = None
         self.window = None
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *failure):
+        self.stop()
 
     def env(self):
         env = dict(os.environ)
@@ -133,10 +140,10 @@ class Game:
                 self.geometry(self.window)))
         self.menu_height = height - BACKGROUND_HEIGHT
         check(0 < self.menu_height < 60, f"unexpected window height {height}")
-        self.box = (x, y + self.menu_height + TOOLBAR_HEIGHT, width,
-                    BACKGROUND_HEIGHT - TOOLBAR_HEIGHT)
-        self.cell_width = BACKGROUND_WIDTH // 5
-        self.cell_height = (BACKGROUND_HEIGHT - TOOLBAR_HEIGHT) // 4
+        self.box = (x, y + self.menu_height + BOARD.toolbar_height, width,
+                    BACKGROUND_HEIGHT - BOARD.toolbar_height)
+        self.cell_width = BACKGROUND_WIDTH // BOARD.columns
+        self.cell_height = (BACKGROUND_HEIGHT - BOARD.toolbar_height) // BOARD.rows
 
     def centre(self, row, column):
         """The centre of a cell on the screen."""
@@ -254,49 +261,6 @@ class Game:
         self.x.stop()
 
 
-
-# What is seen -----------------------------------------------------------------------------
-
-def sprite_shown(game, shot, row, column, colour, background):
-    """The sprite stands centred in its cell: its coloured block exactly where it belongs
-    (the resting bird may sit on its middle), its black margin showing the background."""
-    cx, cy = game.centre(row, column)
-    left = cx - SPRITE_WIDTH // 2 + SPRITE_MARGIN
-    right = cx + SPRITE_WIDTH // 2 - SPRITE_MARGIN - 1
-    top = cy - SPRITE_HEIGHT // 2 + SPRITE_MARGIN
-    bottom = cy + SPRITE_HEIGHT // 2 - SPRITE_MARGIN - 1
-    inside = [(left, top), (right, top), (left, bottom), (right, bottom), (left, cy), (right, cy)]
-    outside = [(left - 1, top), (right + 1, bottom), (left, top - 1), (right, bottom + 1),
-               (cx - SPRITE_WIDTH // 2, cy - SPRITE_HEIGHT // 2)]
-    return (all(shot(x, y) == colour for x, y in inside)
-            and all(near(shot(x, y), background) for x, y in outside))
-
-
-def cell_hidden(game, shot, row, column, background):
-    cx, cy = game.centre(row, column)
-    points = [(cx - 20, cy - 12), (cx + 20, cy + 12), (cx - 20, cy + 12)]
-    return all(near(shot(x, y), background) for x, y in points)
-
-
-def grid_is_white(game, shot):
-    x0, y0, width, height = game.box
-    for c in range(1, 5):
-        for y in (y0 + 5, y0 + height // 2, y0 + height - 5):
-            if shot(x0 + c * game.cell_width, y) != WHITE:
-                return False
-    for r in range(1, 4):
-        for x in (x0 + 5, x0 + width // 2 + 7, x0 + width - 5):
-            if shot(x, y0 + r * game.cell_height) != WHITE:
-                return False
-    return True
-
-
-def grid_is_absent(game, shot, background):
-    x0, y0, width, height = game.box
-    return all(near(shot(x0 + c * game.cell_width, y0 + height // 2 + 13), background)
-               for c in range(1, 5))
-
-
 def won_window(game):
     window = game.find_window("^Bravo$", size_at_least=(300, 150))
     time.sleep(QUIET)
@@ -331,35 +295,11 @@ def play_board(game, board, check_pictures, background=SAVANNA_COLOUR):
     return pairs
 
 
-
-def grid_lines(game):
-    """Every pixel of the grid on the screen: the lines at each multiple of the cell size
-    inside the paint box, none on its outer edges."""
-    x0, y0, width, height = game.box
-    for x in range(game.cell_width, width, game.cell_width):
-        for y in range(height):
-            yield x0 + x, y0 + y
-    for y in range(game.cell_height, height, game.cell_height):
-        for x in range(width):
-            yield x0 + x, y0 + y
-
-
-def grid_whole(game, shot):
-    return all(shot(x, y) == WHITE for x, y in grid_lines(game))
-
-
-def bird_resting_at(shot, x, y):
-    """The resting bird's coloured body on the point, the wider flight frame's gone."""
-    return (shot(x, y) == BIRD_COLOUR and shot(x - 8, y) != BIRD_COLOUR
-            and shot(x + 8, y) != BIRD_COLOUR)
-
-
 def keys_between(start, end):
     """The arrow keys that take the bird from one cell to another."""
     (r0, c0), (r1, c1) = start, end
     return (["Down" if r1 > r0 else "Up"] * abs(r1 - r0)
             + ["Right" if c1 > c0 else "Left"] * abs(c1 - c0))
-
 
 
 # The program on a desktop ---------------------------------------------------------------
@@ -434,35 +374,6 @@ class DesktopGame(Game):
         return wait_for(what, probe)
 
 
-
-# The board as drawn ------------------------------------------------------------------------
-
-def white_runs(values):
-    """The first index of each run of consecutive true values."""
-    return [i for i, value in enumerate(values) if value and (i == 0 or not values[i - 1])]
-
-
-def measure_board(shot, client):
-    """The cells from the white grid drawn over the board: (left, top, width, height) of the
-    cell at row 0, column 0, in screen pixels. The grid has lines between the cells, and may
-    have one more along the last row's or column's far edge."""
-    # The board keeps its proportions: in a wider window it leaves a strip on the right.
-    xs = [client.left + (client.right - client.left) * k // 9 for k in range(1, 6)]
-    rows = white_runs([all(shot(x, y) == WHITE for x in xs)
-                       for y in range(client.top, client.bottom)])
-    check(len(rows) >= 3, f"{len(rows)} horizontal grid lines")
-    height = rows[1] - rows[0]
-    top = client.top + rows[0] - height
-    ys = [top + height // 2 + r * height for r in range(4)]
-    columns = white_runs([all(shot(x, y) == WHITE for y in ys)
-                          for x in range(client.left, client.right)])
-    check(len(columns) >= 4, f"{len(columns)} vertical grid lines")
-    width = columns[1] - columns[0]
-    left = client.left + columns[0] - width
-    check(abs(left - client.left) <= 1, f"the board starts at {left}, the window at {client.left}")
-    return left, top, width, height
-
-
 class Board:
     def __init__(self, game, window):
         self.game = game
@@ -478,8 +389,8 @@ class Board:
             except Failure:
                 return None
         self.left, self.top, self.width, self.height = wait_for("the grid drawn", probe)
-        self.cells = Rect(self.left, self.top, self.left + 5 * self.width,
-                          self.top + 4 * self.height)
+        self.cells = Rect(self.left, self.top, self.left + BOARD.columns * self.width,
+                          self.top + BOARD.rows * self.height)
         return client
 
     def centre(self, row, column):
@@ -489,4 +400,3 @@ class Board:
     def press(self, row, column):
         self.game.move(*self.centre(row, column))
         self.game.xdotool("click", 1)
-

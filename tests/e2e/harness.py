@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 """What every end-to-end case shares: failures, waiting, and the runner that starts one case
-in a temporary folder from the command line."""
+in a temporary folder from the command line, or lists the cases (--list, which the build's
+tests are made from)."""
 
 import argparse
 import os
@@ -40,14 +41,20 @@ def wait_for(what, probe, timeout=TIMEOUT):
 
 
 def main(cases, tools, doc, missing=None):
-    """Runs the case named on the command line; missing(binary), when given, names what the
-    cases lack, if anything."""
+    """Runs the case named on the command line, or lists the cases with --list; missing(binary),
+    when given, names what the cases lack, if anything."""
     parser = argparse.ArgumentParser(description=doc.splitlines()[0])
-    parser.add_argument("--binary", required=True)
-    parser.add_argument("--manifest", required=True, help="the catalogue of the game's files")
+    parser.add_argument("--list", action="store_true", help="print the cases' names and stop")
+    parser.add_argument("--binary")
+    parser.add_argument("--manifest", help="the catalogue of the game's files")
     parser.add_argument("--keep", action="store_true", help="keep the temporary folder")
-    parser.add_argument("case", choices=sorted(cases))
+    parser.add_argument("case", nargs="?", choices=sorted(cases))
     arguments = parser.parse_args()
+    if arguments.list:
+        print("\n".join(cases))
+        return 0
+    if not (arguments.binary and arguments.manifest and arguments.case):
+        parser.error("--binary, --manifest and a case are needed")
     binary = os.path.abspath(arguments.binary)
     assets.load_catalogue(arguments.manifest)
     lacking = [f"{tool} is missing" for tool in tools if shutil.which(tool) is None]

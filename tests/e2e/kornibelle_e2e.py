@@ -17,21 +17,30 @@ import sys
 import time
 
 import harness
-from assets import (BIRD_COLOUR, CATALOGUE, POLAR_COLOUR, SAVANNA, SAVANNA_COLOUR,
+from assets import (BIRD_COLOUR, BOARD, CATALOGUE, POLAR_COLOUR, SAVANNA, SAVANNA_COLOUR,
                     SPRITE_MARGIN, SPRITE_WIDTH, animal_files, sprite_colour)
-from game import (QUIET, TOOLBAR_HEIGHT, Game, answer_won, bird_resting_at, cell_hidden,
-                  grid_is_absent, grid_is_white, grid_whole, keys_between, play_board,
-                  sprite_shown)
+from game import QUIET, Game, answer_won, keys_between, play_board
 from harness import SKIP, check, wait_for
+from shown import (bird_resting_at, cell_hidden, grid_is_absent, grid_is_white, grid_whole,
+                   sprite_shown)
 from trace_log import pairs_of, read_boards
 from xserver import SCREEN_HEIGHT, SCREEN_WIDTH
+
+
+def find_a_pair(game):
+    """Presses the first pair of the first board; waits until its second sprite is shown."""
+    board = game.boards(1)[0]
+    g, d = pairs_of(board)[0]
+    game.press(*g)
+    game.press(*d)
+    game.wait_screen("the pair shown", lambda s: sprite_shown(
+        game, s, *d, sprite_colour(board[d[0]][d[1]][0]), SAVANNA_COLOUR))
 
 
 def case_whole_game(binary, folder):
     """Two games won in a row: play again, then leave; the settings are written beside the
     program."""
-    game = Game(binary, folder)
-    try:
+    with Game(binary, folder) as game:
         game.start()
         first = game.boards(1)[0]
         shot = game.wait_screen("the grid drawn in white", lambda s: grid_is_white(game, s))
@@ -52,15 +61,12 @@ def case_whole_game(binary, folder):
         check(settings.get("maxanim", {}).get("savane") == "5", f"settings: {settings}")
         check(settings.get("form", {}).get("initmax") == "0", f"settings: {settings}")
         check(len(read_boards(game.trace)) == 2, "the trace does not hold two boards")
-    finally:
-        game.stop()
 
 
 def case_options(binary, folder):
     """The options dialog from the keyboard (polar, 3 animals) and with the mouse (no grid);
     closing with the menu's Quitter writes what was chosen."""
-    game = Game(binary, folder)
-    try:
+    with Game(binary, folder) as game:
         game.start()
         game.boards(1)
         dialog = game.open_options()
@@ -85,18 +91,15 @@ def case_options(binary, folder):
         check(settings["jeu"]["typejeu"] == "1", f"settings: {settings}")
         check(settings["maxanim"]["polaire"] == "3", f"settings: {settings}")
         check(settings["cases"]["dess"] == "0", f"settings: {settings}")
-    finally:
-        game.stop()
 
 
 def case_toolbar(binary, folder):
     """The toolbar's two environment buttons start new games in their environment."""
-    game = Game(binary, folder)
-    try:
+    with Game(binary, folder) as game:
         game.start()
         game.boards(1)
         x, y, _, _ = game.geometry(game.window)
-        middle = y + game.menu_height + TOOLBAR_HEIGHT // 2
+        middle = y + game.menu_height + BOARD.toolbar_height // 2
         for count, (left, folder_name, colour) in enumerate(
                 ((232, "./Polaire/", POLAR_COLOUR), (157, "./Savane/", SAVANNA_COLOUR)), 2):
             game.click_at(x + left + 37, middle)
@@ -108,15 +111,12 @@ def case_toolbar(binary, folder):
         game.close_request()
         settings = game.expect_clean_exit()
         check(settings["jeu"]["typejeu"] == "0", f"settings: {settings}")
-    finally:
-        game.stop()
 
 
 def case_close_box(binary, folder):
     """A close request ends the program even without any sound device (the leaving sound
     is silence), and the first close writes the whole settings file."""
-    game = Game(binary, folder)
-    try:
+    with Game(binary, folder) as game:
         game.start(audio="nosuchdevice")
         game.boards(1)
         game.close_request()
@@ -127,29 +127,23 @@ def case_close_box(binary, folder):
                     "[Environ]\nDess=1\nBruitage=1\nNom=1\n[Form]\nInitMax=0\n[Image]\n"
                     "Choix=0\n")
         check(text.replace("\r\n", "\n") == expected, "settings file:\n" + text)
-    finally:
-        game.stop()
 
 
 def case_missing_backgrounds(binary, folder):
     """No background at all: "Pas d'image" at start-up; the program stays and closes."""
-    game = Game(binary, folder)
-    try:
+    with Game(binary, folder) as game:
         for name in CATALOGUE["backgrounds"][SAVANNA]:
             os.remove(os.path.join(folder, name))
         game.start(measure=False)
         game.dismiss("Erreur")
         game.close_request()
         game.expect_clean_exit()
-    finally:
-        game.stop()
 
 
 def case_missing_bird(binary, folder):
     """No resting bird and a start-up sound that is no sound: an error box when the first
     game draws the bird, and no other for that game; the window plays and closes."""
-    game = Game(binary, folder)
-    try:
+    with Game(binary, folder) as game:
         os.remove(os.path.join(folder, CATALOGUE["resting_bird"]))
         with open(os.path.join(folder, CATALOGUE["sounds"][0]), "wb") as f:
             f.write(b"RIFF\xff\xff\xff\xffWAVEfmt " + bytes(50))
@@ -168,8 +162,6 @@ def case_missing_bird(binary, folder):
             game, s, *g, sprite_colour(board[g[0]][g[1]][0]), SAVANNA_COLOUR))
         game.close_request()
         game.expect_clean_exit()
-    finally:
-        game.stop()
 
 
 def case_extreme_settings(binary, folder):
@@ -177,8 +169,7 @@ def case_extreme_settings(binary, folder):
     polar button starts a full board of ten animals, which is won."""
     content = (b"[Jeu]\nTypeJeu=-2147483648\n[MaxAnim]\n0=-5\n1=2147483647\n"
                b"[Cases]\nDess=-1\n[Environ]\nDess=0\nBruitage=0\n[Image]\nChoix=7\n")
-    game = Game(binary, folder, settings=content)
-    try:
+    with Game(binary, folder, settings=content) as game:
         game.start(measure=False)
         game.dismiss("Erreur")
         window = game.find_window("^Kornibelle$", size_at_least=(200, 100))
@@ -188,7 +179,7 @@ def case_extreme_settings(binary, folder):
         # The toolbar lies below the menu bar, whose height is not known before a board is:
         # tried downwards from the menu bar until the polar button answers.
         for menu in range(10, 40):
-            game.click_at(x + 232 + 37, y + menu + TOOLBAR_HEIGHT // 2)
+            game.click_at(x + 232 + 37, y + menu + BOARD.toolbar_height // 2)
             if read_boards(game.trace):
                 break
         game.measure()
@@ -199,16 +190,13 @@ def case_extreme_settings(binary, folder):
         settings = game.expect_clean_exit()
         check(settings["jeu"]["typejeu"] == "1", f"settings: {settings}")
         check(settings["maxanim"]["polaire"] == "2147483647", f"settings: {settings}")
-    finally:
-        game.stop()
 
 
 def case_terminate(binary, folder):
     """SIGTERM then SIGHUP, as a session's end sends them, once sounds played and while the options
     dialog is open: the dialog and the window close as by their close boxes, the settings
     are written, and the program ends by the signal it handled first."""
-    game = Game(binary, folder, settings=b"[Jeu]\nTypeJeu=0\n")
-    try:
+    with Game(binary, folder, settings=b"[Jeu]\nTypeJeu=0\n") as game:
         game.start()
         board = game.boards(1)[0]
         g, _ = pairs_of(board)[0]
@@ -223,16 +211,13 @@ def case_terminate(binary, folder):
         settings = game.settings()
         check(settings.get("maxanim") == {"savane": "5", "polaire": "5"}, f"settings: {settings}")
         check(settings.get("image", {}).get("choix") == "0", f"settings: {settings}")
-    finally:
-        game.stop()
 
 
 def case_child_at_the_keyboard(binary, folder):
     """A child pressing anywhere, double-clicking, dragging and hitting keys: the program
     stays, and once the dialogs that opened are closed it closes normally."""
     chance = random.Random(20261207)
-    game = Game(binary, folder)
-    try:
+    with Game(binary, folder) as game:
         game.start()
         x0, y0, width, height = game.box
         keys = ["space", "Return", "Escape", "a", "z", "Tab", "Up", "Down", "BackSpace", "F1",
@@ -260,16 +245,13 @@ def case_child_at_the_keyboard(binary, folder):
             game.key("Escape")
         game.close_request()
         game.expect_clean_exit()
-    finally:
-        game.stop()
 
 
 def case_bird_at_the_pointer(binary, folder):
     """The bird is the child's pointer: sitting on the grid lines, then moved on, it leaves
     them whole; after a click without a move it is where the pointer is; once the pointer
     has left the window no bird is left on the board."""
-    game = Game(binary, folder)
-    try:
+    with Game(binary, folder) as game:
         game.start()
         board = game.boards(1)[0]
         (row, column), _ = pairs_of(board)[0]
@@ -307,16 +289,13 @@ def case_bird_at_the_pointer(binary, folder):
         game.wait_screen("no bird left on the board", bird_gone)
         game.close_request()
         game.expect_clean_exit()
-    finally:
-        game.stop()
 
 
 def case_keyboard_alone(binary, folder):
     """Two games won with the keyboard alone, the pointer outside the window: the arrows take
     the bird to each cell, Space and Return press there; the won window plays again on Return
     and leaves on Escape. The pointer never moves."""
-    game = Game(binary, folder, settings=b"[MaxAnim]\nSavane=2\n")
-    try:
+    with Game(binary, folder, settings=b"[MaxAnim]\nSavane=2\n") as game:
         game.move(SCREEN_WIDTH - 5, SCREEN_HEIGHT - 5)
         game.start()
         bird = (0, 0)
@@ -333,8 +312,6 @@ def case_keyboard_alone(binary, folder):
         location = game.xdotool("getmouselocation", output=True)
         check(f"x:{SCREEN_WIDTH - 5} y:{SCREEN_HEIGHT - 5}" in location,
               f"the pointer moved: {location}")
-    finally:
-        game.stop()
 
 
 def case_hand_edits(binary, folder):
@@ -344,8 +321,7 @@ def case_hand_edits(binary, folder):
     written = (b"; R\xe9glages de Kornibelle, \xe9crits \xe0 la main\r\n\r\n[Jeu]\r\n"
                b"TypeJeu = 0\r\n\r\n; deux paires pour aller vite\r\n[MaxAnim]\r\nSavane=2\r\n"
                b"[Perso]\r\nNote=\xe9l\xe9phant\r\nune ligne sans \xe9gal\r\n")
-    game = Game(binary, folder, settings=written)
-    try:
+    with Game(binary, folder, settings=written) as game:
         game.start()
         board = game.boards(1)[0]
         check(len(pairs_of(board)) == 2, "the hand-written count was not read")
@@ -358,8 +334,6 @@ def case_hand_edits(binary, folder):
             b"[Cases]\r\nDess=1\r\n[Environ]\r\nDess=1\r\nBruitage=1\r\nNom=1\r\n[Form]\r\n"
             b"InitMax=0\r\n[Image]\r\nChoix=0\r\n")
         check(content == expected, f"settings file:\n{content!r}\ninstead of\n{expected!r}")
-    finally:
-        game.stop()
 
 
 def garbage_settings():
@@ -371,29 +345,20 @@ def garbage_settings():
 def case_garbage_settings(binary, folder):
     """A settings file of random bytes, a huge line and NULs: the defaults, a playable
     game, and a sound file after closing."""
-    game = Game(binary, folder, settings=garbage_settings())
-    try:
+    with Game(binary, folder, settings=garbage_settings()) as game:
         game.start()
-        board = game.boards(1)[0]
-        g, d = pairs_of(board)[0]
-        game.press(*g)
-        game.press(*d)
-        game.wait_screen("the pair shown", lambda s: sprite_shown(
-            game, s, *d, sprite_colour(board[d[0]][d[1]][0]), SAVANNA_COLOUR))
+        find_a_pair(game)
         game.close_request()
         settings = game.expect_clean_exit()
         check(settings["jeu"]["typejeu"] == "0" and settings["cases"]["dess"] == "1",
               f"settings: {settings}")
-    finally:
-        game.stop()
 
 
 def case_read_only_settings(binary, folder):
     """A read-only settings file is read and left as it was; the settings go to the
     user's own file."""
     content = b"[Jeu]\nTypeJeu=1\n[Cases]\nDess=0\n"
-    game = Game(binary, folder, settings=content)
-    try:
+    with Game(binary, folder, settings=content) as game:
         os.chmod(game.settings_path, 0o444)
         game.start()
         board = game.boards(1)[0]
@@ -408,8 +373,6 @@ def case_read_only_settings(binary, folder):
         settings = game.settings()
         check(settings["jeu"]["typejeu"] == "1" and settings["cases"]["dess"] == "0",
               f"settings: {settings}")
-    finally:
-        game.stop()
 
 
 def case_read_only_folder(binary, folder):
@@ -419,45 +382,39 @@ def case_read_only_folder(binary, folder):
         print("needs root and setpriv to play as another user: skipped")
         sys.exit(SKIP)
     nobody = 65534
-    game = Game(binary, folder)
-    try:
-        for root, folders, files in os.walk(folder):
-            for name in folders:
-                os.chmod(os.path.join(root, name), 0o755)
-        os.chmod(folder, 0o555)
-        for root, folders, files in os.walk(game.home):
-            os.chown(root, nobody, nobody)
-        os.chown(game.home, nobody, nobody)
-        game.trace = os.path.join(game.home, "state", "kornibelle", "espion.log")
-        game.start(user=nobody)
-        board = game.boards(1)[0]
-        g, d = pairs_of(board)[0]
-        game.press(*g)
-        game.press(*d)
-        game.wait_screen("the pair shown", lambda s: sprite_shown(
-            game, s, *d, sprite_colour(board[d[0]][d[1]][0]), SAVANNA_COLOUR))
-        check(not os.path.exists(os.path.join(folder, "espion.log")), "a trace in the folder")
-        game.settings_path = os.path.join(game.home, "config", "kornibelle", "kornibelle.INI")
-        game.close_request()
-        settings = game.expect_clean_exit()
-        check(settings["jeu"]["typejeu"] == "0", f"settings: {settings}")
-        check(not os.path.exists(os.path.join(folder, "kornibelle.INI")), "settings in the folder")
-    finally:
-        os.chmod(folder, 0o755)
-        game.stop()
+    with Game(binary, folder) as game:
+        try:
+            for root, folders, files in os.walk(folder):
+                for name in folders:
+                    os.chmod(os.path.join(root, name), 0o755)
+            os.chmod(folder, 0o555)
+            for root, folders, files in os.walk(game.home):
+                os.chown(root, nobody, nobody)
+            os.chown(game.home, nobody, nobody)
+            game.trace = os.path.join(game.home, "state", "kornibelle", "espion.log")
+            game.start(user=nobody)
+            find_a_pair(game)
+            check(not os.path.exists(os.path.join(folder, "espion.log")), "a trace in the folder")
+            game.settings_path = os.path.join(game.home, "config", "kornibelle", "kornibelle.INI")
+            game.close_request()
+            settings = game.expect_clean_exit()
+            check(settings["jeu"]["typejeu"] == "0", f"settings: {settings}")
+            check(not os.path.exists(os.path.join(folder, "kornibelle.INI")),
+                  "settings in the folder")
+        finally:
+            os.chmod(folder, 0o755)
 
 
 def case_no_trace(binary, folder):
     """The trace cannot be created (a folder stands in its place): the game is still
     played."""
-    game = Game(binary, folder)
-    try:
+    with Game(binary, folder) as game:
         os.mkdir(game.trace)
         game.start()
         colours = {sprite_colour(name) for name in
                    animal_files(SAVANNA, "sprite") + animal_files(SAVANNA, "mirror")}
         # Eleven cells hold at least one animal; the last one revealed stays shown.
-        cells = [divmod(index, 5) for index in range(11)]
+        cells = [divmod(index, BOARD.columns) for index in range(11)]
         for cell in cells:
             game.press(*cell)
 
@@ -467,15 +424,12 @@ def case_no_trace(binary, folder):
         game.wait_screen("a sprite revealed", revealed)
         game.close_request()
         game.expect_clean_exit()
-    finally:
-        game.stop()
 
 
 def case_broken_files(binary, folder):
     """A sprite one byte long, a photograph that is no picture, an empty bird frame and
     empty cries: error boxes where pictures fail, play goes on, closing is normal."""
-    game = Game(binary, folder)
-    try:
+    with Game(binary, folder) as game:
         game.start()
         board = game.boards(1)[0]
         pairs = pairs_of(board)
@@ -501,8 +455,6 @@ def case_broken_files(binary, folder):
         game.dismiss("Erreur")
         game.close_request()
         game.expect_clean_exit()
-    finally:
-        game.stop()
 
 
 CASES = {name[5:]: function for name, function in globals().items()

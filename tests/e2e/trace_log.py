@@ -1,11 +1,12 @@
 # SPDX-License-Identifier: MIT
 """The trace the game writes of every board it sets up (espion.log), read back."""
 
+from assets import BOARD
 from harness import check
 
 
 def read_boards(trace_path):
-    """Every complete board dumped in the trace: a list of 4 x 5 grids of
+    """Every complete board dumped in the trace: a list of grids of the board's size, of
     (sprite, partner row, partner column, photograph)."""
     try:
         with open(trace_path, encoding="latin-1") as f:
@@ -14,7 +15,7 @@ def read_boards(trace_path):
         return []
     boards = []
     for block in text.split("Fin d'initialisation")[1:]:
-        grid = [[None] * 5 for _ in range(4)]
+        grid = [[None] * BOARD.columns for _ in range(BOARD.rows)]
         row = None
         for line in block.split("\n"):
             words = line.split()
@@ -36,8 +37,8 @@ def pairs_of(board):
     board's invariants on the way."""
     pairs = []
     seen = set()
-    for r in range(4):
-        for c in range(5):
+    for r in range(BOARD.rows):
+        for c in range(BOARD.columns):
             sprite, pr, pc, photo = board[r][c]
             if not sprite:
                 check((pr, pc) == (-1, -1), f"free cell {r},{c} has a partner")

@@ -17,8 +17,9 @@ import time
 import zipfile
 
 import harness
-from game import WHITE, Board, DesktopGame, measure_board, white_runs
+from game import Board, DesktopGame
 from harness import check, wait_for
+from shown import WHITE, measure_board, white_runs
 from trace_log import pairs_of
 from xserver import Desktop, Rect, Xlib, XServer, die_with_parent
 
@@ -136,9 +137,7 @@ def play_and_close(game, play):
 
 def case_zip(archive, folder):
     game = WineGame(archive, folder, os.environ.get("WINEPREFIX") or os.path.join(folder, "wine"))
-    session = None
-    try:
-        session = Desktop(game, "openbox", "top")
+    with game, Desktop(game, "openbox", "top"):
         check(play_and_close(game, play=True).get("typejeu") == "0", "settings not written")
         # A parent switches to the polar regions by hand: the next game reads it, and its close
         # writes back what it read.
@@ -148,10 +147,6 @@ def case_zip(archive, folder):
             f.write(text.replace(b"TypeJeu=0", b"TypeJeu=1"))
         check(play_and_close(game, play=False).get("typejeu") == "1",
               "the setting changed between two games was lost")
-    finally:
-        if session:
-            session.stop()
-        game.stop()
 
 
 if __name__ == "__main__":

@@ -167,7 +167,7 @@ class Rect:
 
 class Desktop:
     """A window manager and a panel on the game's X server, with their own session bus; ended
-    by their process ids."""
+    by their process ids, on leaving a with block or by stop."""
 
     def __init__(self, game, manager, edge):
         self.game = game
@@ -193,6 +193,12 @@ class Desktop:
                  lambda: "window id" in game.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
         self.start(["xfce4-panel"])
         self.area = wait_for("the panel's strip", self.reserved)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *failure):
+        self.stop()
 
     def start(self, command):
         log = open(os.path.join(self.game.folder, os.path.basename(command[0]) + ".txt"), "wb")

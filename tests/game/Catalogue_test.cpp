@@ -12,8 +12,8 @@ namespace {
 std::vector<std::string> TousLesFichiers() {
     std::vector<std::string> fichiers;
     for (const auto animaux : kAnimaux) {
-        for (const FichiersAnimal& animal : animaux) {
-            fichiers.insert(fichiers.end(), animal.begin(), animal.end());
+        for (const FicheAnimal& animal : animaux) {
+            fichiers.insert(fichiers.end(), animal.fichiers.begin(), animal.fichiers.end());
         }
     }
     for (const auto& fonds : kFondsJeu) {
@@ -21,7 +21,8 @@ std::vector<std::string> TousLesFichiers() {
     }
     const std::set<std::string> vol(std::begin(kOiseauVol), std::end(kOiseauVol));
     fichiers.insert(fichiers.end(), vol.begin(), vol.end());
-    fichiers.insert(fichiers.end(), {kOiseauRepos, kSonDebut, kSonTrouve, kSonGagne, kSonSortie});
+    fichiers.push_back(kOiseauRepos);
+    fichiers.insert(fichiers.end(), std::begin(kSonsFixes), std::end(kSonsFixes));
     return fichiers;
 }
 
@@ -31,7 +32,7 @@ TEST(CheminCatalogue, AnythingElseGivesTheEmptyText) {
     for (const char lettre : {'g', 's', 'X', '\0'}) {
         EXPECT_EQ(CheminCatalogue(0, 0, lettre), "") << int(lettre);
     }
-    for (int environnement = 0; environnement < 2; ++environnement) {
+    for (int environnement = 0; environnement < kNbEnvironnements; ++environnement) {
         EXPECT_EQ(CheminCatalogue(environnement, -1, 'G'), "");
         EXPECT_EQ(CheminCatalogue(environnement, kNbAnimaux[environnement], 'G'), "");
     }

@@ -48,7 +48,8 @@ TEST_F(BirdTest, AFlightLeavesTheScreenAndFondAsTheyWere) {
     for (const QPoint pointeur :
          {QPoint(60, 50), QPoint(0, 0), QPoint(largeur - 1, hauteur - 1), QPoint(-40, 30)}) {
         Form().EnVol = true;
-        Form().AnimeOiseau(pointeur.x() - 50, pointeur.y() - 25);
+        Form().AnimeOiseau(pointeur.x() - TSDIAppForm::kPointeurDansVol.x(),
+                           pointeur.y() - TSDIAppForm::kPointeurDansVol.y());
         EXPECT_FALSE(Form().EnVol);
         EXPECT_EQ(Screen(), ecran) << pointeur.x() << "," << pointeur.y();
         EXPECT_EQ(FondImage(), fond);

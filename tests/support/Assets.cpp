@@ -111,12 +111,12 @@ void WriteBackgrounds(int width, int height) {
 void WriteBird() {
     WriteSprite(kOiseauRepos, kRestingBirdWidth, kRestingBirdHeight);
     for (const char* frame : kOiseauVol) {
-        WriteSprite(frame, kFlightFrameWidth, kFlightFrameHeight);
+        WriteSprite(frame, kLargeurVol, kHauteurVol);
     }
 }
 
 void WriteFixedSounds() {
-    for (const char* sound : {kSonDebut, kSonTrouve, kSonGagne, kSonSortie}) {
+    for (const char* sound : kSonsFixes) {
         WriteWav(sound);
     }
 }
@@ -129,7 +129,7 @@ void WriteFixedAssets() {
 
 void WriteAnimalAssets(TSDIAppForm& window) {
     const int environment = window.TypeJeu;
-    for (int type = 0; type < 2; ++type) {
+    for (int type = 0; type < kNbEnvironnements; ++type) {
         window.TypeJeu = type;
         for (int animal = 0; animal < window.NbAnimaux[type]; ++animal) {
             WriteSprite(CheminAnimal(&window, animal, 'G'), kSpriteWidth, kSpriteHeight);

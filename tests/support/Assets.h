@@ -24,8 +24,6 @@ constexpr int kSpriteWidth = 24;
 constexpr int kSpriteHeight = 20;
 constexpr int kRestingBirdWidth = 16;
 constexpr int kRestingBirdHeight = 12;
-constexpr int kFlightFrameWidth = 100;
-constexpr int kFlightFrameHeight = 52;
 
 // The four backgrounds as JPEG files of width x height (a colour gradient).
 void WriteBackgrounds(int width = kBackgroundWidth, int height = kBackgroundHeight);

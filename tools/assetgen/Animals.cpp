@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Animals.h"
 
-#include "game/Catalogue.h"
-
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -57,34 +56,40 @@ constexpr RealAnimal kDeer{"animals/mammals/deer/deer.png", "Le cerf", kChildspl
 constexpr RealAnimal kCaribou{"animals/mammals/deer/caribou.png", "Le renne", kChildsplay,
                               "animals/mammals/deer/caribou.ogg", kChildsplay};
 
-const std::array kSavanna{
-    Animal{"tiger", Look::AsDrawn, "Le tigre", Cry::Tiger, kTiger},
-    Animal{"wolf", Look::AsDrawn, "Le loup", Cry::Wolf, kNothing},
-    Animal{"zebra", Look::AsDrawn, "Le zèbre", Cry::Zebra, kZebra},
-    Animal{"monkey", Look::AsDrawn, "Le singe", Cry::Monkey, kChimpanzee},
-    Animal{"lizard", Look::AsDrawn, "Le lézard", Cry::Lizard, kIguana},
-    Animal{"crocodile", Look::Lying, "Le crocodile", Cry::Crocodile, kNothing},
-    Animal{"elephant", Look::AsDrawn, "L'éléphant", Cry::Elephant, kElephant},
-    Animal{"lion", Look::AsDrawn, "Le lion", Cry::Lion, kLion},
-    Animal{"parrot", Look::AsDrawn, "Le perroquet", Cry::Parrot, kToucan},
-    Animal{"snake", Look::AsDrawn, "Le serpent", Cry::Snake, kNothing},
-    Animal{"gorilla", Look::AsDrawn, "Le gorille", Cry::Gorilla, kGorilla},
-    Animal{"giraffe", Look::AsDrawn, "La girafe", Cry::Giraffe, kGiraffe},
+constexpr std::array kSavanna{
+    Animal{Espece::Tigre, "tiger", Look::AsDrawn, "Le tigre", Cry::Tiger, kTiger},
+    Animal{Espece::Loup, "wolf", Look::AsDrawn, "Le loup", Cry::Wolf, kNothing},
+    Animal{Espece::Zebre, "zebra", Look::AsDrawn, "Le zèbre", Cry::Zebra, kZebra},
+    Animal{Espece::Singe, "monkey", Look::AsDrawn, "Le singe", Cry::Monkey, kChimpanzee},
+    Animal{Espece::Lezard, "lizard", Look::AsDrawn, "Le lézard", Cry::Lizard, kIguana},
+    Animal{Espece::Crocodile, "crocodile", Look::Lying, "Le crocodile", Cry::Crocodile, kNothing},
+    Animal{Espece::Elephant, "elephant", Look::AsDrawn, "L'éléphant", Cry::Elephant, kElephant},
+    Animal{Espece::Lion, "lion", Look::AsDrawn, "Le lion", Cry::Lion, kLion},
+    Animal{Espece::Oiseau, "parrot", Look::AsDrawn, "Le perroquet", Cry::Parrot, kToucan},
+    Animal{Espece::Serpent, "snake", Look::AsDrawn, "Le serpent", Cry::Snake, kNothing},
+    Animal{Espece::SecondSinge, "gorilla", Look::AsDrawn, "Le gorille", Cry::Gorilla, kGorilla},
+    Animal{Espece::Girafe, "giraffe", Look::AsDrawn, "La girafe", Cry::Giraffe, kGiraffe},
 };
-const std::array kPolar{
-    Animal{"penguin", Look::AsDrawn, "Le manchot", Cry::Penguin, kPenguin},
-    Animal{"seal", Look::Walrus, "Le morse", Cry::Walrus, kNothing},
-    Animal{"polar-bear", Look::AsDrawn, "L'ours blanc", Cry::PolarBear, kBrownBear},
-    Animal{"seal", Look::AsDrawn, "Le phoque", Cry::Seal, kSeaLion},
-    Animal{"fox", Look::AsDrawn, "Le renard", Cry::Fox, kFox},
-    Animal{"goose", Look::AsDrawn, "L'oie", Cry::Goose, kGander},
-    Animal{"wolf", Look::Snowy, "Le loup", Cry::ArcticWolf, kNothing},
-    Animal{"rabbit", Look::AsDrawn, "Le lapin", Cry::Rabbit, kRabbit},
-    Animal{"moose", Look::AsDrawn, "L'élan", Cry::Moose, kDeer},
-    Animal{"deer", Look::Reindeer, "Le renne", Cry::Reindeer, kCaribou},
+constexpr std::array kPolar{
+    Animal{Espece::Manchot, "penguin", Look::AsDrawn, "Le manchot", Cry::Penguin, kPenguin},
+    Animal{Espece::Morse, "seal", Look::Walrus, "Le morse", Cry::Walrus, kNothing},
+    Animal{Espece::Ours, "polar-bear", Look::AsDrawn, "L'ours blanc", Cry::PolarBear, kBrownBear},
+    Animal{Espece::Phoque, "seal", Look::AsDrawn, "Le phoque", Cry::Seal, kSeaLion},
+    Animal{Espece::Renard, "fox", Look::AsDrawn, "Le renard", Cry::Fox, kFox},
+    Animal{Espece::Oie, "goose", Look::AsDrawn, "L'oie", Cry::Goose, kGander},
+    Animal{Espece::LoupPolaire, "wolf", Look::Snowy, "Le loup", Cry::ArcticWolf, kNothing},
+    Animal{Espece::Lapin, "rabbit", Look::AsDrawn, "Le lapin", Cry::Rabbit, kRabbit},
+    Animal{Espece::Elan, "moose", Look::AsDrawn, "L'élan", Cry::Moose, kDeer},
+    Animal{Espece::Renne, "deer", Look::Reindeer, "Le renne", Cry::Reindeer, kCaribou},
 };
-static_assert(std::size(kSavanna) == std::size(kAnimauxSavane) &&
-              std::size(kPolar) == std::size(kAnimauxPolaire));
+// Each recipe row is for the catalogue's row of its species: a row moved in one table and not in
+// the other would give one animal's pictures another's files.
+constexpr bool inCatalogueOrder(std::span<const Animal> recipe,
+                                std::span<const FicheAnimal> catalogue) {
+    return std::ranges::equal(recipe, catalogue, {}, &Animal::species, &FicheAnimal::espece);
+}
+static_assert(inCatalogueOrder(kSavanna, kAnimauxSavane) &&
+              inCatalogueOrder(kPolar, kAnimauxPolaire));
 
 } // namespace
 

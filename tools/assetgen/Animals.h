@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Sounds.h"
+#include "game/Catalogue.h"
 
 #include <QPoint>
 
@@ -31,8 +32,10 @@ struct RealAnimal {
     std::span<const QPoint> scenery = {}; // polygon, in the photograph's pixels, to cut away
 };
 
-// What the generator makes an animal of; its files are named by the game's catalogue.
+// What the generator makes an animal of; its files are named by the game's catalogue, in the
+// row of the same species.
 struct Animal {
+    Espece species;
     const char* emoji; // drawing in the emoji set, without ".svg"
     Look look;
     const char* frenchName; // the caption of its drawn photograph
@@ -40,5 +43,6 @@ struct Animal {
     RealAnimal real;
 };
 
-// The animals of an environment, in the order of the catalogue's table of the same environment.
+// The animals of an environment, in the order of the catalogue's table of the same environment
+// (checked when built: each names its row's species).
 std::span<const Animal> animals(Environment environment);

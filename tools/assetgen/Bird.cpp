@@ -2,6 +2,7 @@
 #include "Bird.h"
 
 #include "Pictures.h"
+#include "game/Catalogue.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -115,10 +116,10 @@ QImage restingBird() {
 
 QImage flightFrame(int number) {
     const double angle = 48.0 - (6 - number) * 21.0;
-    QImage art = canvas(kFlightWidth, kFlightHeight);
+    QImage art = canvas(kLargeurVol, kHauteurVol);
     QPainter painter(&art);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(kFlightWidth / 2.0, 29);
+    painter.translate(kLargeurVol / 2.0, 29);
     for (double side : {-1.0, 1.0}) {
         painter.save();
         painter.translate(side * 11, 1);
@@ -127,5 +128,5 @@ QImage flightFrame(int number) {
     }
     body(painter);
     painter.end();
-    return sticker(art, 0).copy(2, 2, kFlightWidth, kFlightHeight);
+    return sticker(art, 0).copy(2, 2, kLargeurVol, kHauteurVol);
 }

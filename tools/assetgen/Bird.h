@@ -3,9 +3,6 @@
 
 #include <QImage>
 
-constexpr int kFlightWidth = 100;
-constexpr int kFlightHeight = 52;
-
 // The bird that stands in for the pointer, seen from the front, on pure black.
 QImage restingBird();
 // Wing-beat pictures numbered 2 (wings lowest) to 6 (wings highest).

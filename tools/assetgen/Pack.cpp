@@ -23,12 +23,14 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <optional>
 #include <set>
 #include <span>
 #include <stdexcept>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -420,13 +422,29 @@ void writeScenery(Writer& writer) {
     }
 }
 
+// The tune of each of the catalogue's fixed sounds.
+constexpr std::pair<std::string_view, Jingle> kTunes[] = {{kSonDebut, Jingle::Welcome},
+                                                          {kSonTrouve, Jingle::PairFound},
+                                                          {kSonGagne, Jingle::Won},
+                                                          {kSonSortie, Jingle::Goodbye}};
+
+// Evaluated while building for every fixed sound, where a missing tune stops the build.
+constexpr Jingle tuneOf(std::string_view sound) {
+    for (const auto& [name, tune] : kTunes) {
+        if (name == sound) {
+            return tune;
+        }
+    }
+    throw std::logic_error("a fixed sound without a tune");
+}
+static_assert(std::ranges::all_of(kSonsFixes, [](const char* sound) {
+    tuneOf(sound);
+    return true;
+}));
+
 void writeJingles(Writer& writer) {
-    const std::pair<Jingle, const char*> jingles[] = {{Jingle::Welcome, kSonDebut},
-                                                      {Jingle::PairFound, kSonTrouve},
-                                                      {Jingle::Won, kSonGagne},
-                                                      {Jingle::Goodbye, kSonSortie}};
-    for (const auto& [which, name] : jingles) {
-        writer.file(wavFile(jingle(which)), packName(name), kSynthesisedByUs);
+    for (const char* sound : kSonsFixes) {
+        writer.file(wavFile(jingle(tuneOf(sound))), packName(sound), kSynthesisedByUs);
     }
 }
 

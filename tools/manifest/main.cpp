@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Writes the game's catalogue of files as JSON for the tests written in other languages (the
-// end-to-end harness): the names as the game reads them, in the catalogue's order.
+// end-to-end harness): the names as the game reads them, in the catalogue's order, and the sizes
+// of the flight frame and of the board.
 #include "game/Catalogue.h"
 
 #include <cstdio>
 #include <fstream>
+#include <initializer_list>
 #include <span>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -36,20 +39,33 @@ std::string animal(const FichiersAnimal& files) {
     return "{" + json + "}";
 }
 
+std::string sizes(std::initializer_list<std::pair<const char*, int>> values) {
+    std::string json;
+    for (const auto& [key, value] : values) {
+        json += (json.empty() ? "" : ", ") + quoted(key) + ": " + std::to_string(value);
+    }
+    return "{" + json + "}";
+}
+
 std::string manifest() {
     std::string environments;
     for (const auto animals : kAnimaux) {
         std::string json;
-        for (const FichiersAnimal& files : animals) {
-            json += (json.empty() ? "" : ",\n     ") + animal(files);
+        for (const FicheAnimal& fiche : animals) {
+            json += (json.empty() ? "" : ",\n     ") + animal(fiche.fichiers);
         }
         environments += (environments.empty() ? "" : ",\n    ") + ("[" + json + "]");
     }
-    const char* const sounds[] = {kSonDebut, kSonTrouve, kSonGagne, kSonSortie};
     return "{\n  \"animals\": [\n    " + environments + "],\n" + "  \"backgrounds\": [" +
            list(kFondsJeu[0]) + ", " + list(kFondsJeu[1]) + "],\n" +
            "  \"resting_bird\": " + quoted(kOiseauRepos) + ",\n" +
-           "  \"flight\": " + list(kOiseauVol) + ",\n" + "  \"sounds\": " + list(sounds) + "\n}\n";
+           "  \"flight\": " + list(kOiseauVol) + ",\n" +
+           "  \"flight_frame\": " + sizes({{"width", kLargeurVol}, {"height", kHauteurVol}}) +
+           ",\n" + "  \"sounds\": " + list(kSonsFixes) + ",\n" + "  \"board\": " +
+           sizes({{"rows", NbLignes},
+                  {"columns", NbColonnes},
+                  {"toolbar_height", kHauteurBarreOutils}}) +
+           "\n}\n";
 }
 
 } // namespace

@@ -38,7 +38,8 @@ struct AnimalFiles {
 std::vector<AnimalFiles> catalogueAnimals() {
     std::vector<AnimalFiles> all;
     for (const auto animals : kAnimaux) {
-        for (const FichiersAnimal& files : animals) {
+        for (const FicheAnimal& animal : animals) {
+            const FichiersAnimal& files = animal.fichiers;
             all.push_back({packName(files[0]), packName(files[1]), packName(files[2]),
                            packName(files[3]), packName(files[4])});
         }
@@ -88,8 +89,8 @@ QStringList catalogueFiles() {
         names << name;
     }
     names << kRestingBird;
-    for (const Jingle& jingle : kJingles) {
-        names << jingle.name;
+    for (const char* sound : kSonsFixes) {
+        names << packName(sound);
     }
     return names;
 }
@@ -355,8 +356,8 @@ TEST_F(AssetPackTest, BirdPicturesAreWholeOnTransparentBlack) {
     for (const char* name : kFlightFrames) {
         const QImage frame = bitmap(name);
         expectCorners(frame, name);
-        EXPECT_GE(frame.width(), 100) << name;
-        EXPECT_GE(frame.height(), 52) << name;
+        EXPECT_GE(frame.width(), kLargeurVol) << name;
+        EXPECT_GE(frame.height(), kHauteurVol) << name;
         EXPECT_EQ(enclosedBlackPixels(frame), 0) << name;
         frames.push_back(frame);
     }

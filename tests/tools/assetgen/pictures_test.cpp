@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Bird.h"
 #include "Pictures.h"
+#include "game/Catalogue.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -65,7 +66,7 @@ TEST(Recolour, ChangesColoursAndKeepsTransparency) {
 
 TEST(Bird, FlightFramesAreExactlyTheFlightAreaWithWingsMoving) {
     for (int number = 2; number <= 6; ++number) {
-        EXPECT_EQ(flightFrame(number).size(), QSize(kFlightWidth, kFlightHeight));
+        EXPECT_EQ(flightFrame(number).size(), QSize(kLargeurVol, kHauteurVol));
     }
     // Wings lowest in 02, highest in 06: the top rows are empty only when the wings are down.
     auto topRowUsed = [](const QImage& frame) {
