@@ -139,11 +139,9 @@ void TSDIAppForm::PBMouseDown(TMouseButton, TShiftState, int X, int Y) {
         PaireTrouvee(*this, clic, precedente);
         return;
     }
-    const GRILLE& cellule = Grille[clic.Ligne][clic.Colonne];
-    if (cellule.Trouve || cellule.Dessin.empty()) {
-        return;
+    if (ResteATrouver(Grille[clic.Ligne][clic.Colonne])) {
+        Revele(*this, clic);
     }
-    Revele(*this, clic);
 }
 
 void TSDIAppForm::PBMouseUp(TMouseButton, TShiftState, int X, int Y) {
