@@ -10,7 +10,8 @@
 #include "windows/UEnviron.h"
 
 #include <QTimer>
-#include <algorithm>
+#include <memory>
+#include <optional>
 
 int LigneSouris = -1;
 int ColonneSouris = -1;
