@@ -31,18 +31,6 @@ constexpr Qt::WindowFlags kBoutonsFenetre =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
     Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint;
 
-// Something has been revealed or found on the board.
-bool PartieEntamee(const GRILLE (&grille)[NbLignes][NbColonnes]) {
-    for (const auto& ligne : grille) {
-        for (const GRILLE& cellule : ligne) {
-            if (cellule.Dessous || cellule.Trouve) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 // How long the window manager is given to restore a window from maximised, and to tell a
 // maximised state after the maximised size.
 constexpr int AttenteRestauration = 300;

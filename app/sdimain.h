@@ -81,7 +81,7 @@ public:
 
     // Board and new game.
     int NbAnimaux[2] = {kNbAnimaux[0], kNbAnimaux[1]};
-    GRILLE Grille[NbLignes][NbColonnes];
+    TGrille Grille;
     int LigneSel = -1;
     int ColonneSel = -1;
     int LigneImage = 0;

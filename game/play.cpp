@@ -10,35 +10,26 @@
 #include "windows/UEnviron.h"
 
 #include <QTimer>
-#include <algorithm>
+#include <memory>
+#include <optional>
 
 int LigneSouris = -1;
 int ColonneSouris = -1;
 
 namespace {
 
-struct Case {
-    int Ligne = -1;
-    int Colonne = -1;
-    friend bool operator==(const Case&, const Case&) = default;
-};
-
-bool DansGrille(Case c) {
-    return c.Ligne >= 0 && c.Ligne < NbLignes && c.Colonne >= 0 && c.Colonne < NbColonnes;
-}
-
-// With a button held the pointer may leave the paint box: such points index no cell. The
-// bounds are checked on the point, as the divisions round toward zero.
-Case CaseSous(const TPaintBox& pb, int X, int Y) {
-    if (X < 0 || Y < 0 || X >= pb.Width() || Y >= pb.Height()) {
-        return {};
-    }
-    return {Y * NbLignes / pb.Height(), X * NbColonnes / pb.Width()};
-}
-
 QPoint Centre(const TSDIAppForm& f, Case c) {
     return {c.Colonne * f.LargeurCase + f.LargeurCase / 2,
             c.Ligne * f.HauteurCase + f.HauteurCase / 2};
+}
+
+// The cell the game points at (the keyboard's last, or the mouse's since its last event), not
+// where the bird was drawn, which lags behind a flight and stays put when the bird cannot be
+// drawn. Once the pointer has left the board, the cell it left.
+Case CaseDuPointeur(const TSDIAppForm& f) {
+    const std::optional<QPoint> pointe = f.PB->PointerPos();
+    return pointe ? CaseSous(pointe->x(), pointe->y(), f.PB->Width(), f.PB->Height())
+                  : Case{LigneSouris, ColonneSouris};
 }
 
 // Top-left corner of a sprite of the given size centred on a cell.
@@ -51,28 +42,6 @@ QPoint CoinSprite(const TSDIAppForm& f, Case c, int largeur, int hauteur) {
 void DessineSprite(TSDIAppForm& f, TBitmap& sprite, Case c) {
     const QPoint coin = CoinSprite(f, c, sprite.Width(), sprite.Height());
     f.DessineTransparent(sprite, sprite.Width(), sprite.Height(), coin.x(), coin.y(), true);
-}
-
-// The cell itself, or its partner when the cell lacks the field (the 'D' cell of a pair).
-const GRILLE& CelluleAvec(const TSDIAppForm& f, int ligne, int colonne,
-                          std::string GRILLE::*champ) {
-    const GRILLE& cellule = f.Grille[ligne][colonne];
-    const Case autre{cellule.LigneAutre, cellule.ColonneAutre};
-    if (!(cellule.*champ).empty() || !DansGrille(autre)) {
-        return cellule;
-    }
-    return f.Grille[autre.Ligne][autre.Colonne];
-}
-
-bool ToutTrouve(const TSDIAppForm& f) {
-    for (const auto& ligne : f.Grille) {
-        for (const GRILLE& cellule : ligne) {
-            if (!cellule.Dessin.empty() && !cellule.Trouve) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 void Revele(TSDIAppForm& f, Case c) {
@@ -147,7 +116,7 @@ void PaireTrouvee(TSDIAppForm& f, Case c, Case p) {
     cellule.Dessous.reset();
     autre.Dessous.reset();
     f.RemetOiseau();
-    if (ToutTrouve(f)) {
+    if (ToutTrouve(f.Grille)) {
         Gagne(f);
     }
 }
@@ -155,7 +124,7 @@ void PaireTrouvee(TSDIAppForm& f, Case c, Case p) {
 } // namespace
 
 void TSDIAppForm::PBMouseDown(TMouseButton, TShiftState, int X, int Y) {
-    const Case clic = CaseSous(*PB, X, Y);
+    const Case clic = CaseSous(X, Y, PB->Width(), PB->Height());
     if (!DansGrille(clic)) {
         return;
     }
@@ -167,25 +136,20 @@ void TSDIAppForm::PBMouseDown(TMouseButton, TShiftState, int X, int Y) {
     LigneSel = clic.Ligne;
     ColonneSel = clic.Colonne;
 
-    const GRILLE& cellule = Grille[clic.Ligne][clic.Colonne];
-    if (DansGrille(precedente) && !cellule.Trouve) {
-        const GRILLE& autre = Grille[precedente.Ligne][precedente.Colonne];
-        if (autre.LigneAutre == clic.Ligne && autre.ColonneAutre == clic.Colonne) {
-            PaireTrouvee(*this, clic, precedente);
-            return;
-        }
-    }
-    if (cellule.Trouve || cellule.Dessin.empty()) {
+    if (FormentPaire(Grille, precedente, clic)) {
+        PaireTrouvee(*this, clic, precedente);
         return;
     }
-    Revele(*this, clic);
+    if (ResteATrouver(Grille[clic.Ligne][clic.Colonne])) {
+        Revele(*this, clic);
+    }
 }
 
 void TSDIAppForm::PBMouseUp(TMouseButton, TShiftState, int X, int Y) {
     if (ChoixImage != 1) {
         return;
     }
-    const Case relache = CaseSous(*PB, X, Y);
+    const Case relache = CaseSous(X, Y, PB->Width(), PB->Height());
     if (!DansGrille(relache) || relache != Case{LigneSel, ColonneSel}) {
         return;
     }
@@ -203,7 +167,7 @@ void TSDIAppForm::PBMouseUp(TMouseButton, TShiftState, int X, int Y) {
 }
 
 void TSDIAppForm::PBMouseMove(TShiftState, int X, int Y) {
-    const Case survol = CaseSous(*PB, X, Y);
+    const Case survol = CaseSous(X, Y, PB->Width(), PB->Height());
     if (survol != Case{LigneSouris, ColonneSouris} && DansGrille(survol)) {
         CacheCase(survol.Ligne, survol.Colonne);
     }
@@ -220,46 +184,8 @@ void TSDIAppForm::PBMouseMove(TShiftState, int X, int Y) {
     });
 }
 
-namespace {
-
-// Where the keyboard goes on from: the cell the game points at (the keyboard's last cell, or
-// the mouse's since its last event), not where the bird was drawn, which lags behind a flight
-// and stays put when the bird cannot be drawn. Once the pointer has left the board, the
-// cell it left; the top-left one before any.
-Case CaseDuClavier(const TSDIAppForm& f) {
-    const std::optional<QPoint> pointe = f.PB->PointerPos();
-    const Case sous =
-        pointe ? CaseSous(*f.PB, pointe->x(), pointe->y()) : Case{LigneSouris, ColonneSouris};
-    return DansGrille(sous) ? sous : Case{0, 0};
-}
-
-// Where a key takes the bird from c: a neighbour (none past the edge), or the next or previous
-// cell in reading order, from the last to the first and back; c itself for other keys.
-Case CaseVisee(Case c, WORD touche, TShiftState shift) {
-    switch (touche) {
-    case VK_LEFT:
-        return {c.Ligne, std::max(c.Colonne - 1, 0)};
-    case VK_RIGHT:
-        return {c.Ligne, std::min(c.Colonne + 1, NbColonnes - 1)};
-    case VK_UP:
-        return {std::max(c.Ligne - 1, 0), c.Colonne};
-    case VK_DOWN:
-        return {std::min(c.Ligne + 1, NbLignes - 1), c.Colonne};
-    case VK_TAB: {
-        constexpr int kNbCases = NbLignes * NbColonnes;
-        const int pas = (shift & ssShift) ? kNbCases - 1 : 1;
-        const int suivante = (c.Ligne * NbColonnes + c.Colonne + pas) % kNbCases;
-        return {suivante / NbColonnes, suivante % NbColonnes};
-    }
-    default:
-        return c;
-    }
-}
-
-} // namespace
-
 void TSDIAppForm::PBKeyDown(WORD& Key, TShiftState Shift) {
-    const Case depart = CaseDuClavier(*this);
+    const Case depart = CaseDuClavier(CaseDuPointeur(*this));
     const QPoint ici = Centre(*this, depart);
     switch (Key) {
     case VK_SPACE:
@@ -323,7 +249,7 @@ void TSDIAppForm::MontrePhoto(int ligne, int colonne) {
     if (Environ->Visible()) {
         Environ->Hide();
     }
-    const GRILLE& cellule = CelluleAvec(*this, ligne, colonne, &GRILLE::PhotoAnimal);
+    const GRILLE& cellule = CelluleAvec(Grille, {ligne, colonne}, &GRILLE::PhotoAnimal);
     if (cellule.PhotoAnimal.empty()) {
         return;
     }
@@ -334,7 +260,7 @@ void TSDIAppForm::MontrePhoto(int ligne, int colonne) {
 }
 
 void TSDIAppForm::JoueCri(int ligne, int colonne) {
-    const GRILLE& cellule = CelluleAvec(*this, ligne, colonne, &GRILLE::CriAnimal);
+    const GRILLE& cellule = CelluleAvec(Grille, {ligne, colonne}, &GRILLE::CriAnimal);
     if (!cellule.CriAnimal.empty()) {
         sndPlaySoundA(cellule.CriAnimal, SND_ASYNC);
         DitNomAnimal(cellule.NomAnimal);

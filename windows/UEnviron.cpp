@@ -138,7 +138,7 @@ AlentoursVue Alentours() {
             const QRect place =
                 ecran(QRect(colonne * principal.LargeurCase, ligne * principal.HauteurCase,
                             principal.LargeurCase, principal.HauteurCase));
-            if (!cellule.Dessin.empty() && !cellule.Trouve) {
+            if (ResteATrouver(cellule)) {
                 alentours.cases.push_back(place);
             }
             if (ligne == principal.LigneSel && colonne == principal.ColonneSel) {
