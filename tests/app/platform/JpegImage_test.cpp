@@ -206,5 +206,5 @@ TEST(TJPEGImage, OversizedHeadersAreRefusedBeforeDecoding) {
 
 TEST(TJPEGImage, FilesWithTooManyScansAreRefused) {
     EXPECT_EQ(Decode(AvecScansVides(400), TJPEGPixelFormat::jf24Bit).size(), QSize(16, 16));
-    EXPECT_EQ(ErreurChargement(AvecScansVides(kJpegPassesMax)), Erreur(JERR_BAD_PROGRESSION));
+    EXPECT_EQ(ErreurChargement(AvecScansVides(kJpegMaxScans)), Erreur(JERR_BAD_PROGRESSION));
 }
