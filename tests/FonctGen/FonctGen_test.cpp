@@ -83,9 +83,9 @@ protected:
     TBitmap destination;
 };
 
-const std::vector<unsigned char> Png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-const std::vector<unsigned char> Gif = {'G', 'I', 'F', '8', '9', 'a'};
-const std::vector<unsigned char> Tiff = {'I', 'I', 0x2A, 0x00, 0x08, 0x00, 0x00, 0x00};
+const std::vector<unsigned char> kPng = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+const std::vector<unsigned char> kGif = {'G', 'I', 'F', '8', '9', 'a'};
+const std::vector<unsigned char> kTiff = {'I', 'I', 0x2A, 0x00, 0x08, 0x00, 0x00, 0x00};
 
 } // namespace
 
@@ -125,11 +125,11 @@ TEST_F(LitBitmapTest, FilesShorterThanASignatureGiveTheReadError) {
 }
 
 TEST_F(LitBitmapTest, RefusesOtherFormatsWithTheirFirstTwoBytes) {
-    EcritOctets("png.jpg", Png);
-    EcritOctets("gif.jpg", Gif);
-    EcritOctets("tiff.jpg", Tiff);
-    EcritOctets("tiff.bmp", Tiff);
-    EcritOctets("tiff.tif", Tiff);
+    EcritOctets("png.jpg", kPng);
+    EcritOctets("gif.jpg", kGif);
+    EcritOctets("tiff.jpg", kTiff);
+    EcritOctets("tiff.bmp", kTiff);
+    EcritOctets("tiff.tif", kTiff);
     ExpectRefused("png.jpg", "FFFFFF89-50");
     ExpectRefused("gif.jpg", "47-49");
     ExpectRefused("tiff.jpg", "49-49");
