@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/Emplacements.h"
 #include "app/platform/Files.h"
-#include "support/Faux.h"
+#include "support/Fakes.h"
 
 #include <QTemporaryDir>
 #include <filesystem>
@@ -22,7 +22,7 @@ protected:
         ASSERT_TRUE(temp_.isValid());
         racine_ = temp_.path().toStdString();
         qputenv("HOME", QByteArray::fromStdString((racine_ / "maison").string()));
-        personnels_ = std::make_unique<FauxDossiersPersonnels>(racine_.string());
+        personnels_ = std::make_unique<FakeUserFolders>(racine_.string());
     }
     void TearDown() override {
         personnels_.reset();
@@ -46,7 +46,7 @@ private:
         QByteArray valeur = qgetenv("HOME");
         bool presente = qEnvironmentVariableIsSet("HOME");
     } maison_;
-    std::unique_ptr<FauxDossiersPersonnels> personnels_;
+    std::unique_ptr<FakeUserFolders> personnels_;
 };
 
 // Linux's own rules: the XDG base directories, folders made read-only by their mode.
@@ -66,8 +66,7 @@ TEST_F(Emplacements, SettingsStayBesideAProgramWhoseFolderIsWritable) {
 TEST_F(Emplacements, SettingsGoToTheUserConfigFolderWhenTheProgramFolderCannotBeWritten) {
     const fs::path fichier = FichierAuLieuDeDossier("bin") / "kornibelle.INI";
     const std::string chemin = CheminParametres(fichier.string());
-    EXPECT_EQ(chemin,
-              FauxDossiersPersonnels::Fichier(Files::UserFolder::Settings, "kornibelle.INI"));
+    EXPECT_EQ(chemin, FakeUserFolders::File(Files::UserFolder::Settings, "kornibelle.INI"));
     EXPECT_TRUE(PeutEcrire(chemin));
     EXPECT_EQ(CheminParametres(fichier.string()), chemin);
 }
@@ -95,7 +94,7 @@ TEST_F(Emplacements, AReadOnlySettingsFileSendsSettingsToTheUserFolder) {
     std::ofstream(fichier) << "[Jeu]\n";
     fs::permissions(fichier, fs::perms::owner_read);
     EXPECT_EQ(CheminParametres(fichier),
-              FauxDossiersPersonnels::Fichier(Files::UserFolder::Settings, "kornibelle.INI"));
+              FakeUserFolders::File(Files::UserFolder::Settings, "kornibelle.INI"));
     fs::permissions(fichier, fs::perms::owner_read | fs::perms::owner_write);
 }
 
@@ -104,7 +103,7 @@ TEST_F(EmplacementsLinux, AReadOnlyProgramFolderSendsSettingsToTheUserFolder) {
     const fs::path bin = Dossier("bin");
     const std::string fichier = (bin / "kornibelle.INI").string();
     const std::string personnel =
-        FauxDossiersPersonnels::Fichier(Files::UserFolder::Settings, "kornibelle.INI");
+        FakeUserFolders::File(Files::UserFolder::Settings, "kornibelle.INI");
     std::ofstream(fichier) << "[Jeu]\n";
     fs::permissions(bin, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_EQ(CheminParametres(fichier), personnel);
@@ -145,7 +144,7 @@ TEST_F(Emplacements, TraceStaysInAWritableWorkingFolder) {
 TEST_F(Emplacements, TraceGoesToTheUserStateFolderWhenTheWorkingFolderCannotBeWritten) {
     const std::string travail = FichierAuLieuDeDossier("travail").string();
     const std::string chemin = CheminTrace(travail);
-    EXPECT_EQ(chemin, FauxDossiersPersonnels::Fichier(Files::UserFolder::State, "espion.log"));
+    EXPECT_EQ(chemin, FakeUserFolders::File(Files::UserFolder::State, "espion.log"));
     EXPECT_TRUE(PeutEcrire(chemin));
 }
 
@@ -157,9 +156,9 @@ TEST_F(Emplacements, NothingIsKeptInProgramFilesEvenWhereItCouldBeWritten) {
         fs::path(qEnvironmentVariable("ProgramFiles").toStdWString()) / "Kornibelle essai";
     fs::create_directories(programmes);
     EXPECT_EQ(CheminParametres(Files::Utf8(programmes / "Kornibelle.INI")),
-              FauxDossiersPersonnels::Fichier(Files::UserFolder::Settings, "Kornibelle.INI"));
+              FakeUserFolders::File(Files::UserFolder::Settings, "Kornibelle.INI"));
     EXPECT_EQ(CheminTrace(Files::Utf8(programmes)),
-              FauxDossiersPersonnels::Fichier(Files::UserFolder::State, "espion.log"));
+              FakeUserFolders::File(Files::UserFolder::State, "espion.log"));
     fs::remove_all(programmes);
 }
 #endif

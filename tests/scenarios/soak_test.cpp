@@ -6,7 +6,7 @@
 // KORNIBELLE_SOAK_GAMES sets the number of games (fewer by default under the sanitizers,
 // which check for leaks at the end instead).
 #include "app/platform/PaintBox.h"
-#include "support/Faux.h"
+#include "support/Fakes.h"
 #include "support/GameWindow.h"
 
 #include <QMouseEvent>
