@@ -208,7 +208,7 @@ TEST_F(SettingsTest, AFileThatCannotBeWrittenAnywhereDoesNotStopClosing) {
     QFile::setPermissions(FichierIni(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
-TEST(SettingsFileName, LiesBesideTheProgram) {
+TEST(SettingsFileNameTest, LiesBesideTheProgram) {
     FakeMessages messages;
     FakeSound sons;
     DossierTemp dossier;
