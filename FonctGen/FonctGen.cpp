@@ -102,7 +102,7 @@ TBitmap* LitBitmap(const std::string& nomFichier, TBitmap* destination) {
     }
     char octets[2];
     if (!fichier.read(octets, sizeof octets)) {
-        throw EPlatformError(kErreurLectureFlux);
+        throw EPlatformError(kStreamReadError);
     }
 
     const std::string extension = ExtensionFichier(nomFichier);

@@ -33,8 +33,8 @@ constexpr Qt::WindowFlags kBoutonsFenetre =
 
 // How long the window manager is given to restore a window from maximised, and to tell a
 // maximised state after the maximised size.
-constexpr int AttenteRestauration = 300;
-constexpr int AttenteGeometrie = 200;
+constexpr int kAttenteRestauration = 300;
+constexpr int kAttenteGeometrie = 200;
 
 // How far a window manager may round the size it was asked for (size increments, scaling):
 // within it the window still has the size the game gave it.
@@ -167,10 +167,10 @@ void TSDIAppForm::ConnecteEvenements() {
     connect(Timer1, &QTimer::timeout, this, Guarded(this, &TSDIAppForm::Timer1Timer));
     // One timer each, started again by every event: only the last restore, and only a geometry
     // that has stood, count.
-    restauration_ = Minuterie(this, AttenteRestauration);
+    restauration_ = Minuterie(this, kAttenteRestauration);
     connect(restauration_, &QTimer::timeout, this,
             Guarded(this, &TSDIAppForm::RemetGeometrieNormale));
-    geometrie_ = Minuterie(this, AttenteGeometrie);
+    geometrie_ = Minuterie(this, kAttenteGeometrie);
     connect(geometrie_, &QTimer::timeout, this, Guarded(this, &TSDIAppForm::NoteGeometrieNormale));
 
     connect(Savane, &QPushButton::clicked, this, Guarded(this, &TSDIAppForm::SavaneClick));

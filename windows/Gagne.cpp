@@ -14,10 +14,10 @@
 
 namespace {
 
-const QColor BleuCiel(166, 202, 240);
+const QColor kBleuCiel(166, 202, 240);
 
 // How long after its showing the window is deaf to its buttons and keys.
-constexpr qint64 Sourdine = 1000;
+constexpr qint64 kSourdine = 1000;
 
 // The glyph's background, the colour of its lower-left pixel, is made transparent.
 QIcon GlypheTransparent(const QString& ressource) {
@@ -52,8 +52,8 @@ TBravo::TBravo(QWidget* parent) : TForm(parent), ui(std::make_unique<Ui::Bravo>(
     move(375, 185);
 
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, BleuCiel);
-    palette.setColor(QPalette::Button, BleuCiel);
+    palette.setColor(QPalette::Window, kBleuCiel);
+    palette.setColor(QPalette::Button, kBleuCiel);
     setPalette(palette);
     setAutoFillBackground(true);
     setCursor(Qt::PointingHandCursor);
@@ -86,7 +86,7 @@ void TBravo::showEvent(QShowEvent* event) {
 }
 
 bool TBravo::TropTot() const {
-    return montree_.isValid() && !montree_.hasExpired(Sourdine);
+    return montree_.isValid() && !montree_.hasExpired(kSourdine);
 }
 
 // A press refused leaves the button up, so that its release clicks nothing either.

@@ -17,7 +17,7 @@ namespace {
 // Bitmaps of the window's size are made and released at every paint. By default the C library
 // hands such blocks back to the system when they are released and maps them again at the next
 // paint, a page fault every 4 KiB; kept in the heap, the next bitmap reuses them at once.
-[[maybe_unused]] const bool memoireGardee = [] {
+[[maybe_unused]] const bool kMemoryKept = [] {
     mallopt(M_MMAP_THRESHOLD, 32 << 20);
     mallopt(M_TRIM_THRESHOLD, 128 << 20);
     return true;

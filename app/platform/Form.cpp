@@ -23,9 +23,9 @@ std::unique_ptr<IModalAnswerer>& Answerer() {
     return answerer;
 }
 
-QPointer<QWidget>& Principale() {
-    static QPointer<QWidget> principale;
-    return principale;
+QPointer<QWidget>& MainForm() {
+    static QPointer<QWidget> mainForm;
+    return mainForm;
 }
 
 // Qt's X11 platform reads window types from this property of a QWindow and announces them
@@ -34,28 +34,28 @@ QPointer<QWidget>& Principale() {
 // dialog is, and no window manager maximises one of fixed size; some minimise it, with the
 // window it belongs to. A tool bar is neither minimised nor maximised, resizable or not, but
 // is not treated as modal: the type of a window that never takes the focus.
-constexpr char TypeFenetreX11[] = "_q_xcb_wm_window_type";
-constexpr int BarreOutils = 0x8;
-constexpr int Utilitaire = 0x20;
+constexpr char kX11WindowType[] = "_q_xcb_wm_window_type";
+constexpr int kToolBarType = 0x8;
+constexpr int kUtilityType = 0x20;
 
-void NiReduiteNiAgrandie(QWindow& fenetre) {
-    if (QGuiApplication::platformName() != "xcb" || fenetre.property(TypeFenetreX11).isValid()) {
+void NeitherMinimisedNorMaximised(QWindow& window) {
+    if (QGuiApplication::platformName() != "xcb" || window.property(kX11WindowType).isValid()) {
         return;
     }
-    const bool sansFocus = fenetre.flags().testFlag(Qt::WindowDoesNotAcceptFocus);
-    fenetre.setProperty(TypeFenetreX11, sansFocus ? BarreOutils : Utilitaire);
-    const Qt::WindowFlags flags = fenetre.flags();
-    fenetre.setFlags(flags ^ Qt::WindowDoesNotAcceptFocus);
-    fenetre.setFlags(flags);
+    const bool noFocus = window.flags().testFlag(Qt::WindowDoesNotAcceptFocus);
+    window.setProperty(kX11WindowType, noFocus ? kToolBarType : kUtilityType);
+    const Qt::WindowFlags flags = window.flags();
+    window.setFlags(flags ^ Qt::WindowDoesNotAcceptFocus);
+    window.setFlags(flags);
 }
 
 // Owned by the main window, a window stays above it, and task lists show the main window
 // alone, whatever the window manager. Without it Qt makes a modal window transient for the
 // whole program, which task lists take for a window of its own.
-void AppartientAPrincipale(QWindow& fenetre) {
-    const QWidget* principale = Principale();
-    if (principale && principale->windowHandle() && principale->windowHandle() != &fenetre) {
-        fenetre.setTransientParent(principale->windowHandle());
+void BelongToMainForm(QWindow& window) {
+    const QWidget* mainForm = MainForm();
+    if (mainForm && mainForm->windowHandle() && mainForm->windowHandle() != &window) {
+        window.setTransientParent(mainForm->windowHandle());
     }
 }
 
@@ -90,8 +90,8 @@ bool TForm::event(QEvent* event) {
     if (event->type() == QEvent::Show) {
         KeyRepeats.IgnoreHeldKeys();
         if (windowHandle()) {
-            NiReduiteNiAgrandie(*windowHandle());
-            AppartientAPrincipale(*windowHandle());
+            NeitherMinimisedNorMaximised(*windowHandle());
+            BelongToMainForm(*windowHandle());
         }
     }
     return QDialog::event(event);
@@ -120,7 +120,7 @@ void TForm::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void SetMainForm(QWidget* form) {
-    Principale() = form;
+    MainForm() = form;
 }
 
 void SetModalAnswerer(std::unique_ptr<IModalAnswerer> answerer) {

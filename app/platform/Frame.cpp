@@ -12,12 +12,12 @@ namespace {
 
 // Title bars are about 20 to 37 pixels high and borders up to 8 wide: a window sized with
 // this estimate fits once framed, and is sized again when the true frame is smaller.
-constexpr QMargins CadreEstime(8, 40, 8, 8);
+constexpr QMargins kEstimatedFrame(8, 40, 8, 8);
 
 } // namespace
 
 QMargins EstimatedFrame(const QWidget& window) {
-    return window.windowFlags().testFlag(Qt::FramelessWindowHint) ? QMargins() : CadreEstime;
+    return window.windowFlags().testFlag(Qt::FramelessWindowHint) ? QMargins() : kEstimatedFrame;
 }
 
 // Qt knows no frame before the window manager has framed the window, nor when there is no

@@ -17,129 +17,129 @@
 
 namespace {
 
-constexpr std::size_t kTailleBloc = 4096;
-constexpr int kCouleursMax = 236;
-const JOCTET kFinImage[] = {0xFF, JPEG_EOI};
+constexpr std::size_t kBlockSize = 4096;
+constexpr int kMaxColours = 236;
+const JOCTET kEndOfImage[] = {0xFF, JPEG_EOI};
 
-struct GestionErreurs {
+struct ErrorManager {
     jpeg_error_mgr pub; // first: libjpeg hands back its address
-    std::jmp_buf retour;
+    std::jmp_buf jump;
 };
 
-struct SourceMemoire {
+struct MemorySource {
     jpeg_source_mgr pub; // first: libjpeg hands back its address
-    const JOCTET* donnees;
-    std::size_t taille;
+    const JOCTET* data;
+    std::size_t size;
     std::size_t position; // end of the block being read
 };
 
 // The libjpeg objects of one pass over the data, released on every path.
 struct Decompression {
     jpeg_decompress_struct cinfo{};
-    GestionErreurs erreurs{};
-    SourceMemoire source{};
-    jpeg_progress_mgr progression{};
+    ErrorManager errors{};
+    MemorySource source{};
+    jpeg_progress_mgr progress{};
     Decompression() = default;
     Decompression(const Decompression&) = delete;
     Decompression& operator=(const Decompression&) = delete;
     ~Decompression() { jpeg_destroy_decompress(&cinfo); }
 };
 
-[[noreturn]] void SortieErreur(j_common_ptr cinfo) {
-    std::longjmp(reinterpret_cast<GestionErreurs*>(cinfo->err)->retour, 1);
+[[noreturn]] void ExitWithError(j_common_ptr cinfo) {
+    std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
 }
-void MessageIgnore(j_common_ptr, int) {}
-void SortieIgnoree(j_common_ptr) {}
+void IgnoreMessage(j_common_ptr, int) {}
+void IgnoreOutput(j_common_ptr) {}
 
 // Called by libjpeg between pieces of work while it reads the data.
-void SuitProgression(j_common_ptr cinfo) {
-    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kJpegPassesMax) {
+void WatchProgress(j_common_ptr cinfo) {
+    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kJpegMaxScans) {
         ERREXIT(cinfo, JERR_BAD_PROGRESSION);
     }
 }
 
-void DebutSource(j_decompress_ptr) {}
-void FinSource(j_decompress_ptr) {}
+void InitSource(j_decompress_ptr) {}
+void TermSource(j_decompress_ptr) {}
 
-boolean RemplitTampon(j_decompress_ptr cinfo) {
-    auto* source = reinterpret_cast<SourceMemoire*>(cinfo->src);
-    if (source->position < source->taille) {
-        const std::size_t bloc = std::min(kTailleBloc, source->taille - source->position);
-        source->pub.next_input_byte = source->donnees + source->position;
-        source->pub.bytes_in_buffer = bloc;
-        source->position += bloc;
+boolean FillBuffer(j_decompress_ptr cinfo) {
+    auto* source = reinterpret_cast<MemorySource*>(cinfo->src);
+    if (source->position < source->size) {
+        const std::size_t block = std::min(kBlockSize, source->size - source->position);
+        source->pub.next_input_byte = source->data + source->position;
+        source->pub.bytes_in_buffer = block;
+        source->position += block;
         return TRUE;
     }
-    if (source->taille == 0) {
+    if (source->size == 0) {
         ERREXIT(cinfo, JERR_INPUT_EMPTY);
     }
     // Data that runs out ends the picture; libjpeg fills in what is missing.
     WARNMS(cinfo, JWRN_JPEG_EOF);
-    source->pub.next_input_byte = kFinImage;
-    source->pub.bytes_in_buffer = sizeof kFinImage;
+    source->pub.next_input_byte = kEndOfImage;
+    source->pub.bytes_in_buffer = sizeof kEndOfImage;
     return TRUE;
 }
 
-void SauteDonnees(j_decompress_ptr cinfo, long nombre) {
-    auto* source = reinterpret_cast<SourceMemoire*>(cinfo->src);
-    if (nombre <= 0) {
+void SkipData(j_decompress_ptr cinfo, long count) {
+    auto* source = reinterpret_cast<MemorySource*>(cinfo->src);
+    if (count <= 0) {
         return;
     }
-    auto reste = static_cast<std::size_t>(nombre);
-    if (reste <= source->pub.bytes_in_buffer) {
-        source->pub.next_input_byte += reste;
-        source->pub.bytes_in_buffer -= reste;
+    auto remaining = static_cast<std::size_t>(count);
+    if (remaining <= source->pub.bytes_in_buffer) {
+        source->pub.next_input_byte += remaining;
+        source->pub.bytes_in_buffer -= remaining;
         return;
     }
-    reste -= source->pub.bytes_in_buffer;
-    source->position += std::min(reste, source->taille - source->position);
+    remaining -= source->pub.bytes_in_buffer;
+    source->position += std::min(remaining, source->size - source->position);
     source->pub.bytes_in_buffer = 0;
 }
 
-// Runs etape, which calls libjpeg on decompression; a fatal libjpeg error jumps back here and
-// leaves as EPlatformError. The jump skips etape's frames: they must hold no object with a
+// Runs step, which calls libjpeg on decompression; a fatal libjpeg error jumps back here and
+// leaves as EPlatformError. The jump skips step's frames: they must hold no object with a
 // destructor while libjpeg runs.
-template <class Etape> void SousProtection(Decompression& decompression, Etape&& etape) {
-    if (setjmp(decompression.erreurs.retour) != 0) {
-        const int code = decompression.erreurs.pub.msg_code;
+template <class Step> void RunProtected(Decompression& decompression, Step&& step) {
+    if (setjmp(decompression.errors.jump) != 0) {
+        const int code = decompression.errors.pub.msg_code;
         jpeg_destroy_decompress(&decompression.cinfo);
         throw EPlatformError("Erreur JPEG #" + std::to_string(code));
     }
-    etape();
+    step();
 }
 
-void LitEntete(Decompression& d, const std::vector<unsigned char>& donnees) {
-    d.cinfo.err = jpeg_std_error(&d.erreurs.pub);
-    d.erreurs.pub.error_exit = SortieErreur;
-    d.erreurs.pub.emit_message = MessageIgnore;
-    d.erreurs.pub.output_message = SortieIgnoree;
+void ReadHeader(Decompression& d, const std::vector<unsigned char>& data) {
+    d.cinfo.err = jpeg_std_error(&d.errors.pub);
+    d.errors.pub.error_exit = ExitWithError;
+    d.errors.pub.emit_message = IgnoreMessage;
+    d.errors.pub.output_message = IgnoreOutput;
     jpeg_create_decompress(&d.cinfo);
-    d.progression.progress_monitor = SuitProgression;
-    d.cinfo.progress = &d.progression;
+    d.progress.progress_monitor = WatchProgress;
+    d.cinfo.progress = &d.progress;
 
-    d.source.pub.init_source = DebutSource;
-    d.source.pub.fill_input_buffer = RemplitTampon;
-    d.source.pub.skip_input_data = SauteDonnees;
+    d.source.pub.init_source = InitSource;
+    d.source.pub.fill_input_buffer = FillBuffer;
+    d.source.pub.skip_input_data = SkipData;
     d.source.pub.resync_to_restart = jpeg_resync_to_restart;
-    d.source.pub.term_source = FinSource;
-    d.source.donnees = donnees.data();
-    d.source.taille = donnees.size();
+    d.source.pub.term_source = TermSource;
+    d.source.data = data.data();
+    d.source.size = data.size();
     d.cinfo.src = &d.source.pub;
 
     jpeg_read_header(&d.cinfo, TRUE);
-    const long long largeur = d.cinfo.image_width;
-    const long long hauteur = d.cinfo.image_height;
-    if (largeur > kJpegCoteMax || hauteur > kJpegCoteMax || largeur * hauteur > kJpegPixelsMax) {
-        ERREXIT1(&d.cinfo, JERR_IMAGE_TOO_BIG, kJpegCoteMax);
+    const long long width = d.cinfo.image_width;
+    const long long height = d.cinfo.image_height;
+    if (width > kJpegMaxSide || height > kJpegMaxSide || width * height > kJpegMaxPixels) {
+        ERREXIT1(&d.cinfo, JERR_IMAGE_TOO_BIG, kJpegMaxSide);
     }
 }
 
-void PosePalette(const jpeg_decompress_struct& cinfo, QImage& image) {
+void SetPalette(const jpeg_decompress_struct& cinfo, QImage& image) {
     QList<QRgb> palette;
     for (int i = 0; i < cinfo.actual_number_of_colors; ++i) {
         if (cinfo.out_color_components == 1) {
-            const int gris = cinfo.colormap[0][i];
-            palette.append(qRgb(gris, gris, gris));
+            const int grey = cinfo.colormap[0][i];
+            palette.append(qRgb(grey, grey, grey));
         } else {
             palette.append(qRgb(cinfo.colormap[0][i], cinfo.colormap[1][i], cinfo.colormap[2][i]));
         }
@@ -154,7 +154,7 @@ void PrepareImage(jpeg_decompress_struct& cinfo, QImage& image) {
         ERREXIT1(&cinfo, JERR_OUT_OF_MEMORY, 0);
     }
     if (cinfo.quantize_colors) {
-        PosePalette(cinfo, image);
+        SetPalette(cinfo, image);
     }
 }
 
@@ -163,65 +163,65 @@ void PrepareImage(jpeg_decompress_struct& cinfo, QImage& image) {
 #ifndef JCS_ALPHA_EXTENSIONS
 #error "libjpeg-turbo's extended colour spaces are needed"
 #endif
-constexpr J_COLOR_SPACE kSortieRgb32 =
+constexpr J_COLOR_SPACE kRgb32Output =
     QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB;
 
-void Decode(Decompression& d, const std::vector<unsigned char>& donnees, TJPEGPixelFormat format,
+void Decode(Decompression& d, const std::vector<unsigned char>& data, TJPEGPixelFormat format,
             QImage& image) {
-    LitEntete(d, donnees);
+    ReadHeader(d, data);
     jpeg_decompress_struct& cinfo = d.cinfo;
-    const bool grise = cinfo.jpeg_color_space == JCS_GRAYSCALE;
+    const bool grayscale = cinfo.jpeg_color_space == JCS_GRAYSCALE;
     cinfo.scale_num = 1;
     cinfo.scale_denom = 1;
     cinfo.dct_method = JDCT_FLOAT;
     cinfo.do_block_smoothing = TRUE;
     cinfo.buffered_image = FALSE;
-    const bool quantifie = format == TJPEGPixelFormat::jf8Bit || grise;
+    const bool quantised = format == TJPEGPixelFormat::jf8Bit || grayscale;
     // The quantiser works on three components.
-    cinfo.out_color_space = grise ? JCS_GRAYSCALE : quantifie ? JCS_RGB : kSortieRgb32;
-    cinfo.quantize_colors = quantifie ? TRUE : FALSE;
-    cinfo.desired_number_of_colors = kCouleursMax;
+    cinfo.out_color_space = grayscale ? JCS_GRAYSCALE : quantised ? JCS_RGB : kRgb32Output;
+    cinfo.quantize_colors = quantised ? TRUE : FALSE;
+    cinfo.desired_number_of_colors = kMaxColours;
     jpeg_start_decompress(&cinfo);
 
     PrepareImage(cinfo, image);
     while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW ligne = image.scanLine(static_cast<int>(cinfo.output_scanline));
-        jpeg_read_scanlines(&cinfo, &ligne, 1);
+        JSAMPROW row = image.scanLine(static_cast<int>(cinfo.output_scanline));
+        jpeg_read_scanlines(&cinfo, &row, 1);
     }
     jpeg_finish_decompress(&cinfo);
 }
 
 } // namespace
 
-void TJPEGImage::LoadFromStream(std::istream& flux) {
-    const auto debut = flux.tellg();
-    flux.seekg(0, std::ios::end);
-    const auto fin = flux.tellg();
-    flux.seekg(debut);
-    if (!flux || debut < 0 || fin < debut) {
-        throw EPlatformError(kErreurLectureFlux);
+void TJPEGImage::LoadFromStream(std::istream& stream) {
+    const auto begin = stream.tellg();
+    stream.seekg(0, std::ios::end);
+    const auto end = stream.tellg();
+    stream.seekg(begin);
+    if (!stream || begin < 0 || end < begin) {
+        throw EPlatformError(kStreamReadError);
     }
-    std::vector<unsigned char> donnees(static_cast<std::size_t>(fin - debut));
-    if (!flux.read(reinterpret_cast<char*>(donnees.data()),
-                   static_cast<std::streamsize>(donnees.size()))) {
-        throw EPlatformError(kErreurLectureFlux);
+    std::vector<unsigned char> data(static_cast<std::size_t>(end - begin));
+    if (!stream.read(reinterpret_cast<char*>(data.data()),
+                     static_cast<std::streamsize>(data.size()))) {
+        throw EPlatformError(kStreamReadError);
     }
-    LoadFromMemory(std::move(donnees));
+    LoadFromMemory(std::move(data));
 }
 
-void TJPEGImage::LoadFromMemory(std::vector<unsigned char> donnees) {
+void TJPEGImage::LoadFromMemory(std::vector<unsigned char> data) {
     Decompression d;
-    SousProtection(d, [&] { LitEntete(d, donnees); });
-    largeur_ = static_cast<int>(d.cinfo.image_width);
-    hauteur_ = static_cast<int>(d.cinfo.image_height);
-    grise_ = d.cinfo.jpeg_color_space == JCS_GRAYSCALE;
+    RunProtected(d, [&] { ReadHeader(d, data); });
+    width_ = static_cast<int>(d.cinfo.image_width);
+    height_ = static_cast<int>(d.cinfo.image_height);
+    grayscale_ = d.cinfo.jpeg_color_space == JCS_GRAYSCALE;
     progressive_ = d.cinfo.progressive_mode != FALSE;
-    donnees_ = std::move(donnees);
+    data_ = std::move(data);
 }
 
 QImage TJPEGImage::Bitmap() const {
     Decompression d;
     QImage image;
-    SousProtection(d, [&] { Decode(d, donnees_, PixelFormat, image); });
+    RunProtected(d, [&] { Decode(d, data_, PixelFormat, image); });
     return image;
 }

@@ -10,27 +10,27 @@
 enum class TJPEGPixelFormat { jf24Bit, jf8Bit };
 
 // Largest picture accepted, checked on the header before anything is allocated.
-constexpr int kJpegCoteMax = 16384;
-constexpr long long kJpegPixelsMax = 100'000'000;
+constexpr int kJpegMaxSide = 16384;
+constexpr long long kJpegMaxPixels = 100'000'000;
 // Real progressive files have a few dozen scans at most; each scan runs over the whole
 // picture, so a small file with thousands of them would hold the game for minutes.
-constexpr int kJpegPassesMax = 500;
+constexpr int kJpegMaxScans = 500;
 
 // Text of the error thrown when a stream cannot be read.
-inline constexpr char kErreurLectureFlux[] = "Erreur de lecture du flux";
+inline constexpr char kStreamReadError[] = "Erreur de lecture du flux";
 
 // libjpeg's fatal errors, headers announcing a picture above the limits and files with more
-// scans than kJpegPassesMax are thrown as EPlatformError "Erreur JPEG #n" with libjpeg's
+// scans than kJpegMaxScans are thrown as EPlatformError "Erreur JPEG #n" with libjpeg's
 // message code; its warnings are ignored.
 class TJPEGImage {
 public:
     // Keeps everything from the stream's position to its end (one read), then reads the header.
-    void LoadFromStream(std::istream& flux);
-    void LoadFromMemory(std::vector<unsigned char> donnees);
+    void LoadFromStream(std::istream& stream);
+    void LoadFromMemory(std::vector<unsigned char> data);
 
-    int Width() const { return largeur_; }
-    int Height() const { return hauteur_; }
-    bool Grayscale() const { return grise_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool Grayscale() const { return grayscale_; }
     bool ProgressiveEncoding() const { return progressive_; }
 
     // jf8Bit, and any grey-scale file, decode to Format_Indexed8 with at most 236 colours;
@@ -42,9 +42,9 @@ public:
     QImage Bitmap() const;
 
 private:
-    std::vector<unsigned char> donnees_;
-    int largeur_ = 0;
-    int hauteur_ = 0;
-    bool grise_ = false;
+    std::vector<unsigned char> data_;
+    int width_ = 0;
+    int height_ = 0;
+    bool grayscale_ = false;
     bool progressive_ = false;
 };

@@ -81,10 +81,10 @@ bool TKeyRepeats::Answer(const QKeyEvent& event, WORD key, const std::function<v
                Stale(event, state)) {
         return false;
     }
-    QElapsedTimer duree;
-    duree.start();
+    QElapsedTimer elapsed;
+    elapsed.start();
     answer();
-    answered_ = event.timestamp() + quint64(duree.elapsed());
+    answered_ = event.timestamp() + quint64(elapsed.elapsed());
     return true;
 }
 

@@ -55,7 +55,7 @@ QPoint PixelOf(const QPointF& position) {
 
 // A pointer the window system puts on a whole screen pixel comes back, divided by the ratio
 // and multiplied again, a hair short of it.
-constexpr qreal kArrondi = 1.0 / 1024;
+constexpr qreal kRounding = 1.0 / 1024;
 
 } // namespace
 
@@ -126,7 +126,7 @@ QRect TPaintBox::DeviceBounds() const {
 
 QPoint TPaintBox::DevicePixel(const QPointF& widgetPoint) const {
     const QPointF inWindow = (widgetPoint + mapTo(window(), QPoint(0, 0))) * devicePixelRatioF();
-    return PixelOf(inWindow + QPointF(kArrondi, kArrondi)) - DeviceBounds().topLeft();
+    return PixelOf(inWindow + QPointF(kRounding, kRounding)) - DeviceBounds().topLeft();
 }
 
 int TPaintBox::LogicalFrom(int devicePixel, Qt::Orientation orientation) const {

@@ -127,18 +127,18 @@ private:
 
     // The sound of a file that cannot be played: two short rising notes.
     std::vector<Uint8> Chime() const {
-        constexpr int rate = 22050;
-        constexpr int length = rate * 150 / 1000;
-        std::vector<Sint16> samples(length);
-        for (int i = 0; i < length; ++i) {
-            const double t = double(i) / rate;
-            const double frequency = i < length / 2 ? 880.0 : 1318.5;
-            const double envelope = 1.0 - double(i % (length / 2)) / (length / 2);
+        constexpr int kRate = 22050;
+        constexpr int kLength = kRate * 150 / 1000;
+        std::vector<Sint16> samples(kLength);
+        for (int i = 0; i < kLength; ++i) {
+            const double t = double(i) / kRate;
+            const double frequency = i < kLength / 2 ? 880.0 : 1318.5;
+            const double envelope = 1.0 - double(i % (kLength / 2)) / (kLength / 2);
             samples[std::size_t(i)] =
                 Sint16(8000.0 * envelope * std::sin(2.0 * std::numbers::pi * frequency * t));
         }
         SDL_AudioSpec format{};
-        format.freq = rate;
+        format.freq = kRate;
         format.format = AUDIO_S16SYS;
         format.channels = 1;
         return Convert(format, reinterpret_cast<const Uint8*>(samples.data()),

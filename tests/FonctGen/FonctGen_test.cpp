@@ -16,13 +16,13 @@
 
 using namespace ImagesTest;
 
-TEST(ExtensionFichier, GivesTheExtensionInCapitals) {
+TEST(FonctGenExtensionFichierTest, GivesTheExtensionInCapitals) {
     EXPECT_EQ(ExtensionFichier("./Savane/Lion1.jpg"), "JPG");
     EXPECT_EQ(ExtensionFichier("photo.Jpeg"), "JPEG");
     EXPECT_EQ(ExtensionFichier(std::string("a.b.bmp")), "BMP");
 }
 
-TEST(ExtensionFichier, MarksNamesWithoutAnExtension) {
+TEST(FonctGenExtensionFichierTest, MarksNamesWithoutAnExtension) {
     EXPECT_EQ(ExtensionFichier("photo.jpeg2"), ".");
     EXPECT_EQ(ExtensionFichier("./Polaire/Ours"), ".");
     EXPECT_EQ(ExtensionFichier("Ours"), "");
@@ -31,7 +31,7 @@ TEST(ExtensionFichier, MarksNamesWithoutAnExtension) {
     EXPECT_EQ(ExtensionFichier(static_cast<const char*>(nullptr)), "");
 }
 
-TEST(MessageBoxes, ErrorHasOkWarningHasOkAndCancel) {
+TEST(FonctGenMessageBoxesTest, ErrorHasOkWarningHasOkAndCancel) {
     FakeMessages boites;
     boites.answer = mrCancel;
     EXPECT_EQ(MessageErreur("Pas d'image", 0), mrCancel);
@@ -49,10 +49,10 @@ namespace {
 
 // LitBitmap in a working folder of its own, with a destination holding a picture of its own
 // that every failure must leave as it was.
-class LitBitmapTest : public testing::Test {
+class FonctGenLitBitmapTest : public testing::Test {
 protected:
-    LitBitmapTest() { destination.Assign(Quartiers(3, 2)); }
-    ~LitBitmapTest() override { InitFormatJpeg(32); }
+    FonctGenLitBitmapTest() { destination.Assign(Quartiers(3, 2)); }
+    ~FonctGenLitBitmapTest() override { InitFormatJpeg(32); }
 
     void ExpectUnchanged() { EXPECT_EQ(destination.Image(), Quartiers(3, 2)); }
 
@@ -83,13 +83,13 @@ protected:
     TBitmap destination;
 };
 
-const std::vector<unsigned char> Png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-const std::vector<unsigned char> Gif = {'G', 'I', 'F', '8', '9', 'a'};
-const std::vector<unsigned char> Tiff = {'I', 'I', 0x2A, 0x00, 0x08, 0x00, 0x00, 0x00};
+const std::vector<unsigned char> kPng = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+const std::vector<unsigned char> kGif = {'G', 'I', 'F', '8', '9', 'a'};
+const std::vector<unsigned char> kTiff = {'I', 'I', 0x2A, 0x00, 0x08, 0x00, 0x00, 0x00};
 
 } // namespace
 
-TEST_F(LitBitmapTest, NamesThatReadNothingSilently) {
+TEST_F(FonctGenLitBitmapTest, NamesThatReadNothingSilently) {
     EXPECT_EQ(LitBitmap("", &destination), nullptr);
     EXPECT_EQ(LitBitmap("absent.jpg", &destination), nullptr);
     EXPECT_EQ(LitBitmap("presse-papier", &destination), nullptr);
@@ -99,7 +99,7 @@ TEST_F(LitBitmapTest, NamesThatReadNothingSilently) {
     ExpectUnchanged();
 }
 
-TEST_F(LitBitmapTest, TheClipboardNameIsNeverRead) {
+TEST_F(FonctGenLitBitmapTest, TheClipboardNameIsNeverRead) {
     const QString message =
         "Erreur système : on essaye de lire le presse-papier avec 'LitBitmap()'";
     EXPECT_EQ(LitBitmap("Presse-papier", &destination), nullptr);
@@ -112,24 +112,24 @@ TEST_F(LitBitmapTest, TheClipboardNameIsNeverRead) {
     ExpectUnchanged();
 }
 
-TEST_F(LitBitmapTest, TheClipboardNameInSmallLettersIsAnOrdinaryFile) {
+TEST_F(FonctGenLitBitmapTest, TheClipboardNameInSmallLettersIsAnOrdinaryFile) {
     EcritJpeg("presse-papier", Quartiers(8, 8));
     ExpectRefused("presse-papier", "FFFFFFFF-FFFFFFD8");
 }
 
-TEST_F(LitBitmapTest, FilesShorterThanASignatureGiveTheReadError) {
+TEST_F(FonctGenLitBitmapTest, FilesShorterThanASignatureGiveTheReadError) {
     EcritOctets("vide.jpg", {});
     EcritOctets("un.jpg", {0xFF});
     ExpectThrows("vide.jpg", "Erreur de lecture du flux");
     ExpectThrows("un.jpg", "Erreur de lecture du flux");
 }
 
-TEST_F(LitBitmapTest, RefusesOtherFormatsWithTheirFirstTwoBytes) {
-    EcritOctets("png.jpg", Png);
-    EcritOctets("gif.jpg", Gif);
-    EcritOctets("tiff.jpg", Tiff);
-    EcritOctets("tiff.bmp", Tiff);
-    EcritOctets("tiff.tif", Tiff);
+TEST_F(FonctGenLitBitmapTest, RefusesOtherFormatsWithTheirFirstTwoBytes) {
+    EcritOctets("png.jpg", kPng);
+    EcritOctets("gif.jpg", kGif);
+    EcritOctets("tiff.jpg", kTiff);
+    EcritOctets("tiff.bmp", kTiff);
+    EcritOctets("tiff.tif", kTiff);
     ExpectRefused("png.jpg", "FFFFFF89-50");
     ExpectRefused("gif.jpg", "47-49");
     ExpectRefused("tiff.jpg", "49-49");
@@ -137,7 +137,7 @@ TEST_F(LitBitmapTest, RefusesOtherFormatsWithTheirFirstTwoBytes) {
     ExpectRefused("tiff.tif", "49-49");
 }
 
-TEST_F(LitBitmapTest, RefusesASignatureThatDoesNotMatchTheExtension) {
+TEST_F(FonctGenLitBitmapTest, RefusesASignatureThatDoesNotMatchTheExtension) {
     EcritBmp("bmp.jpg", Quartiers(8, 8));
     EcritBmp("bmp.jpeg", Quartiers(8, 8));
     EcritJpeg("jpeg.bmp", Quartiers(8, 8));
@@ -150,7 +150,7 @@ TEST_F(LitBitmapTest, RefusesASignatureThatDoesNotMatchTheExtension) {
     ExpectRefused("jpeg.jpeg2", "FFFFFFFF-FFFFFFD8");
 }
 
-TEST_F(LitBitmapTest, DecodesJpegUnderEachSpellingOfItsExtension) {
+TEST_F(FonctGenLitBitmapTest, DecodesJpegUnderEachSpellingOfItsExtension) {
     for (const char* nom : {"a.JPG", "b.jpg", "c.Jpeg", "./d.jpeg", "Hélène l'été.jpg"}) {
         EcritJpeg(nom, Quartiers(20, 10));
         TBitmap cible;
@@ -163,7 +163,7 @@ TEST_F(LitBitmapTest, DecodesJpegUnderEachSpellingOfItsExtension) {
     EXPECT_TRUE(boites.messages.empty());
 }
 
-TEST_F(LitBitmapTest, ProgressiveAndCutShortJpegDecodeAtFullSize) {
+TEST_F(FonctGenLitBitmapTest, ProgressiveAndCutShortJpegDecodeAtFullSize) {
     EcritJpeg("progressif.jpg", Quartiers(48, 32), GenreJpeg::Progressif);
     EXPECT_EQ(LitBitmap("progressif.jpg", &destination), &destination);
     EXPECT_EQ(destination.Image().size(), QSize(48, 32));
@@ -180,7 +180,7 @@ TEST_F(LitBitmapTest, ProgressiveAndCutShortJpegDecodeAtFullSize) {
     EXPECT_TRUE(boites.messages.empty());
 }
 
-TEST_F(LitBitmapTest, GreyJpegGivesAGreyPalette) {
+TEST_F(FonctGenLitBitmapTest, GreyJpegGivesAGreyPalette) {
     EcritJpeg("gris.jpg", Quartiers(16, 16), GenreJpeg::Gris);
     ASSERT_EQ(LitBitmap("gris.jpg", &destination), &destination);
     EXPECT_EQ(destination.PixelFormat(), TPixelFormat::pf8bit);
@@ -190,7 +190,7 @@ TEST_F(LitBitmapTest, GreyJpegGivesAGreyPalette) {
     }
 }
 
-TEST_F(LitBitmapTest, EightBitScreensGetIndexedPictures) {
+TEST_F(FonctGenLitBitmapTest, EightBitScreensGetIndexedPictures) {
     EcritJpeg("couleur.jpg", Quartiers(16, 16));
     InitFormatJpeg(8);
     ASSERT_EQ(LitBitmap("couleur.jpg", &destination), &destination);
@@ -201,12 +201,12 @@ TEST_F(LitBitmapTest, EightBitScreensGetIndexedPictures) {
     EXPECT_EQ(destination.PixelFormat(), TPixelFormat::pf24bit);
 }
 
-TEST_F(LitBitmapTest, DecodingErrorsLeaveWithLibjpegsCode) {
+TEST_F(FonctGenLitBitmapTest, DecodingErrorsLeaveWithLibjpegsCode) {
     EcritOctets("tete.jpg", {0xFF, 0xD8});
     ExpectThrows("tete.jpg", "Erreur JPEG #" + std::to_string(JERR_NO_IMAGE));
 }
 
-TEST_F(LitBitmapTest, LoadsWindowsBitmapsAsTheyAre) {
+TEST_F(FonctGenLitBitmapTest, LoadsWindowsBitmapsAsTheyAre) {
     EcritBmp("vingtquatre.bmp", Quartiers(9, 7));
     EcritBmp("huit.BMP", Quartiers(9, 7), true);
     TBitmap cible;
@@ -220,7 +220,7 @@ TEST_F(LitBitmapTest, LoadsWindowsBitmapsAsTheyAre) {
     EXPECT_TRUE(boites.messages.empty());
 }
 
-TEST_F(LitBitmapTest, SmallLetterBmSignatureIsLeftToTheReader) {
+TEST_F(FonctGenLitBitmapTest, SmallLetterBmSignatureIsLeftToTheReader) {
     EcritBmp("minuscules.bmp", Quartiers(4, 4));
     auto octets = LitOctets("minuscules.bmp");
     octets[0] = 'b';

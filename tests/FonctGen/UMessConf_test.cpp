@@ -9,7 +9,7 @@
 
 namespace {
 
-class MessConfTest : public ::testing::Test {
+class UMessConfTest : public ::testing::Test {
 protected:
     // Shows the box with the two captions, presses key on the focused control, and returns
     // the answer; Cancel is forced afterwards so that a box left open does not hang the test.
@@ -44,7 +44,7 @@ protected:
     bool ouverteApres = false;
 };
 
-TEST_F(MessConfTest, SmallFixedBoxWithoutCloseBox) {
+TEST_F(UMessConfTest, SmallFixedBoxWithoutCloseBox) {
     EXPECT_EQ(boite.size(), QSize(234, 47));
     EXPECT_EQ(boite.minimumSize(), boite.maximumSize());
     EXPECT_EQ(boite.windowTitle(), "MessConf");
@@ -59,7 +59,7 @@ TEST_F(MessConfTest, SmallFixedBoxWithoutCloseBox) {
     EXPECT_EQ(boite.Button1->nextInFocusChain(), boite.Button2);
 }
 
-TEST_F(MessConfTest, ButtonsAnswerFromTheirExactCaptions) {
+TEST_F(UMessConfTest, ButtonsAnswerFromTheirExactCaptions) {
     boite.Button1->setText("OUI");
     boite.Button2->setText("NON");
     EXPECT_EQ(Clic(boite.Button1), mrYes);
@@ -73,7 +73,7 @@ TEST_F(MessConfTest, ButtonsAnswerFromTheirExactCaptions) {
     EXPECT_TRUE(ouverteApres);
 }
 
-TEST_F(MessConfTest, LettersAndEscapeAnswerWhateverTheCaptions) {
+TEST_F(UMessConfTest, LettersAndEscapeAnswerWhateverTheCaptions) {
     EXPECT_EQ(Touche("Button1", "Button2", Qt::Key_O), mrYes);
     EXPECT_EQ(Touche("Button1", "Button2", Qt::Key_O, Qt::ShiftModifier), mrYes);
     EXPECT_EQ(Touche("NON", "OUI", Qt::Key_O), mrYes);
@@ -85,7 +85,7 @@ TEST_F(MessConfTest, LettersAndEscapeAnswerWhateverTheCaptions) {
     EXPECT_TRUE(ouverteApres);
 }
 
-TEST_F(MessConfTest, EnterAnswersThenTheFocusedButtonHasTheLastWord) {
+TEST_F(UMessConfTest, EnterAnswersThenTheFocusedButtonHasTheLastWord) {
     EXPECT_EQ(Touche("OUI", "NON", Qt::Key_Return), mrYes);
     EXPECT_EQ(Touche("NON", "OUI", Qt::Key_Return), mrNo);
     EXPECT_EQ(Touche("NON", "OUI", Qt::Key_Enter), mrNo);

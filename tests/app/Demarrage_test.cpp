@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(ChoisitPlateforme, X11InAWaylandSessionWithAnXServerUnlessTheUserChoseOne) {
+TEST(DemarrageTest, X11InAWaylandSessionWithAnXServerUnlessTheUserChoseOne) {
     const char* const noms[] = {"WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"};
     std::optional<QByteArray> avant[3];
     for (int i = 0; i < 3; ++i) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/Emplacements.h"
 #include "app/platform/Files.h"
-#include "support/Faux.h"
+#include "support/Fakes.h"
 
 #include <QTemporaryDir>
 #include <filesystem>
@@ -16,13 +16,13 @@ namespace {
 
 // Root writes through permission bits: a folder made read-only by chmod is writable to it, so
 // the portable way to make a place unwritable is a plain file where a folder is expected.
-class Emplacements : public testing::Test {
+class EmplacementsTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(temp_.isValid());
         racine_ = temp_.path().toStdString();
         qputenv("HOME", QByteArray::fromStdString((racine_ / "maison").string()));
-        personnels_ = std::make_unique<FauxDossiersPersonnels>(racine_.string());
+        personnels_ = std::make_unique<FakeUserFolders>(racine_.string());
     }
     void TearDown() override {
         personnels_.reset();
@@ -46,33 +46,32 @@ private:
         QByteArray valeur = qgetenv("HOME");
         bool presente = qEnvironmentVariableIsSet("HOME");
     } maison_;
-    std::unique_ptr<FauxDossiersPersonnels> personnels_;
+    std::unique_ptr<FakeUserFolders> personnels_;
 };
 
 // Linux's own rules: the XDG base directories, folders made read-only by their mode.
-class EmplacementsLinux : public Emplacements {};
+class EmplacementsLinuxTest : public EmplacementsTest {};
 
 bool PeutEcrire(const std::string& fichier) {
     return static_cast<bool>(std::ofstream(fichier) << "[Jeu]\n");
 }
 
-TEST_F(Emplacements, SettingsStayBesideAProgramWhoseFolderIsWritable) {
+TEST_F(EmplacementsTest, SettingsStayBesideAProgramWhoseFolderIsWritable) {
     const std::string fichier = (Dossier("bin") / "kornibelle.INI").string();
     EXPECT_EQ(CheminParametres(fichier), fichier);
     std::ofstream(fichier) << "[Jeu]\n";
     EXPECT_EQ(CheminParametres(fichier), fichier);
 }
 
-TEST_F(Emplacements, SettingsGoToTheUserConfigFolderWhenTheProgramFolderCannotBeWritten) {
+TEST_F(EmplacementsTest, SettingsGoToTheUserConfigFolderWhenTheProgramFolderCannotBeWritten) {
     const fs::path fichier = FichierAuLieuDeDossier("bin") / "kornibelle.INI";
     const std::string chemin = CheminParametres(fichier.string());
-    EXPECT_EQ(chemin,
-              FauxDossiersPersonnels::Fichier(Files::UserFolder::Settings, "kornibelle.INI"));
+    EXPECT_EQ(chemin, FakeUserFolders::File(Files::UserFolder::Settings, "kornibelle.INI"));
     EXPECT_TRUE(PeutEcrire(chemin));
     EXPECT_EQ(CheminParametres(fichier.string()), chemin);
 }
 
-TEST_F(EmplacementsLinux, UserFoldersAreAbsoluteXdgFoldersElseBelowHome) {
+TEST_F(EmplacementsLinuxTest, UserFoldersAreAbsoluteXdgFoldersElseBelowHome) {
     const std::string fichier = (FichierAuLieuDeDossier("bin") / "kornibelle.INI").string();
     EXPECT_EQ(CheminParametres(fichier), (racine_ / "config/kornibelle/kornibelle.INI").string());
     const std::string attendu = (racine_ / "maison/.config/kornibelle/kornibelle.INI").string();
@@ -90,21 +89,21 @@ TEST_F(EmplacementsLinux, UserFoldersAreAbsoluteXdgFoldersElseBelowHome) {
 }
 
 // Marked read-only is enough, for root too.
-TEST_F(Emplacements, AReadOnlySettingsFileSendsSettingsToTheUserFolder) {
+TEST_F(EmplacementsTest, AReadOnlySettingsFileSendsSettingsToTheUserFolder) {
     const std::string fichier = (Dossier("bin") / "kornibelle.INI").string();
     std::ofstream(fichier) << "[Jeu]\n";
     fs::permissions(fichier, fs::perms::owner_read);
     EXPECT_EQ(CheminParametres(fichier),
-              FauxDossiersPersonnels::Fichier(Files::UserFolder::Settings, "kornibelle.INI"));
+              FakeUserFolders::File(Files::UserFolder::Settings, "kornibelle.INI"));
     fs::permissions(fichier, fs::perms::owner_read | fs::perms::owner_write);
 }
 
 // A writable file in a read-only folder cannot be replaced whole either.
-TEST_F(EmplacementsLinux, AReadOnlyProgramFolderSendsSettingsToTheUserFolder) {
+TEST_F(EmplacementsLinuxTest, AReadOnlyProgramFolderSendsSettingsToTheUserFolder) {
     const fs::path bin = Dossier("bin");
     const std::string fichier = (bin / "kornibelle.INI").string();
     const std::string personnel =
-        FauxDossiersPersonnels::Fichier(Files::UserFolder::Settings, "kornibelle.INI");
+        FakeUserFolders::File(Files::UserFolder::Settings, "kornibelle.INI");
     std::ofstream(fichier) << "[Jeu]\n";
     fs::permissions(bin, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_EQ(CheminParametres(fichier), personnel);
@@ -115,7 +114,7 @@ TEST_F(EmplacementsLinux, AReadOnlyProgramFolderSendsSettingsToTheUserFolder) {
     fs::permissions(bin, fs::perms::owner_all);
 }
 
-TEST_F(Emplacements, AReadOnlyFileIsReadUntilTheUserFileExistsAndBeginsItsCopy) {
+TEST_F(EmplacementsTest, AReadOnlyFileIsReadUntilTheUserFileExistsAndBeginsItsCopy) {
     const std::string fichier = (Dossier("bin") / "kornibelle.INI").string();
     const std::string contenu = "; \xE0 la main\r\n[Jeu]\r\nTypeJeu=1";
     std::ofstream(fichier, std::ios::binary) << contenu;
@@ -137,34 +136,34 @@ TEST_F(Emplacements, AReadOnlyFileIsReadUntilTheUserFileExistsAndBeginsItsCopy) 
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(gardee), {}), "[Jeu]\nTypeJeu=0\n");
 }
 
-TEST_F(Emplacements, TraceStaysInAWritableWorkingFolder) {
+TEST_F(EmplacementsTest, TraceStaysInAWritableWorkingFolder) {
     const fs::path travail = Dossier("travail");
     EXPECT_EQ(CheminTrace(travail.string()), (travail / "espion.log").string());
 }
 
-TEST_F(Emplacements, TraceGoesToTheUserStateFolderWhenTheWorkingFolderCannotBeWritten) {
+TEST_F(EmplacementsTest, TraceGoesToTheUserStateFolderWhenTheWorkingFolderCannotBeWritten) {
     const std::string travail = FichierAuLieuDeDossier("travail").string();
     const std::string chemin = CheminTrace(travail);
-    EXPECT_EQ(chemin, FauxDossiersPersonnels::Fichier(Files::UserFolder::State, "espion.log"));
+    EXPECT_EQ(chemin, FakeUserFolders::File(Files::UserFolder::State, "espion.log"));
     EXPECT_TRUE(PeutEcrire(chemin));
 }
 
 #ifdef _WIN32
 // Run as an administrator, the game could write into Program Files: what is there is every
 // user's, so its settings and its trace go to the user's own folders all the same.
-TEST_F(Emplacements, NothingIsKeptInProgramFilesEvenWhereItCouldBeWritten) {
+TEST_F(EmplacementsTest, NothingIsKeptInProgramFilesEvenWhereItCouldBeWritten) {
     const fs::path programmes =
         fs::path(qEnvironmentVariable("ProgramFiles").toStdWString()) / "Kornibelle essai";
     fs::create_directories(programmes);
     EXPECT_EQ(CheminParametres(Files::Utf8(programmes / "Kornibelle.INI")),
-              FauxDossiersPersonnels::Fichier(Files::UserFolder::Settings, "Kornibelle.INI"));
+              FakeUserFolders::File(Files::UserFolder::Settings, "Kornibelle.INI"));
     EXPECT_EQ(CheminTrace(Files::Utf8(programmes)),
-              FauxDossiersPersonnels::Fichier(Files::UserFolder::State, "espion.log"));
+              FakeUserFolders::File(Files::UserFolder::State, "espion.log"));
     fs::remove_all(programmes);
 }
 #endif
 
-TEST_F(EmplacementsLinux, AUserFolderThatCannotBeMadeIsLeftToTheWriteToReport) {
+TEST_F(EmplacementsLinuxTest, AUserFolderThatCannotBeMadeIsLeftToTheWriteToReport) {
     const std::string fichier = (FichierAuLieuDeDossier("bin") / "kornibelle.INI").string();
     qputenv("XDG_CONFIG_HOME",
             QByteArray::fromStdString(FichierAuLieuDeDossier("config").string()));

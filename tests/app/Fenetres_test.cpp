@@ -15,9 +15,9 @@
 
 namespace {
 
-using WindowSetTest = CoquilleTest;
+using FenetresTest = CoquilleTest;
 
-TEST_F(WindowSetTest, CreatesTheSixWindowsHiddenAfterTheSettingsWereRead) {
+TEST_F(FenetresTest, CreatesTheSixWindowsHiddenAfterTheSettingsWereRead) {
     EcritIni("[Jeu]\nTypeJeu=1\n");
     {
         TFenetres fenetres;
@@ -40,7 +40,7 @@ TEST_F(WindowSetTest, CreatesTheSixWindowsHiddenAfterTheSettingsWereRead) {
     EXPECT_EQ(Environ, nullptr);
 }
 
-TEST_F(WindowSetTest, ClosingTheMainWindowEndsTheProgramWhileTheViewerIsOpen) {
+TEST_F(FenetresTest, ClosingTheMainWindowEndsTheProgramWhileTheViewerIsOpen) {
     TFenetres fenetres;
     FakeModal modal;
     SDIAppForm->show();

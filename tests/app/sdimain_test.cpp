@@ -31,7 +31,7 @@ void Active(QWidget& fenetre) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &fenetre; }));
 }
 
-class MainWindowTest : public CoquilleTest {
+class SdimainTest : public CoquilleTest {
 protected:
     TSDIAppForm& Ouvre() {
         form = std::make_unique<TSDIAppForm>();
@@ -47,7 +47,7 @@ protected:
     std::unique_ptr<TSDIAppForm> form;
 };
 
-TEST_F(MainWindowTest, OpensTitledAtTheTopLeftCornerWithACloseAndAMaximiseBox) {
+TEST_F(SdimainTest, OpensTitledAtTheTopLeftCornerWithACloseAndAMaximiseBox) {
     TSDIAppForm& fenetre = OuvreEtMontre();
     EXPECT_EQ(fenetre.windowTitle(), "Kornibelle");
     EXPECT_EQ(fenetre.pos(), QPoint(0, 0));
@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, OpensTitledAtTheTopLeftCornerWithACloseAndAMaximiseBox) {
     EXPECT_EQ(fenetre.Timer1->interval(), 2000);
 }
 
-TEST_F(MainWindowTest, ToolbarShowsOnlyTheSeparatorAndTheTwoEnvironmentButtons) {
+TEST_F(SdimainTest, ToolbarShowsOnlyTheSeparatorAndTheTwoEnvironmentButtons) {
     TSDIAppForm& fenetre = OuvreEtMontre();
     EXPECT_EQ(fenetre.HauteurBarreOutils(), kHauteurBarreOutils);
     EXPECT_FALSE(fenetre.ToolBar1->isMovable());
@@ -93,7 +93,7 @@ TEST_F(MainWindowTest, ToolbarShowsOnlyTheSeparatorAndTheTwoEnvironmentButtons) 
     EXPECT_EQ(fenetre.findChild<QLabel*>("Panneau3")->maximumWidth(), 50);
 }
 
-TEST_F(MainWindowTest, MenusActionsAndHints) {
+TEST_F(SdimainTest, MenusActionsAndHints) {
     TSDIAppForm& fenetre = Ouvre();
     QStringList barre;
     for (QAction* entree : fenetre.menuBar()->actions()) {
@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, MenusActionsAndHints) {
     EXPECT_EQ(Action("HelpAbout1")->property("category").toString(), "Aide");
 }
 
-TEST_F(MainWindowTest, ShortcutsReachTheirActionsThoughTheirButtonsAreHidden) {
+TEST_F(SdimainTest, ShortcutsReachTheirActionsThoughTheirButtonsAreHidden) {
     TSDIAppForm& fenetre = OuvreEtMontre();
     Active(fenetre);
     QSignalSpy nouveau(Action("FileNew1"), &QAction::triggered);
@@ -155,7 +155,7 @@ TEST_F(MainWindowTest, ShortcutsReachTheirActionsThoughTheirButtonsAreHidden) {
 }
 
 // The toolbar is part of the board's geometry: no menu offers to hide it.
-TEST_F(MainWindowTest, NoContextMenuOffersToHideTheToolbar) {
+TEST_F(SdimainTest, NoContextMenuOffersToHideTheToolbar) {
     TSDIAppForm& fenetre = OuvreEtMontre();
     for (QWidget* cible :
          {static_cast<QWidget*>(fenetre.menuBar()), static_cast<QWidget*>(fenetre.ToolBar1)}) {
@@ -170,7 +170,7 @@ TEST_F(MainWindowTest, NoContextMenuOffersToHideTheToolbar) {
     }
 }
 
-TEST_F(MainWindowTest, TheGameMenuEntriesDoNothing) {
+TEST_F(SdimainTest, TheGameMenuEntriesDoNothing) {
     TSDIAppForm& fenetre = Ouvre();
     fenetre.TypeJeu = 1;
     Action("Savane1")->trigger();
@@ -180,7 +180,7 @@ TEST_F(MainWindowTest, TheGameMenuEntriesDoNothing) {
     EXPECT_EQ(fenetre.TypeJeu, 0);
 }
 
-TEST_F(MainWindowTest, TheClientAreaIsEverythingBelowTheMenuBar) {
+TEST_F(SdimainTest, TheClientAreaIsEverythingBelowTheMenuBar) {
     TSDIAppForm& fenetre = Ouvre();
     EXPECT_EQ(fenetre.HauteurBarreOutils(), kHauteurBarreOutils);
     fenetre.SetClientSize(640, 510);
@@ -193,7 +193,7 @@ TEST_F(MainWindowTest, TheClientAreaIsEverythingBelowTheMenuBar) {
     EXPECT_EQ(fenetre.height(), 510 + fenetre.menuBar()->height());
 }
 
-TEST_F(MainWindowTest, SizedForAnEstimatedFrameUntilFramedThenForTheTrueOneAtTheWorkAreasCorner) {
+TEST_F(SdimainTest, SizedForAnEstimatedFrameUntilFramedThenForTheTrueOneAtTheWorkAreasCorner) {
     workArea.area = Rect(0, 27, 1366, 768);
     assets::WriteFixedAssets();
     assets::WriteBackgrounds(1024, 768);
@@ -236,7 +236,7 @@ TEST_F(MainWindowTest, SizedForAnEstimatedFrameUntilFramedThenForTheTrueOneAtThe
 // A new game gives the window the new board's size unless the user resized it: a window
 // manager's rounding by a pixel is not the user's doing. Shrunk as far as it goes, the board's
 // cells are still large enough to aim at.
-TEST_F(MainWindowTest, KeepsAUserSizeNotARoundedOneAndShrinksNoFurtherThanPlayableCells) {
+TEST_F(SdimainTest, KeepsAUserSizeNotARoundedOneAndShrinksNoFurtherThanPlayableCells) {
     assets::WriteFixedAssets();
     TSDIAppForm& fenetre = OuvreEtMontre();
     fenetre.resize(fenetre.width() + 1, fenetre.height() - 1);
@@ -254,7 +254,7 @@ TEST_F(MainWindowTest, KeepsAUserSizeNotARoundedOneAndShrinksNoFurtherThanPlayab
     EXPECT_GE(echelle * fenetre.PB->Height() / NbLignes, 35.5);
 }
 
-TEST_F(MainWindowTest, TheTraceIsCreatedEmptiedAndClosed) {
+TEST_F(SdimainTest, TheTraceIsCreatedEmptiedAndClosed) {
     {
         QFile ancienne("espion.log");
         ASSERT_TRUE(ancienne.open(QIODevice::WriteOnly));
@@ -269,7 +269,7 @@ TEST_F(MainWindowTest, TheTraceIsCreatedEmptiedAndClosed) {
     EXPECT_EQ(fenetre.Espion, nullptr);
 }
 
-TEST_F(MainWindowTest, AWindowWithoutTraceStillOpensAndCloses) {
+TEST_F(SdimainTest, AWindowWithoutTraceStillOpensAndCloses) {
     ASSERT_TRUE(QDir().mkdir("espion.log"));
     TSDIAppForm& fenetre = OuvreEtMontre();
     EXPECT_EQ(fenetre.Espion, nullptr);

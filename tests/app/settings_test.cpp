@@ -153,7 +153,7 @@ TEST_F(SettingsTest, AReadOnlyFileIsReadAndTheUserFileTakesTheWrites) {
     }
     EXPECT_EQ(LitIni(), avant);
     QFile personnel(QString::fromStdString(
-        FauxDossiersPersonnels::Fichier(Files::UserFolder::Settings, "kornibelle.INI")));
+        FakeUserFolders::File(Files::UserFolder::Settings, "kornibelle.INI")));
     ASSERT_TRUE(personnel.open(QIODevice::ReadOnly));
     EXPECT_EQ(personnel.readAll().toStdString(),
               "; commun\n[Jeu]\nTypeJeu=1\n[MaxAnim]\n0=3\nSavane=3\nPolaire=2\n[Cases]\n"
@@ -208,7 +208,7 @@ TEST_F(SettingsTest, AFileThatCannotBeWrittenAnywhereDoesNotStopClosing) {
     QFile::setPermissions(FichierIni(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
-TEST(SettingsFileName, LiesBesideTheProgram) {
+TEST(SettingsFileNameTest, LiesBesideTheProgram) {
     FakeMessages messages;
     FakeSound sons;
     DossierTemp dossier;

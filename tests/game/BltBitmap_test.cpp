@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(BltBitmap, InitTailleTakesTheSizeAndFillsWithTheFrameColour) {
+TEST(BltBitmapTest, InitTailleTakesTheSizeAndFillsWithTheFrameColour) {
     TBitmap modele;
     modele.SetSize(7, 5);
     TBltBitmap bitmap;
@@ -21,7 +21,7 @@ TEST(BltBitmap, InitTailleTakesTheSizeAndFillsWithTheFrameColour) {
     }
 }
 
-TEST(BltBitmap, EffaceNoirBlackensEverythingAndLeavesPlainCopy) {
+TEST(BltBitmapTest, EffaceNoirBlackensEverythingAndLeavesPlainCopy) {
     TBitmap bitmap;
     QImage blanc(9, 4, QImage::Format_RGB32);
     blanc.fill(Qt::white);

@@ -28,7 +28,7 @@ std::vector<std::string> TousLesFichiers() {
 
 } // namespace
 
-TEST(CheminCatalogue, AnythingElseGivesTheEmptyText) {
+TEST(CatalogueCheminTest, AnythingElseGivesTheEmptyText) {
     for (const char lettre : {'g', 's', 'X', '\0'}) {
         EXPECT_EQ(CheminCatalogue(0, 0, lettre), "") << int(lettre);
     }
@@ -40,7 +40,7 @@ TEST(CheminCatalogue, AnythingElseGivesTheEmptyText) {
     EXPECT_EQ(CheminCatalogue(-1, 0, 'G'), "");
 }
 
-TEST(Catalogue, EveryFileIsDistinctAndPlainlyNamedUnderTheGamesFolder) {
+TEST(CatalogueTest, EveryFileIsDistinctAndPlainlyNamedUnderTheGamesFolder) {
     const std::vector<std::string> fichiers = TousLesFichiers();
     EXPECT_EQ(std::set<std::string>(fichiers.begin(), fichiers.end()).size(), fichiers.size());
     for (const std::string& fichier : fichiers) {

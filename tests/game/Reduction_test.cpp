@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(TailleFond, WidthRuleThenHeightRuleAtTheirBoundaries) {
+TEST(ReductionTailleFondTest, WidthRuleThenHeightRuleAtTheirBoundaries) {
     // 1024 x 4 / 3 = 1365.33, rounded 1365: not greater than 1365, greater than 1364.
     EXPECT_EQ(TailleFond(1024, 768, 1365, 2000, 50), (TailleImage{1024, 768}));
     EXPECT_EQ(TailleFond(1024, 768, 1364, 2000, 50), (TailleImage{1023, 767}));
@@ -27,7 +27,7 @@ TEST(TailleFond, WidthRuleThenHeightRuleAtTheirBoundaries) {
 
 // Cells of at least 48 x 36, on the axis where they are tightest, the other following the
 // proportions; a board drawn smaller than that is shown as drawn.
-TEST(TailleMinimale, TheTightestCellsSetTheScale) {
+TEST(ReductionTailleMinimaleTest, TheTightestCellsSetTheScale) {
     EXPECT_EQ(TailleMinimale(1024, 738), (TailleImage{240, 173}));
     EXPECT_EQ(TailleMinimale(1000, 200), (TailleImage{720, 144}));
     EXPECT_EQ(TailleMinimale(240, 144), (TailleImage{240, 144}));

@@ -2,7 +2,7 @@
 #include "app/platform/Errors.h"
 #include "app/platform/Screen.h"
 #include "game/Catalogue.h"
-#include "support/Faux.h"
+#include "support/Fakes.h"
 #include "support/GameWindow.h"
 
 #include <QApplication>

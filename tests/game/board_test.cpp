@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Errors.h"
 #include "game/CheminAnimal.h"
-#include "support/Faux.h"
+#include "support/Fakes.h"
 #include "support/GameWindow.h"
 
 #include <QFile>

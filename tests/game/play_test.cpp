@@ -2,7 +2,7 @@
 #include "app/platform/PaintBox.h"
 #include "app/sdimain.h"
 #include "game/CheminAnimal.h"
-#include "support/Faux.h"
+#include "support/Fakes.h"
 #include "support/GameWindow.h"
 #include "windows/Gagne.h"
 #include "windows/UEnviron.h"

@@ -142,9 +142,9 @@ struct Cellule {
     int Colonne;
 };
 
-class Faults : public GameWindowTest, public ::testing::WithParamInterface<Cas> {
+class FaultsTest : public GameWindowTest, public ::testing::WithParamInterface<Cas> {
 protected:
-    Faults() {
+    FaultsTest() {
         assets::WriteBackgrounds(400, 330);
         Form().DessEnviron = GetParam().fichier == Fichier::Photo;
         Form().Bruitage = true;
@@ -255,7 +255,7 @@ protected:
     }
 };
 
-TEST_P(Faults, TheGameSaysWhatWentWrongPlaysOnAndClosesWithItsSettings) {
+TEST_P(FaultsTest, TheGameSaysWhatWentWrongPlaysOnAndClosesWithItsSettings) {
     Provoque();
     VerifieMessages();
     messages.messages.clear();
@@ -291,7 +291,7 @@ std::vector<Cas> TousLesCas() {
     return cas;
 }
 
-INSTANTIATE_TEST_SUITE_P(DamagedFiles, Faults, ::testing::ValuesIn(TousLesCas()),
+INSTANTIATE_TEST_SUITE_P(FaultsDamagedFiles, FaultsTest, ::testing::ValuesIn(TousLesCas()),
                          [](const ::testing::TestParamInfo<Cas>& info) {
                              return std::string(Nom(info.param.fichier)) + Nom(info.param.degat);
                          });

@@ -20,9 +20,9 @@ struct Cellule {
 
 enum class Genre { Palette1, Palette8, Vrai24, Alpha32 };
 
-class Formats : public GameWindowTest, public ::testing::WithParamInterface<Genre> {
+class FormatsTest : public GameWindowTest, public ::testing::WithParamInterface<Genre> {
 protected:
-    Formats() {
+    FormatsTest() {
         assets::WriteBackgrounds(400, 330);
         Form().DessEnviron = false;
         Form().DessCases = false;
@@ -93,7 +93,7 @@ protected:
     }
 };
 
-TEST_P(Formats, SpritesOfEveryBitmapKindAreDrawnExactly) {
+TEST_P(FormatsTest, SpritesOfEveryBitmapKindAreDrawnExactly) {
     const Cellule g = PremiereG();
     const QImage sprite = EcritSprite(Case(g).Dessin, GetParam());
     const QImage fond = Form().Fond->Image().convertToFormat(QImage::Format_RGB32);
@@ -107,13 +107,13 @@ TEST_P(Formats, SpritesOfEveryBitmapKindAreDrawnExactly) {
         Dessine(Form().Fond->Image().convertToFormat(QImage::Format_RGB32), fond, g, sprite));
 }
 
-INSTANTIATE_TEST_SUITE_P(BitmapKinds, Formats,
+INSTANTIATE_TEST_SUITE_P(FormatsBitmapKinds, FormatsTest,
                          ::testing::Values(Genre::Palette1, Genre::Palette8, Genre::Vrai24,
                                            Genre::Alpha32));
 
-class GreyBackground : public GameWindowTest {};
+class FormatsGreyBackgroundTest : public GameWindowTest {};
 
-TEST_F(GreyBackground, SpritesOverAGreyPhotographAreDrawnIntoItAndSurviveARepaint) {
+TEST_F(FormatsGreyBackgroundTest, SpritesOverAGreyPhotographAreDrawnIntoItAndSurviveARepaint) {
     for (const char* fond : kFondsJeu[0]) {
         ImagesTest::EcritJpeg(fond, ImagesTest::Quartiers(400, 330), ImagesTest::GenreJpeg::Gris);
     }

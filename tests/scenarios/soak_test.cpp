@@ -6,7 +6,7 @@
 // KORNIBELLE_SOAK_GAMES sets the number of games (fewer by default under the sanitizers,
 // which check for leaks at the end instead).
 #include "app/platform/PaintBox.h"
-#include "support/Faux.h"
+#include "support/Fakes.h"
 #include "support/GameWindow.h"
 
 #include <QMouseEvent>
@@ -57,9 +57,9 @@ struct Cellule {
     int Colonne;
 };
 
-class Soak : public GameWindowTest {
+class SoakTest : public GameWindowTest {
 protected:
-    Soak() {
+    SoakTest() {
         // Wider than the window's least width, so that cells and sprites agree.
         assets::WriteBackgrounds(400, 330);
         modal.defaultAnswer = mrYes;
@@ -130,7 +130,7 @@ protected:
     FausseGraine graine_{1'000'000, 1};
 };
 
-TEST_F(Soak, AThousandGamesWonOneAfterTheOtherKeepEveryBoardSoundAndMemoryFlat) {
+TEST_F(SoakTest, AThousandGamesWonOneAfterTheOtherKeepEveryBoardSoundAndMemoryFlat) {
     const int parties = NombreDeParties();
     long apresCent = 0;
     Form().DessCases = true;

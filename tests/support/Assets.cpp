@@ -70,8 +70,8 @@ void WriteJpeg(const std::string& path, int width, int height) {
 }
 
 void WriteWav(const std::string& path) {
-    constexpr quint32 rate = 8000;
-    constexpr quint32 samples = 80;
+    constexpr quint32 kRate = 8000;
+    constexpr quint32 kSamples = 80;
     QByteArray data;
     auto put32 = [&data](quint32 v) {
         v = qToLittleEndian(v);
@@ -82,18 +82,18 @@ void WriteWav(const std::string& path) {
         data.append(reinterpret_cast<const char*>(&v), 2);
     };
     data.append("RIFF");
-    put32(36 + samples);
+    put32(36 + kSamples);
     data.append("WAVEfmt ");
     put32(16);
     put16(1); // PCM
     put16(1); // mono
-    put32(rate);
-    put32(rate); // bytes per second at 8 bits
+    put32(kRate);
+    put32(kRate); // bytes per second at 8 bits
     put16(1);
     put16(8);
     data.append("data");
-    put32(samples);
-    for (quint32 i = 0; i < samples; ++i) {
+    put32(kSamples);
+    for (quint32 i = 0; i < kSamples; ++i) {
         data.append(char(i % 16 < 8 ? 0x90 : 0x70));
     }
     QFile file(Name(path));

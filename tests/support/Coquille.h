@@ -5,7 +5,6 @@
 #pragma once
 
 #include "support/Fakes.h"
-#include "support/Faux.h"
 
 #include <QString>
 #include <functional>
@@ -23,7 +22,7 @@ protected:
 
     DossierTemp dossier;
     FauxProgramme programme{dossier.Chemin("kornibelle").toStdString()};
-    FauxDossiersPersonnels personnels{dossier.Chemin().toStdString()};
+    FakeUserFolders personnels{dossier.Chemin().toStdString()};
     FakeMessages messages;
     FakeSound sons;
     FakeWorkArea workArea{Rect(0, 0, 1280, 1024)};

@@ -4,10 +4,20 @@
 #include "app/platform/Screen.h"
 
 #include <QDir>
+#include <QStandardPaths>
 #include <algorithm>
+#include <filesystem>
 #include <stdexcept>
+#include <system_error>
 
 namespace {
+
+void EmptyGameFolders() {
+    std::error_code error;
+    for (const auto folder : {Files::UserFolder::Settings, Files::UserFolder::State}) {
+        std::filesystem::remove_all(Files::UserBase(folder) / "kornibelle", error);
+    }
+}
 
 class RecordingPresenter : public IMessagePresenter {
 public:
@@ -102,6 +112,29 @@ FakeWorkArea::FakeWorkArea(const TRect& area) : area(area) {
 
 FakeWorkArea::~FakeWorkArea() {
     SetWorkArea(nullptr);
+}
+
+FakeUserFolders::FakeUserFolders(const std::string& root)
+    : config_{"XDG_CONFIG_HOME", qgetenv("XDG_CONFIG_HOME"),
+              qEnvironmentVariableIsSet("XDG_CONFIG_HOME")},
+      state_{"XDG_STATE_HOME", qgetenv("XDG_STATE_HOME"),
+             qEnvironmentVariableIsSet("XDG_STATE_HOME")} {
+    qputenv(config_.name, QByteArray::fromStdString(root + "/config"));
+    qputenv(state_.name, QByteArray::fromStdString(root + "/etat"));
+    QStandardPaths::setTestModeEnabled(true);
+    EmptyGameFolders();
+}
+
+FakeUserFolders::~FakeUserFolders() {
+    EmptyGameFolders();
+    QStandardPaths::setTestModeEnabled(false);
+    for (const Variable& variable : {config_, state_}) {
+        variable.present ? qputenv(variable.name, variable.value) : qunsetenv(variable.name);
+    }
+}
+
+std::string FakeUserFolders::File(Files::UserFolder folder, const char* name) {
+    return Files::Utf8(Files::UserBase(folder) / "kornibelle" / name);
 }
 
 DossierTemp::DossierTemp() : previous_(QDir::currentPath()) {

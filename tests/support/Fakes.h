@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: MIT
-// Fakes behind the platform seams. Each installs itself on construction and restores the
-// real implementation on destruction; keep one alive for the span of a test.
+// Fakes behind the seams, each named in its seam's language: the adapter layer's in English,
+// the game's in French. Each installs itself on construction and restores the real
+// implementation on destruction; keep one alive for the span of a test.
 #pragma once
 
 #include "app/platform/Dialogs.h"
+#include "app/platform/Files.h"
 #include "app/platform/Form.h"
 #include "app/platform/Rect.h"
 #include "app/platform/Sound.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <ctime>
 #include <deque>
 #include <functional>
 #include <string>
@@ -78,6 +82,63 @@ public:
     FakeWorkArea& operator=(const FakeWorkArea&) = delete;
 
     TRect area;
+};
+
+// The user's own folders below root (config/ and etat/), through the XDG variables on Linux;
+// on Windows, Qt's test copy of the application-data folder, where the game's folder is
+// removed on construction and on destruction.
+class FakeUserFolders {
+public:
+    explicit FakeUserFolders(const std::string& root);
+    ~FakeUserFolders();
+    FakeUserFolders(const FakeUserFolders&) = delete;
+    FakeUserFolders& operator=(const FakeUserFolders&) = delete;
+
+    // The game's file name in the user's folder of that kind.
+    static std::string File(Files::UserFolder folder, const char* name);
+
+private:
+    struct Variable {
+        const char* name;
+        QByteArray value;
+        bool present;
+    };
+    Variable config_;
+    Variable state_;
+};
+
+// Pauses that pass at once; chaquePause, when set, runs at each instead.
+class FausseAttente {
+public:
+    FausseAttente();
+    ~FausseAttente();
+    FausseAttente(const FausseAttente&) = delete;
+    FausseAttente& operator=(const FausseAttente&) = delete;
+
+    std::function<void(int millisecondes, bool sansMessages)> chaquePause;
+};
+
+// Seeds new games with graine, which grows by pas after each game.
+class FausseGraine {
+public:
+    explicit FausseGraine(std::time_t graine = 0, std::time_t pas = 0);
+    ~FausseGraine();
+    FausseGraine(const FausseGraine&) = delete;
+    FausseGraine& operator=(const FausseGraine&) = delete;
+
+    std::time_t graine;
+    std::time_t pas;
+};
+
+// Names the settings file after fichier, as if it were the program's own file.
+class FauxProgramme {
+public:
+    explicit FauxProgramme(std::string fichier);
+    ~FauxProgramme();
+    FauxProgramme(const FauxProgramme&) = delete;
+    FauxProgramme& operator=(const FauxProgramme&) = delete;
+
+    std::string fichier;
 };
 
 // A new empty folder made the working folder; the previous one is restored and the folder

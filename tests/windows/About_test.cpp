@@ -11,7 +11,7 @@
 
 namespace {
 
-TEST(AboutBox, FixedLayoutScaledFromItsDesignResolution) {
+TEST(AboutTest, FixedLayoutScaledFromItsDesignResolution) {
     TAboutBox boite;
     EXPECT_EQ(boite.windowTitle(), "A propos");
     EXPECT_EQ(boite.size(), QSize(294, 214));
@@ -31,7 +31,7 @@ TEST(AboutBox, FixedLayoutScaledFromItsDesignResolution) {
     EXPECT_TRUE(ok->isDefault());
 }
 
-TEST(AboutBox, CentredOnTheScreenAndClosedByEnterOrOK) {
+TEST(AboutTest, CentredOnTheScreenAndClosedByEnterOrOK) {
     TAboutBox boite;
     boite.move(0, 0);
     QuandVisible(boite, [&] {

@@ -40,7 +40,7 @@ quint16 Champ16(const QByteArray& data, int offset) {
 
 // The buttons, the close box, and the keys: Return or Space play again, Escape is the close
 // box; clicks elsewhere and other keys leave it open, and the buttons never take the focus.
-TEST(Bravo, OnlyTheTwoButtonsTheirKeysOrAClosingEndIt) {
+TEST(GagneTest, OnlyTheTwoButtonsTheirKeysOrAClosingEndIt) {
     TBravo bravo;
     EXPECT_EQ(ShowModalAndDo(bravo, [&] { QTest::mouseClick(bravo.bJeu, Qt::LeftButton); }), mrYes);
     EXPECT_EQ(ShowModalAndDo(bravo, [&] { QTest::mouseClick(bravo.bSortie, Qt::LeftButton); }),
@@ -84,7 +84,7 @@ TEST(Bravo, OnlyTheTwoButtonsTheirKeysOrAClosingEndIt) {
     EXPECT_NE(focus, bravo.bSortie);
 }
 
-TEST(Bravo, BorderlessSkyBlueWindowWithHandCursor) {
+TEST(GagneTest, BorderlessSkyBlueWindowWithHandCursor) {
     TBravo bravo;
     EXPECT_TRUE(bravo.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(bravo.size(), QSize(374, 196));
@@ -95,7 +95,7 @@ TEST(Bravo, BorderlessSkyBlueWindowWithHandCursor) {
     EXPECT_EQ(bravo.bSortie->geometry(), QRect(272, 112, 64, 64));
 }
 
-TEST(Bravo, GlyphsAre64x64TrueColourBitmapsWithTheirBackgroundTransparent) {
+TEST(GagneTest, GlyphsAre64x64TrueColourBitmapsWithTheirBackgroundTransparent) {
     TBravo bravo;
     const struct {
         const char* ressource;

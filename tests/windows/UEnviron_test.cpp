@@ -14,9 +14,9 @@
 
 namespace {
 
-class Viewer : public GameWindowTest {
+class UEnvironTest : public GameWindowTest {
 protected:
-    Viewer() { sons.played.clear(); }
+    UEnvironTest() { sons.played.clear(); }
 
     // The main window's frame at (left, top), largeur wide.
     void PlacePrincipal(int left, int top, int largeur) {
@@ -53,7 +53,7 @@ bool Uni(const QImage& image, QRgb couleur) {
 
 } // namespace
 
-TEST_F(Viewer, SitsAgainstTheMainWindowAndKeepsThePhotographsProportions) {
+TEST_F(UEnvironTest, SitsAgainstTheMainWindowAndKeepsThePhotographsProportions) {
     ASSERT_EQ(WorkArea(), Rect(0, 0, 1280, 1024));
     PlacePrincipal(0, 40, 800);
     assets::WriteJpeg("photo.Jpg", 640, 480);
@@ -90,7 +90,7 @@ TEST_F(Viewer, SitsAgainstTheMainWindowAndKeepsThePhotographsProportions) {
     EXPECT_EQ(environ.width(), 312);
 }
 
-TEST_F(Viewer, OverAMaximisedMainWindowStandsBesideTheBoardAndFollowsTheWindow) {
+TEST_F(UEnvironTest, OverAMaximisedMainWindowStandsBesideTheBoardAndFollowsTheWindow) {
     // The board, its proportions kept, leaves a strip on the right of a window as wide as the
     // screen and 800 high.
     assets::WriteJpeg("grand.jpg", 960, 720);
@@ -123,7 +123,7 @@ TEST_F(Viewer, OverAMaximisedMainWindowStandsBesideTheBoardAndFollowsTheWindow) 
 
 // No room beside the main window nor beside the board (a 5:4 screen maximised): a quarter of
 // the board at most, where it covers the fewest cells to find, never the one just revealed.
-TEST(PlaceVue, WithNoRoomTheCornerHidingFewestCellsNeverTheOneJustRevealed) {
+TEST(UEnvironPlaceVueTest, WithNoRoomTheCornerHidingFewestCellsNeverTheOneJustRevealed) {
     std::vector<QRect> cellules; // 5 x 4 cells of 256 x 240, row by row
     for (int i = 0; i < 20; ++i) {
         cellules.emplace_back(i % 5 * 256, 60 + i / 5 * 240, 256, 240);
@@ -154,7 +154,7 @@ TEST(PlaceVue, WithNoRoomTheCornerHidingFewestCellsNeverTheOneJustRevealed) {
 }
 
 // Down to a small size beside the main window, then on the board's strip; never above 1.25 times.
-TEST(PlaceVue, TakesWhateverRoomThereIsDownToASmallSizeAndNoMore) {
+TEST(UEnvironPlaceVueTest, TakesWhateverRoomThereIsDownToASmallSizeAndNoMore) {
     const QMargins cadre(1, 20, 1, 1);
     AlentoursVue a{Rect(0, 0, 1280, 800), QRect(0, 0, 1130, 769), {}, {}, {}, {}, {}};
     a.boite = QRect(0, 45, 1200, 723);
@@ -169,7 +169,7 @@ TEST(PlaceVue, TakesWhateverRoomThereIsDownToASmallSizeAndNoMore) {
 }
 
 // Over a hidden cell it gives way: pointed at, it moves; a press there reveals the cell, no cry.
-TEST_F(Viewer, OverAHiddenCellThePressReachesTheBoard) {
+TEST_F(UEnvironTest, OverAHiddenCellThePressReachesTheBoard) {
     Form().MaxAnim[Form().TypeJeu] = 10; // every cell hides an animal
     Form().NouveauJeu();
     assets::WriteJpeg("photo.jpg", 640, 480);
@@ -188,7 +188,7 @@ TEST_F(Viewer, OverAHiddenCellThePressReachesTheBoard) {
     EXPECT_TRUE(std::ranges::none_of(sons.played, [](auto& s) { return s.flags == SND_SYNC; }));
 }
 
-TEST_F(Viewer, PhotographIsStretchedOverTheWholeSurface) {
+TEST_F(UEnvironTest, PhotographIsStretchedOverTheWholeSurface) {
     QImage rouge(8, 6, QImage::Format_RGB32);
     rouge.fill(qRgb(200, 0, 0));
     assets::WriteBmp("rouge.BMP", rouge);
@@ -200,7 +200,7 @@ TEST_F(Viewer, PhotographIsStretchedOverTheWholeSurface) {
     EXPECT_TRUE(Uni(environ.PB->Canvas().Surface(), qRgb(200, 0, 0)));
 }
 
-TEST_F(Viewer, PicturesItCannotShow) {
+TEST_F(UEnvironTest, PicturesItCannotShow) {
     PlacePrincipal(0, 0, 800);
     assets::WriteJpeg("photo.jpg", 640, 480);
     Montre("photo.jpg");
@@ -232,7 +232,7 @@ TEST_F(Viewer, PicturesItCannotShow) {
     EXPECT_EQ(environ.geometry(), place);
 }
 
-TEST_F(Viewer, ClickPlaysTheCryToItsEndThenTheNameOnlyWithSoundsOn) {
+TEST_F(UEnvironTest, ClickPlaysTheCryToItsEndThenTheNameOnlyWithSoundsOn) {
     assets::WriteJpeg("photo.jpg", 64, 48);
     Montre("photo.jpg", "./Savane/Lion01S.wav");
     environ.FichierNom = "./Savane/Nom_Lion.wav";

@@ -17,7 +17,7 @@
 
 namespace {
 
-class OptionsTest : public CoquilleTest {
+class UOptionsTest : public CoquilleTest {
 protected:
     template <class Controle> Controle* Trouve(const char* nom) const {
         return Options->findChild<Controle*>(nom);
@@ -58,7 +58,7 @@ protected:
     TSDIAppForm& fenetre = *SDIAppForm;
 };
 
-TEST_F(OptionsTest, LayoutAsDesigned) {
+TEST_F(UOptionsTest, LayoutAsDesigned) {
     EXPECT_EQ(Options->windowTitle(), "Options");
     EXPECT_EQ(Options->size(), QSize(331, 205));
     EXPECT_EQ(Options->minimumSize(), Options->maximumSize());
@@ -92,7 +92,7 @@ TEST_F(OptionsTest, LayoutAsDesigned) {
                                   "CheckBox2", "Persiste", "Disparait", "CheckBox3", "CheckBox4"}));
 }
 
-TEST_F(OptionsTest, ShowsTheCurrentSettingsAndAnnulerWritesNothing) {
+TEST_F(UOptionsTest, ShowsTheCurrentSettingsAndAnnulerWritesNothing) {
     fenetre.TypeJeu = 1;
     fenetre.MaxAnim[1] = 7;
     fenetre.DessCases = false;
@@ -125,7 +125,7 @@ TEST_F(OptionsTest, ShowsTheCurrentSettingsAndAnnulerWritesNothing) {
 }
 
 // The names are said only with the sounds: their box answers only then.
-TEST_F(OptionsTest, TheNamesBoxFollowsTheSoundBox) {
+TEST_F(UOptionsTest, TheNamesBoxFollowsTheSoundBox) {
     fenetre.Bruitage = false;
     fenetre.DitNom = false;
     Montre([&] {
@@ -140,7 +140,7 @@ TEST_F(OptionsTest, TheNamesBoxFollowsTheSoundBox) {
     EXPECT_TRUE(fenetre.DitNom);
 }
 
-TEST_F(OptionsTest, OKWithoutChangesKeepsTheSettingsAndAnswersYes) {
+TEST_F(UOptionsTest, OKWithoutChangesKeepsTheSettingsAndAnswersYes) {
     EXPECT_EQ(Montre([&] { Clique("OK"); }), mrYes);
     EXPECT_EQ(fenetre.TypeJeu, 0);
     EXPECT_EQ(fenetre.MaxAnim[0], 5);
@@ -151,7 +151,7 @@ TEST_F(OptionsTest, OKWithoutChangesKeepsTheSettingsAndAnswersYes) {
     EXPECT_TRUE(fenetre.Bruitage);
 }
 
-TEST_F(OptionsTest, PolaireWithEightAnimals) {
+TEST_F(UOptionsTest, PolaireWithEightAnimals) {
     fenetre.MaxAnim[0] = 4;
     fenetre.MaxAnim[1] = 6;
     const int reponse = Montre([&] {
@@ -172,7 +172,7 @@ TEST_F(OptionsTest, PolaireWithEightAnimals) {
     EXPECT_FALSE(fenetre.DessCases);
 }
 
-TEST_F(OptionsTest, TheArrowsStopAtOneAndTen) {
+TEST_F(UOptionsTest, TheArrowsStopAtOneAndTen) {
     Montre([&] {
         Fleche(false, 12);
         EXPECT_EQ(Fleches()->value(), 1);
@@ -185,7 +185,7 @@ TEST_F(OptionsTest, TheArrowsStopAtOneAndTen) {
     EXPECT_EQ(fenetre.MaxAnim[0], 10);
 }
 
-TEST_F(OptionsTest, TypedNumbersMoveTheArrowsWithinBounds) {
+TEST_F(UOptionsTest, TypedNumbersMoveTheArrowsWithinBounds) {
     Montre([&] {
         Remplace(Nombre(), "7");
         EXPECT_EQ(Fleches()->value(), 7);
@@ -208,7 +208,7 @@ TEST_F(OptionsTest, TypedNumbersMoveTheArrowsWithinBounds) {
     EXPECT_EQ(fenetre.MaxAnim[0], 1);
 }
 
-TEST_F(OptionsTest, TypedEnvironmentsAreMatchedWithoutCapitals) {
+TEST_F(UOptionsTest, TypedEnvironmentsAreMatchedWithoutCapitals) {
     Montre([&] {
         Remplace(Environnement(), "polaire");
         Clique("OK");
@@ -225,7 +225,7 @@ TEST_F(OptionsTest, TypedEnvironmentsAreMatchedWithoutCapitals) {
     EXPECT_EQ(fenetre.MaxAnim[1], 6);
 }
 
-TEST_F(OptionsTest, AnUnknownEnvironmentShowsNoChoiceAndBecomesTheSavanna) {
+TEST_F(UOptionsTest, AnUnknownEnvironmentShowsNoChoiceAndBecomesTheSavanna) {
     fenetre.TypeJeu = 7;
     fenetre.ChoixImage = 3;
     Montre([&] {
@@ -240,7 +240,7 @@ TEST_F(OptionsTest, AnUnknownEnvironmentShowsNoChoiceAndBecomesTheSavanna) {
     EXPECT_EQ(fenetre.ChoixImage, 0);
 }
 
-TEST_F(OptionsTest, CountsOutOfRangeAreShownWithinIt) {
+TEST_F(UOptionsTest, CountsOutOfRangeAreShownWithinIt) {
     fenetre.MaxAnim[0] = 40;
     fenetre.MaxAnim[1] = -2;
     Montre([&] {
@@ -253,7 +253,7 @@ TEST_F(OptionsTest, CountsOutOfRangeAreShownWithinIt) {
     EXPECT_EQ(fenetre.MaxAnim[1], 1);
 }
 
-TEST_F(OptionsTest, EnterAndEscapeDoNotEndTheDialog) {
+TEST_F(UOptionsTest, EnterAndEscapeDoNotEndTheDialog) {
     const int reponse = Montre([&] {
         for (QWidget* cible : std::initializer_list<QWidget*>{
                  Environnement()->lineEdit(), Nombre()->lineEdit(), Trouve<QWidget>("OK"),

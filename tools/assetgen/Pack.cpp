@@ -328,9 +328,9 @@ private:
         if (name.endsWith('.')) {
             name.chop(1);
         }
-        static const QRegularExpression article("^((une|un|le|la)\\s+|l')",
-                                                QRegularExpression::CaseInsensitiveOption);
-        return name.remove(article).trimmed();
+        static const QRegularExpression kArticle("^((une|un|le|la)\\s+|l')",
+                                                 QRegularExpression::CaseInsensitiveOption);
+        return name.remove(kArticle).trimmed();
     }
 
     // The name the picture shows, said: the collection's recording of it where there is one.

@@ -261,7 +261,7 @@ Voice longer(Voice voice, double seconds) {
 }
 
 const std::vector<Recipe>& recipes() {
-    static const std::vector<Recipe> table{
+    static const std::vector<Recipe> kTable{
         {Cry::Tiger, {{.sound = roar({{0.0, 85.0}, {0.3, 115.0}, {1.0, 70.0}}, 1.3, 0.12)}}},
         {Cry::Lion,
          {{.sound = roar({{0.0, 120.0}, {0.25, 175.0}, {0.6, 130.0}, {1.0, 80.0}}, 1.5, 0.25)}}},
@@ -454,7 +454,7 @@ const std::vector<Recipe>& recipes() {
            .spacing = 0.28},
           {.sound = Bells{0.65}, .at = 0.45, .gain = 0.5}}},
     };
-    return table;
+    return kTable;
 }
 
 Signal make(const std::variant<Voice, Hiss, Thump, Bells>& sound, Random& random) {

@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(Application, KeepsTitleHelpFileAndLoadsFrenchForTheToolkit) {
+TEST(ApplicationTest, KeepsTitleHelpFileAndLoadsFrenchForTheToolkit) {
     Application::SetTitle("Kornibelle");
     Application::SetHelpFile("KORNIBELLE.HLP");
     EXPECT_EQ(Application::Title(), "Kornibelle");

@@ -95,7 +95,7 @@ TEST_F(BitmapFileTest, RefusesAHeaderClaimingAHugePictureBeforeDecoding) {
     EXPECT_NE(message.find("trop grande"), std::string::npos) << message;
 }
 
-TEST(Bitmap, ResizingKeepsTheTopLeftAndBlackensTheRest) {
+TEST(BitmapTest, ResizingKeepsTheTopLeftAndBlackensTheRest) {
     TBitmap bitmap;
     Fill(bitmap, 2, 2, clWhite);
     bitmap.SetSize(3, 3);

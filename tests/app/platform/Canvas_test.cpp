@@ -23,9 +23,9 @@ struct ModeCase {
     TColor expected;
 };
 
-class CopyModes : public testing::TestWithParam<ModeCase> {};
+class CanvasCopyModesTest : public testing::TestWithParam<ModeCase> {};
 
-TEST_P(CopyModes, ApplyTheirOperationOnTheColourBits) {
+TEST_P(CanvasCopyModesTest, ApplyTheirOperationOnTheColourBits) {
     TBitmap dst;
     TBitmap src;
     Fill(dst, 4, 3, 0x0F3C55);
@@ -40,14 +40,14 @@ TEST_P(CopyModes, ApplyTheirOperationOnTheColourBits) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Canvas, CopyModes,
+INSTANTIATE_TEST_SUITE_P(Canvas, CanvasCopyModesTest,
                          testing::Values(ModeCase{TCopyMode::SRCCOPY, 0x33AA0F},
                                          ModeCase{TCopyMode::SRCPAINT, 0x0F3C55 | 0x33AA0F},
                                          ModeCase{TCopyMode::SRCAND, 0x0F3C55 & 0x33AA0F},
                                          ModeCase{TCopyMode::SRCINVERT, 0x0F3C55 ^ 0x33AA0F},
                                          ModeCase{TCopyMode::BLACKNESS, clBlack}));
 
-TEST(Canvas, CopyRectClipsToBothImagesAndSurvivesAnyRectangle) {
+TEST(CanvasTest, CopyRectClipsToBothImagesAndSurvivesAnyRectangle) {
     TBitmap dst;
     TBitmap src;
     Fill(dst, 5, 5, clBlack);
@@ -78,7 +78,7 @@ TEST(Canvas, CopyRectClipsToBothImagesAndSurvivesAnyRectangle) {
     EXPECT_EQ(dst.Width(), 5);
 }
 
-TEST(Canvas, HugeRectangleCopiesWhatFits) {
+TEST(CanvasTest, HugeRectangleCopiesWhatFits) {
     TBitmap dst;
     TBitmap src;
     Fill(dst, 4, 4, clBlack);
@@ -88,7 +88,7 @@ TEST(Canvas, HugeRectangleCopiesWhatFits) {
     EXPECT_EQ(dst.Canvas().Pixel(0, 0), 0x123456u);
 }
 
-TEST(Canvas, CopyOntoItselfHandlesOverlap) {
+TEST(CanvasTest, CopyOntoItselfHandlesOverlap) {
     TBitmap bitmap;
     bitmap.SetSize(4, 1);
     for (int x = 0; x < 4; ++x) {
@@ -102,7 +102,7 @@ TEST(Canvas, CopyOntoItselfHandlesOverlap) {
     EXPECT_EQ(Row(bitmap.Canvas(), 0), (std::vector<TColor>{0, 0, 0, 0}));
 }
 
-TEST(Canvas, CopyRectStretchesByNearestNeighbour) {
+TEST(CanvasTest, CopyRectStretchesByNearestNeighbour) {
     TBitmap src;
     src.SetSize(2, 1);
     src.Image().setPixel(0, 0, qRgb(255, 0, 0));
@@ -120,7 +120,7 @@ TEST(Canvas, CopyRectStretchesByNearestNeighbour) {
     EXPECT_EQ(Row(small.Canvas(), 0), (std::vector<TColor>{0xFF0000, 0x0000FF}));
 }
 
-TEST(Canvas, BrushCopyReplacesOneColourEvenOnItsOwnCanvas) {
+TEST(CanvasTest, BrushCopyReplacesOneColourEvenOnItsOwnCanvas) {
     TBitmap bitmap;
     bitmap.SetSize(3, 1);
     bitmap.Image().setPixel(0, 0, qRgb(0, 0, 0));
@@ -132,7 +132,7 @@ TEST(Canvas, BrushCopyReplacesOneColourEvenOnItsOwnCanvas) {
     EXPECT_EQ(Row(bitmap.Canvas(), 0), (std::vector<TColor>{clWhite, 0x010000, clWhite}));
 }
 
-TEST(Canvas, ReadsAnEightBitSourceAndTurnsAnEightBitTargetIntoTwentyFourBits) {
+TEST(CanvasTest, ReadsAnEightBitSourceAndTurnsAnEightBitTargetIntoTwentyFourBits) {
     QImage indexed(2, 1, QImage::Format_Indexed8);
     indexed.setColorTable({qRgb(10, 20, 30), qRgb(200, 100, 50)});
     indexed.setPixel(0, 0, 1);
@@ -153,7 +153,7 @@ TEST(Canvas, ReadsAnEightBitSourceAndTurnsAnEightBitTargetIntoTwentyFourBits) {
     EXPECT_EQ(Row(eight.Canvas(), 0), (std::vector<TColor>{RGB(200, 100, 50), RGB(1, 2, 3)}));
 }
 
-TEST(Canvas, LineToLeavesOutItsEndPoint) {
+TEST(CanvasTest, LineToLeavesOutItsEndPoint) {
     TBitmap bitmap;
     Fill(bitmap, 5, 5, clBlack);
     TCanvas& canvas = bitmap.Canvas();
@@ -182,7 +182,7 @@ TEST(Canvas, LineToLeavesOutItsEndPoint) {
     EXPECT_EQ(canvas.Pixel(0, 0), clBlack);
 }
 
-TEST(Canvas, LongLinesAreClippedNotWalked) {
+TEST(CanvasTest, LongLinesAreClippedNotWalked) {
     TBitmap bitmap;
     Fill(bitmap, 3, 3, clBlack);
     TCanvas& canvas = bitmap.Canvas();
@@ -193,7 +193,7 @@ TEST(Canvas, LongLinesAreClippedNotWalked) {
     EXPECT_EQ(Row(canvas, 0), (std::vector<TColor>{0, 0, 0}));
 }
 
-TEST(Canvas, WidePensCoverTheirSquareAtEveryPointOfStraightLines) {
+TEST(CanvasTest, WidePensCoverTheirSquareAtEveryPointOfStraightLines) {
     TBitmap bitmap;
     TCanvas& canvas = bitmap.Canvas();
     canvas.Pen.Color = clWhite;
@@ -216,7 +216,7 @@ TEST(Canvas, WidePensCoverTheirSquareAtEveryPointOfStraightLines) {
 
 // A whole-surface fill is written only when needed: every way of reaching the pixels later
 // must see it.
-TEST(Canvas, AWholeFillIsSeenByEveryLaterReader) {
+TEST(CanvasTest, AWholeFillIsSeenByEveryLaterReader) {
     constexpr TColor kRed = 0x0000FF;
     const auto filled = [](TBitmap& bitmap) {
         Fill(bitmap, 4, 3, clBlack);
@@ -262,7 +262,7 @@ TEST(Canvas, AWholeFillIsSeenByEveryLaterReader) {
     EXPECT_EQ(Row(bitmap.Canvas(), 1), (std::vector<TColor>(4, clBlack)));
 }
 
-TEST(Canvas, AClearBrushFillsNothing) {
+TEST(CanvasTest, AClearBrushFillsNothing) {
     TBitmap bitmap;
     Fill(bitmap, 6, 6, clBlack);
     bitmap.Canvas().Brush.Style = TBrushStyle::bsClear;
@@ -270,7 +270,7 @@ TEST(Canvas, AClearBrushFillsNothing) {
     EXPECT_EQ(bitmap.Canvas().Pixel(0, 0), clBlack);
 }
 
-TEST(Canvas, ReportsTheClippedRectangleItTouched) {
+TEST(CanvasTest, ReportsTheClippedRectangleItTouched) {
     QImage image(10, 10, QImage::Format_RGB32);
     std::vector<QRect> changes;
     TCanvas canvas([&]() -> QImage& { return image; },

@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(ChangeFileExt, ReplacesOrAppendsTheExtension) {
+TEST(ChangeFileExtTest, ReplacesOrAppendsTheExtension) {
     EXPECT_EQ(ChangeFileExt("/opt/jeux/kornibelle.bin", ".INI"), "/opt/jeux/kornibelle.INI");
     EXPECT_EQ(ChangeFileExt("/opt/jeux.d/kornibelle", ".INI"), "/opt/jeux.d/kornibelle.INI");
     EXPECT_EQ(ChangeFileExt("D:\\Apps\\game.exe", ".INI"), "D:\\Apps\\game.INI");

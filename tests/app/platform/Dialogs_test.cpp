@@ -46,7 +46,7 @@ void AnswerNextBox(Seen& seen, const QString& press) {
     timer->start(10);
 }
 
-TEST(MessageDlg, ShowsAFrenchWarningWithOkAndAnnuler) {
+TEST(DialogsTest, ShowsAFrenchWarningWithOkAndAnnuler) {
     Seen seen;
     AnswerNextBox(seen, "Annuler");
     EXPECT_EQ(MessageDlg("Attention", TMsgDlgType::mtWarning, TMsgDlgButtons::mbOKCancel, 0),
@@ -64,7 +64,7 @@ TEST(MessageDlg, ShowsAFrenchWarningWithOkAndAnnuler) {
     EXPECT_EQ(error.buttons, QStringList{"OK"});
 }
 
-TEST(MessageDlg, CentredOnTheMainWindowAndKeptInTheWorkArea) {
+TEST(DialogsTest, CentredOnTheMainWindowAndKeptInTheWorkArea) {
     FakeWorkArea zone(Rect(0, 27, 1366, 768));
     QMainWindow principal;
     principal.setGeometry(100, 60, 800, 600);

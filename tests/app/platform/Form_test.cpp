@@ -16,7 +16,7 @@ void WhenShown(TForm& form, std::function<void()> action) {
     });
 }
 
-TEST(Form, SetModalResultEndsTheModalShowingWithIt) {
+TEST(FormTest, SetModalResultEndsTheModalShowingWithIt) {
     TForm form;
     WhenShown(form, [&] { form.SetModalResult(mrYes); });
     EXPECT_EQ(form.ShowModal(), mrYes);
@@ -24,13 +24,13 @@ TEST(Form, SetModalResultEndsTheModalShowingWithIt) {
     EXPECT_FALSE(form.Visible());
 }
 
-TEST(Form, ClosingAnswersCancel) {
+TEST(FormTest, ClosingAnswersCancel) {
     TForm form;
     WhenShown(form, [&] { form.close(); });
     EXPECT_EQ(form.ShowModal(), mrCancel);
 }
 
-TEST(Form, EscapeDoesNotClose) {
+TEST(FormTest, EscapeDoesNotClose) {
     TForm form;
     WhenShown(form, [&] {
         QTest::keyClick(&form, Qt::Key_Escape);
@@ -40,7 +40,7 @@ TEST(Form, EscapeDoesNotClose) {
     EXPECT_EQ(form.ShowModal(), mrOk);
 }
 
-TEST(Form, ANonModalWindowIsHiddenByAnAnswer) {
+TEST(FormTest, ANonModalWindowIsHiddenByAnAnswer) {
     TForm form;
     form.Show();
     form.SetModalResult(mrOk);

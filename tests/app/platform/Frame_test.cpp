@@ -7,7 +7,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-TEST(WorkArea, ScaledPixelsStayInsideTheTrueWorkAreaAndTheScreen) {
+TEST(FrameWorkAreaTest, ScaledPixelsStayInsideTheTrueWorkAreaAndTheScreen) {
     const QRect ecran(0, 0, 1280, 800);
     EXPECT_EQ(WorkAreaWithin(QRect(0, 27, 1366, 741), QRect(0, 0, 1366, 768), 1.0),
               Rect(0, 27, 1366, 768));
@@ -17,7 +17,7 @@ TEST(WorkArea, ScaledPixelsStayInsideTheTrueWorkAreaAndTheScreen) {
     EXPECT_EQ(WorkAreaWithin(QRect(0, 0, 1280, 787), ecran, 2.0), Rect(0, 0, 1280, 786));
 }
 
-TEST(Frame, TheEstimateHoldsUntilTheWindowIsOnTheScreenThenTheTrueFrameIsReported) {
+TEST(FrameTest, TheEstimateHoldsUntilTheWindowIsOnTheScreenThenTheTrueFrameIsReported) {
     QWidget fenetre;
     WindowFrame cadre(fenetre);
     int changes = 0;

@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(Guard, ShowsOneErrorPerFailureAndCarriesOn) {
+TEST(GuardTest, ShowsOneErrorPerFailureAndCarriesOn) {
     FakeMessages messages;
     messages.answer = mrCancel;
     bool after = false;

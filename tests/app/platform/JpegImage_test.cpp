@@ -91,7 +91,7 @@ std::vector<unsigned char> AvecScansVides(int copies) {
 
 } // namespace
 
-TEST(TJPEGImage, ReadsTheHeaderFromTheStreamPosition) {
+TEST(JpegImageTest, ReadsTheHeaderFromTheStreamPosition) {
     const auto octets = OctetsJpeg(Quartiers(40, 24), GenreJpeg::Progressif);
     std::stringstream flux;
     flux << "xx";
@@ -105,7 +105,7 @@ TEST(TJPEGImage, ReadsTheHeaderFromTheStreamPosition) {
     EXPECT_TRUE(jpeg.ProgressiveEncoding());
 }
 
-TEST(TJPEGImage, DecodesColourAtFullSizeIn32Bits) {
+TEST(JpegImageTest, DecodesColourAtFullSizeIn32Bits) {
     for (const GenreJpeg genre : {GenreJpeg::Base, GenreJpeg::Progressif}) {
         const QImage image =
             Decode(OctetsJpeg(Quartiers(37, 21), genre), TJPEGPixelFormat::jf24Bit);
@@ -115,7 +115,7 @@ TEST(TJPEGImage, DecodesColourAtFullSizeIn32Bits) {
     }
 }
 
-TEST(TJPEGImage, ColourPixelsAreLibjpegsOwnAndOpaque) {
+TEST(JpegImageTest, ColourPixelsAreLibjpegsOwnAndOpaque) {
     QImage source = Quartiers(45, 30);
     for (int x = 0; x < source.width(); ++x) {
         source.setPixel(x, x % source.height(), qRgb(x * 5, 255 - x * 3, (x * 37) % 256));
@@ -134,7 +134,7 @@ TEST(TJPEGImage, ColourPixelsAreLibjpegsOwnAndOpaque) {
     }
 }
 
-TEST(TJPEGImage, EightBitsGiveAPaletteOfAtMost236Colours) {
+TEST(JpegImageTest, EightBitsGiveAPaletteOfAtMost236Colours) {
     const QImage image = Decode(OctetsJpeg(Quartiers(64, 48)), TJPEGPixelFormat::jf8Bit);
     EXPECT_EQ(image.format(), QImage::Format_Indexed8);
     EXPECT_GT(image.colorCount(), 0);
@@ -142,7 +142,7 @@ TEST(TJPEGImage, EightBitsGiveAPaletteOfAtMost236Colours) {
     VerifieQuartiers(image);
 }
 
-TEST(TJPEGImage, GreyFilesGiveAGreyPaletteAtAnyDepth) {
+TEST(JpegImageTest, GreyFilesGiveAGreyPaletteAtAnyDepth) {
     const auto octets = OctetsJpeg(Quartiers(32, 32), GenreJpeg::Gris);
     TJPEGImage jpeg;
     jpeg.LoadFromMemory(octets);
@@ -156,7 +156,7 @@ TEST(TJPEGImage, GreyFilesGiveAGreyPaletteAtAnyDepth) {
     EXPECT_LT(qGray(image.pixel(8, 8)), qGray(image.pixel(24, 24)));
 }
 
-TEST(TJPEGImage, DataCutShortEndsThePicture) {
+TEST(JpegImageTest, DataCutShortEndsThePicture) {
     auto octets = OctetsJpeg(Quartiers(64, 64), GenreJpeg::Base);
     const std::size_t scan = Segment(octets, 0xDA);
     ASSERT_NE(scan, std::string::npos);
@@ -166,7 +166,7 @@ TEST(TJPEGImage, DataCutShortEndsThePicture) {
     EXPECT_GT(qRed(image.pixel(4, 4)), 200);
 }
 
-TEST(TJPEGImage, SkipsSegmentsLongerThanABlock) {
+TEST(JpegImageTest, SkipsSegmentsLongerThanABlock) {
     auto octets = OctetsJpeg(Quartiers(16, 16));
     const unsigned taille = 10000;
     std::vector<unsigned char> commentaire = {0xFF, 0xFE, taille >> 8, taille & 0xFF};
@@ -178,7 +178,7 @@ TEST(TJPEGImage, SkipsSegmentsLongerThanABlock) {
     VerifieQuartiers(Decode(octets, TJPEGPixelFormat::jf24Bit));
 }
 
-TEST(TJPEGImage, FatalErrorsGiveLibjpegsCode) {
+TEST(JpegImageTest, FatalErrorsGiveLibjpegsCode) {
     EXPECT_EQ(ErreurChargement({}), Erreur(JERR_INPUT_EMPTY));
     EXPECT_EQ(ErreurChargement({0xFF, 0xD8}), Erreur(JERR_NO_IMAGE));
 
@@ -189,7 +189,7 @@ TEST(TJPEGImage, FatalErrorsGiveLibjpegsCode) {
     EXPECT_EQ(ErreurChargement(octets), Erreur(JERR_BAD_PRECISION));
 }
 
-TEST(TJPEGImage, OversizedHeadersAreRefusedBeforeDecoding) {
+TEST(JpegImageTest, OversizedHeadersAreRefusedBeforeDecoding) {
     for (const auto& [largeur, hauteur] : {std::pair{20000, 8}, {8, 16385}, {12000, 12000}}) {
         auto octets = OctetsJpeg(Quartiers(8, 8));
         PoseTaille(octets, largeur, hauteur);
@@ -204,7 +204,7 @@ TEST(TJPEGImage, OversizedHeadersAreRefusedBeforeDecoding) {
     }
 }
 
-TEST(TJPEGImage, FilesWithTooManyScansAreRefused) {
+TEST(JpegImageTest, FilesWithTooManyScansAreRefused) {
     EXPECT_EQ(Decode(AvecScansVides(400), TJPEGPixelFormat::jf24Bit).size(), QSize(16, 16));
-    EXPECT_EQ(ErreurChargement(AvecScansVides(kJpegPassesMax)), Erreur(JERR_BAD_PROGRESSION));
+    EXPECT_EQ(ErreurChargement(AvecScansVides(kJpegMaxScans)), Erreur(JERR_BAD_PROGRESSION));
 }

@@ -7,7 +7,7 @@
 
 // A key held since before counts once pressed again, its repeats told by mark or by release;
 // one made during an answer is dropped, unless stamped with its press (the stamp tells nothing).
-TEST(KeyRepeats, AKeyCountsFromItsPressWhateverTheMarkOfItsRepeats) {
+TEST(KeysTest, AKeyCountsFromItsPressWhateverTheMarkOfItsRepeats) {
     TKeyRepeats fleche;
     const auto appui = [&](quint64 relache, quint64 at, bool marque) {
         QKeyEvent lache(QEvent::KeyRelease, Qt::Key_Right, {}, {}, marque);

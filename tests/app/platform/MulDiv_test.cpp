@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(MulDiv, RoundsHalfAwayFromZeroWithAWideProduct) {
+TEST(MulDivTest, RoundsHalfAwayFromZeroWithAWideProduct) {
     EXPECT_EQ(MulDiv(5, 1, 2), 3);
     EXPECT_EQ(MulDiv(-5, 1, 2), -3);
     EXPECT_EQ(MulDiv(5, -1, 2), -3);

@@ -255,7 +255,7 @@ TEST_F(PaintBoxTest, AFailingHandlerIsReportedOnceAndTheBoxGoesOn) {
 // Also run at ratios 1.25, 1.5 and 2, where the edges of a box below a bar fall inside screen
 // pixels. After a resize, and after a drawing over a screen first filled with another colour,
 // each screen pixel shows what a press there reaches, or the face colour (the strip apart).
-TEST(PaintBoxRatio, EveryScreenPixelShowsWhatAPressThereReaches) {
+TEST(PaintBoxRatioTest, EveryScreenPixelShowsWhatAPressThereReaches) {
     QWidget fenetre;
     fenetre.resize(260, 200);
     TPaintBox box(&fenetre);
@@ -291,7 +291,7 @@ TEST(PaintBoxRatio, EveryScreenPixelShowsWhatAPressThereReaches) {
     }
 }
 
-TEST(PaintBox, RepaintOfAHiddenBoxStillRebuildsItsSurface) {
+TEST(PaintBoxHiddenTest, RepaintOfAHiddenBoxStillRebuildsItsSurface) {
     TPaintBox box;
     box.resize(4, 4);
     box.OnPaint = [&] {

@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(Screen, WorkAreaComesFromTheSeamAndTheBlankCursorIsTransparent) {
+TEST(ScreenTest, WorkAreaComesFromTheSeamAndTheBlankCursorIsTransparent) {
     {
         FakeWorkArea fake(Rect(10, 20, 810, 620));
         EXPECT_EQ(WorkArea(), Rect(10, 20, 810, 620));

@@ -204,7 +204,7 @@ QString collectionFileOf(const QByteArray& origins, const char* name) {
 }
 
 // The pack the build generated, the one the game runs with.
-class AssetPackTest : public testing::Test {
+class AssetgenPackTest : public testing::Test {
 protected:
     static QDir pack() { return QDir(ASSETGEN_PACK_DIR); }
     static QString path(const char* name) { return pack().filePath(QString::fromLatin1(name)); }
@@ -277,7 +277,7 @@ protected:
     }
 };
 
-TEST_F(AssetPackTest, HoldsEveryFileOfTheGamesCatalogueAndNoOther) {
+TEST_F(AssetgenPackTest, HoldsEveryFileOfTheGamesCatalogueAndNoOther) {
     QStringList expected = kCatalogueFiles;
     QStringList present = filesUnder(pack().path()).filter(QRegularExpression("^(?!LICENCES/)"));
     expected.sort();
@@ -285,7 +285,7 @@ TEST_F(AssetPackTest, HoldsEveryFileOfTheGamesCatalogueAndNoOther) {
     EXPECT_EQ(present, expected);
 }
 
-TEST_F(AssetPackTest, SpritesAreStickersOnTransparentBlackAndTheSecondMirrorsTheFirst) {
+TEST_F(AssetgenPackTest, SpritesAreStickersOnTransparentBlackAndTheSecondMirrorsTheFirst) {
     for (const AnimalFiles& animal : kAnimals) {
         const QImage g = bitmap(animal.g);
         const QImage d = bitmap(animal.d);
@@ -309,7 +309,7 @@ TEST_F(AssetPackTest, SpritesAreStickersOnTransparentBlackAndTheSecondMirrorsThe
     }
 }
 
-TEST_F(AssetPackTest, EachAnimalIsOnTheBoardWhatItsPhotographShows) {
+TEST_F(AssetgenPackTest, EachAnimalIsOnTheBoardWhatItsPhotographShows) {
     const QByteArray origins = readAll(path("LICENCES/files.txt"));
     int real = 0;
     for (const AnimalFiles& animal : kAnimals) {
@@ -321,7 +321,7 @@ TEST_F(AssetPackTest, EachAnimalIsOnTheBoardWhatItsPhotographShows) {
     EXPECT_EQ(real, kCollectionInstalled ? 17 : 0);
 }
 
-TEST_F(AssetPackTest, SpritesOfDifferentAnimalsDiffer) {
+TEST_F(AssetgenPackTest, SpritesOfDifferentAnimalsDiffer) {
     for (std::size_t i = 0; i < kAnimals.size(); ++i) {
         for (std::size_t j = i + 1; j < kAnimals.size(); ++j) {
             EXPECT_NE(readAll(path(kAnimals[i].g)), readAll(path(kAnimals[j].g)))
@@ -330,7 +330,7 @@ TEST_F(AssetPackTest, SpritesOfDifferentAnimalsDiffer) {
     }
 }
 
-TEST_F(AssetPackTest, PhotographsAndBackgroundsAreColourJpegsOfTheirSize) {
+TEST_F(AssetgenPackTest, PhotographsAndBackgroundsAreColourJpegsOfTheirSize) {
     for (const AnimalFiles& animal : kAnimals) {
         const QImage photo = jpeg(animal.photo);
         EXPECT_EQ(photo.size(), QSize(640, 480)) << animal.photo;
@@ -346,7 +346,7 @@ TEST_F(AssetPackTest, PhotographsAndBackgroundsAreColourJpegsOfTheirSize) {
     EXPECT_NE(readAll(path(kBackgrounds[2])), readAll(path(kBackgrounds[3])));
 }
 
-TEST_F(AssetPackTest, BirdPicturesAreWholeOnTransparentBlack) {
+TEST_F(AssetgenPackTest, BirdPicturesAreWholeOnTransparentBlack) {
     const QImage resting = bitmap(kRestingBird);
     expectCorners(resting, kRestingBird);
     EXPECT_GE(resting.width(), 30);
@@ -366,7 +366,7 @@ TEST_F(AssetPackTest, BirdPicturesAreWholeOnTransparentBlack) {
     }
 }
 
-TEST_F(AssetPackTest, SoundsArePcmWithinTheirLengthAndNoCryIsMuchLouderThanAnother) {
+TEST_F(AssetgenPackTest, SoundsArePcmWithinTheirLengthAndNoCryIsMuchLouderThanAnother) {
     std::vector<double> loudness(kAnimals.size());
     std::vector<double> names(kAnimals.size());
     for (std::size_t i = 0; i < kAnimals.size(); ++i) {
@@ -381,7 +381,7 @@ TEST_F(AssetPackTest, SoundsArePcmWithinTheirLengthAndNoCryIsMuchLouderThanAnoth
     }
 }
 
-TEST_F(AssetPackTest, ShipsTheLicencesFileByFile) {
+TEST_F(AssetgenPackTest, ShipsTheLicencesFileByFile) {
     const QByteArray notice = readAll(path("LICENCES/fluentui-emoji.txt"));
     EXPECT_TRUE(notice.contains("fluentui-emoji"));
     EXPECT_TRUE(notice.contains("MIT License"));
@@ -406,7 +406,7 @@ TEST_F(AssetPackTest, ShipsTheLicencesFileByFile) {
     EXPECT_TRUE(origins.contains("Polaire/Nom_Manchot.wav\n    spoken name « Le manchot », synth"));
 }
 
-TEST_F(AssetPackTest, SameSourcesGiveTheSameBytes) {
+TEST_F(AssetgenPackTest, SameSourcesGiveTheSameBytes) {
     QTemporaryDir again;
     int exitCode = 0;
     const QString errors =
@@ -420,7 +420,7 @@ TEST_F(AssetPackTest, SameSourcesGiveTheSameBytes) {
     }
 }
 
-TEST(AssetGenerator, AnimalsWhoseCollectionFilesAreDamagedFallBackAndThePackStaysWhole) {
+TEST(AssetgenTest, AnimalsWhoseCollectionFilesAreDamagedFallBackAndThePackStaysWhole) {
     QTemporaryDir folder;
     const QDir cats(folder.filePath("stamps/animals/mammals/cats"));
     ASSERT_TRUE(QDir().mkpath(cats.path()));
@@ -443,7 +443,7 @@ TEST(AssetGenerator, AnimalsWhoseCollectionFilesAreDamagedFallBackAndThePackStay
     EXPECT_TRUE(origins.contains("Savane/Lion01G.bmp\n    drawing"));
 }
 
-TEST(AssetGenerator, FailsWithAMessageWhenTheArtIsMissing) {
+TEST(AssetgenTest, FailsWithAMessageWhenTheArtIsMissing) {
     QTemporaryDir empty;
     int exitCode = 0;
     const QString errors = runGenerator(empty.filePath("absent"), empty.filePath("out"), &exitCode);

@@ -18,7 +18,7 @@ QImage squareArt() {
     return art;
 }
 
-TEST(Sticker, LiftsBlackArtOffTheTransparentColourAndKeepsTheOutsideBlack) {
+TEST(PicturesStickerTest, LiftsBlackArtOffTheTransparentColourAndKeepsTheOutsideBlack) {
     const QImage sprite = sticker(squareArt(), 2);
     ASSERT_EQ(sprite.size(), QSize(20 + 2 * 4, 20 + 2 * 4));
     EXPECT_EQ(sprite.format(), QImage::Format_RGB32);
@@ -34,7 +34,7 @@ TEST(Sticker, LiftsBlackArtOffTheTransparentColourAndKeepsTheOutsideBlack) {
     EXPECT_FALSE(isTransparentColour(sprite.pixel(2 + shift, 10 + shift)));
 }
 
-TEST(Sticker, CropKeepsAMarginOfTransparentBlack) {
+TEST(PicturesStickerTest, CropKeepsAMarginOfTransparentBlack) {
     const QImage cropped = cropToArt(sticker(squareArt(), 2));
     EXPECT_EQ(cropped.size(), QSize(12 + 2 * 2 + 2 * 2, 12 + 2 * 2 + 2 * 2));
     EXPECT_TRUE(isTransparentColour(cropped.pixel(0, 0)));
@@ -46,7 +46,7 @@ TEST(Sticker, CropKeepsAMarginOfTransparentBlack) {
     EXPECT_EQ(cropToArt(black), black) << "nothing to crop to";
 }
 
-TEST(CutOut, SceneryIsCutAwayAndTheRestFitsItsSquare) {
+TEST(PicturesCutOutTest, SceneryIsCutAwayAndTheRestFitsItsSquare) {
     QImage art = squareArt();
     cutAway(art, QPolygon(QList<QPoint>{{0, 10}, {20, 10}, {20, 20}, {0, 20}}));
     EXPECT_EQ(qAlpha(art.pixel(10, 12)), 0);
@@ -54,7 +54,7 @@ TEST(CutOut, SceneryIsCutAwayAndTheRestFitsItsSquare) {
     EXPECT_EQ(fitted(art, 24).size(), QSize(24, 12));
 }
 
-TEST(Recolour, ChangesColoursAndKeepsTransparency) {
+TEST(PicturesRecolourTest, ChangesColoursAndKeepsTransparency) {
     QImage art = squareArt();
     recolour(art, [](const QColor&) { return QColor(0, 0, 255); });
     EXPECT_EQ(qAlpha(art.pixel(0, 0)), 0);
@@ -64,7 +64,7 @@ TEST(Recolour, ChangesColoursAndKeepsTransparency) {
     EXPECT_EQ(border.blue(), 255);
 }
 
-TEST(Bird, FlightFramesAreExactlyTheFlightAreaWithWingsMoving) {
+TEST(PicturesBirdTest, FlightFramesAreExactlyTheFlightAreaWithWingsMoving) {
     for (int number = 2; number <= 6; ++number) {
         EXPECT_EQ(flightFrame(number).size(), QSize(kLargeurVol, kHauteurVol));
     }

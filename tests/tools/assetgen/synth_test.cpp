@@ -106,7 +106,7 @@ std::string failureOf(const QString& path) {
     return "decoded";
 }
 
-TEST(Curve, InterpolatesBetweenPointsAndHoldsItsEnds) {
+TEST(SynthCurveTest, InterpolatesBetweenPointsAndHoldsItsEnds) {
     const Curve curve{{0.2, 10.0}, {0.6, 30.0}, {0.6, 50.0}, {1.0, 50.0}};
     EXPECT_DOUBLE_EQ(curve.at(0.0), 10.0);
     EXPECT_DOUBLE_EQ(curve.at(0.4), 20.0);
@@ -117,7 +117,7 @@ TEST(Curve, InterpolatesBetweenPointsAndHoldsItsEnds) {
     EXPECT_DOUBLE_EQ(Curve(7.0).at(0.5), 7.0);
 }
 
-TEST(Oscillator, PlaysTheAskedPitchForTheAskedTime) {
+TEST(SynthOscillatorTest, PlaysTheAskedPitchForTheAskedTime) {
     for (Wave wave : {Wave::Sine, Wave::Triangle, Wave::Saw, Wave::Square}) {
         const Signal tone = oscillator(wave, 441.0, 0.5);
         EXPECT_EQ(tone.size(), static_cast<std::size_t>(kRate / 2));
@@ -128,7 +128,7 @@ TEST(Oscillator, PlaysTheAskedPitchForTheAskedTime) {
     EXPECT_NEAR(risingZeroCrossings(glide), 400, 3);
 }
 
-TEST(Filters, PassTheirBandAndDampTheRest) {
+TEST(SynthFiltersTest, PassTheirBandAndDampTheRest) {
     auto gainAt = [](double hz, auto filter) {
         Signal tone = oscillator(Wave::Sine, hz, 0.5);
         filter(tone);
@@ -145,7 +145,7 @@ TEST(Filters, PassTheirBandAndDampTheRest) {
     EXPECT_LT(gainAt(200.0, high), 0.05);
 }
 
-TEST(Finish, SetsThePeakAndFadesBothEnds) {
+TEST(SynthFinishTest, SetsThePeakAndFadesBothEnds) {
     Signal tone = oscillator(Wave::Square, 300.0, 0.3);
     for (float& sample : tone) {
         sample *= 3.0f;
@@ -163,7 +163,7 @@ TEST(Finish, SetsThePeakAndFadesBothEnds) {
     EXPECT_TRUE(empty.empty());
 }
 
-TEST(LevelOut, RaisesSpikySoundsAndLeavesSteadyOnesAlone) {
+TEST(SynthLevelOutTest, RaisesSpikySoundsAndLeavesSteadyOnesAlone) {
     Signal steady = oscillator(Wave::Sine, 300.0, 0.5);
     const Signal before = steady;
     levelOut(steady, -8.0);
@@ -182,7 +182,7 @@ TEST(LevelOut, RaisesSpikySoundsAndLeavesSteadyOnesAlone) {
     EXPECT_LE(peakOf(spiky), 1.0f);
 }
 
-TEST(Recording, DecodesOggAndMakesALongRecordingAShortCryAtTheCommonLoudness) {
+TEST(SynthRecordingTest, DecodesOggAndMakesALongRecordingAShortCryAtTheCommonLoudness) {
     // Half a second of silence, then bursts of 440 Hz: 0.4 s on, 0.2 s off.
     constexpr long kFileRate = 44100;
     Signal recording(static_cast<std::size_t>(4.5 * kFileRate));
@@ -220,7 +220,7 @@ TEST(Recording, DecodesOggAndMakesALongRecordingAShortCryAtTheCommonLoudness) {
     EXPECT_NE(failureOf(folder.filePath("absent.ogg")).find("absent.ogg: "), std::string::npos);
 }
 
-TEST(Random, RepeatsItsSequenceForASeedAndStaysInRange) {
+TEST(SynthRandomTest, RepeatsItsSequenceForASeedAndStaysInRange) {
     Random a(42);
     Random b(42);
     Random c(43);
@@ -235,7 +235,7 @@ TEST(Random, RepeatsItsSequenceForASeedAndStaysInRange) {
     EXPECT_TRUE(differs);
 }
 
-TEST(WavFile, WritesA16BitMonoPcmHeaderAndClampsSamples) {
+TEST(SynthWavFileTest, WritesA16BitMonoPcmHeaderAndClampsSamples) {
     const QByteArray wav = wavFile({0.0f, 0.5f, 2.0f, -2.0f, -0.5f});
     ASSERT_EQ(wav.size(), 44 + 5 * 2);
     EXPECT_EQ(wav.left(4), "RIFF");
@@ -248,7 +248,7 @@ TEST(WavFile, WritesA16BitMonoPcmHeaderAndClampsSamples) {
     EXPECT_EQ(sampleAt(wav, 4), -16384);
 }
 
-TEST(Sounds, CriesDifferFromEachOther) {
+TEST(SynthSoundsTest, CriesDifferFromEachOther) {
     const Signal wolf = cry(Cry::Wolf);
     const Signal arcticWolf = cry(Cry::ArcticWolf);
     const Signal lion = cry(Cry::Lion);

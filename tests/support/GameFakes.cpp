@@ -1,23 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "support/Faux.h"
+// The fakes of support/Fakes.h behind the game's seams: apart from Fakes.cpp, as they link the
+// game, which the adapter layer's tests do not.
+#include "support/Fakes.h"
 
 #include "app/Emplacements.h"
 #include "game/Attente.h"
 #include "game/Graine.h"
 
-#include <QStandardPaths>
-#include <filesystem>
-#include <system_error>
 #include <utility>
 
 namespace {
-
-void VideDossiersDuJeu() {
-    std::error_code erreur;
-    for (const auto dossier : {Files::UserFolder::Settings, Files::UserFolder::State}) {
-        std::filesystem::remove_all(Files::UserBase(dossier) / "kornibelle", erreur);
-    }
-}
 
 class AttenteFausse : public IAttente {
 public:
@@ -78,27 +70,4 @@ FauxProgramme::FauxProgramme(std::string fichier) : fichier(std::move(fichier)) 
 
 FauxProgramme::~FauxProgramme() {
     InstalleProgrammeParametres(nullptr);
-}
-
-FauxDossiersPersonnels::FauxDossiersPersonnels(const std::string& racine)
-    : config_{"XDG_CONFIG_HOME", qgetenv("XDG_CONFIG_HOME"),
-              qEnvironmentVariableIsSet("XDG_CONFIG_HOME")},
-      etat_{"XDG_STATE_HOME", qgetenv("XDG_STATE_HOME"),
-            qEnvironmentVariableIsSet("XDG_STATE_HOME")} {
-    qputenv(config_.nom, QByteArray::fromStdString(racine + "/config"));
-    qputenv(etat_.nom, QByteArray::fromStdString(racine + "/etat"));
-    QStandardPaths::setTestModeEnabled(true);
-    VideDossiersDuJeu();
-}
-
-FauxDossiersPersonnels::~FauxDossiersPersonnels() {
-    VideDossiersDuJeu();
-    QStandardPaths::setTestModeEnabled(false);
-    for (const Variable& variable : {config_, etat_}) {
-        variable.presente ? qputenv(variable.nom, variable.valeur) : qunsetenv(variable.nom);
-    }
-}
-
-std::string FauxDossiersPersonnels::Fichier(Files::UserFolder dossier, const char* nom) {
-    return Files::Utf8(Files::UserBase(dossier) / "kornibelle" / nom);
 }

@@ -17,7 +17,7 @@ HANDLE closed = nullptr;
 DWORD patienceMs = 0;
 
 // Requests are numbered from 1 (0 means none): console control events, then the session's end.
-constexpr int SessionEnds = 100;
+constexpr int kSessionEnds = 100;
 
 std::int64_t Now() {
     return static_cast<std::int64_t>(::GetTickCount64()) * 1'000'000;
@@ -40,7 +40,7 @@ BOOL WINAPI OnControl(DWORD type) {
 
 // The session asks first (WM_QUERYENDSESSION): the window closes from the event loop.
 void OnCommitData() {
-    if (Endings::First(SessionEnds, Now())) {
+    if (Endings::First(kSessionEnds, Now())) {
         Endings::CloseWhenNothingAbove(target);
     }
 }
