@@ -95,7 +95,7 @@ check_hardening() {
 }
 
 scripts/setup.sh
-scripts/build.sh -DKORNIBELLE_ASSETS=ON -DKORNIBELLE_HARDEN=ON
+PRESET=dev scripts/build.sh
 rm -f build/kornibelle_*.deb
 (cd build && cpack -G DEB)
 deb=$(echo "$PWD"/build/kornibelle_*.deb)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds an optimised copy (Release, into build-bench/ or $BUILD_DIR) and runs the benchmarks
+# Builds an optimised copy (the bench preset: Release, into build-bench/ or $BUILD_DIR) and runs the benchmarks
 # offscreen and silent: every figure printed beside its reference and their ratio, then the
 # peak resident memory of a session of 10 games beside one of 1,000. Extra arguments go to the
 # benchmark program, e.g. scripts/bench.sh --benchmark_filter=DessineScene
@@ -12,8 +12,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 scripts/setup.sh
 export BUILD_DIR=${BUILD_DIR:-build-bench}
-BUILD_TYPE=Release scripts/build.sh -DKORNIBELLE_BENCH=ON -DKORNIBELLE_TESTS=OFF \
-    -DKORNIBELLE_ASSETS=OFF
+PRESET=bench scripts/build.sh
 if [ "${1:-}" = --build-only ]; then
     exit 0
 fi

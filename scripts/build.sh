@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Configures and builds into build/ (or $BUILD_DIR) with Ninja. Extra arguments go to cmake,
-# e.g. scripts/build.sh -DKORNIBELLE_TESTS=OFF. Does not install anything: see setup.sh.
+# Configures with a preset of CMakePresets.json ($PRESET, dev by default) and builds with Ninja
+# into the preset's folder (build/ for dev), or $BUILD_DIR. Extra arguments go to cmake, e.g.
+# scripts/build.sh -DKORNIBELLE_TESTS=OFF. Does not install anything: see setup.sh.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-build_dir=${BUILD_DIR:-build}
-launcher=()
+preset=${PRESET:-dev}
+configure=(--preset "$preset")
+build=(--preset "$preset")
+if [ -n "${BUILD_DIR:-}" ]; then
+    configure+=(-B "$BUILD_DIR")
+    build=("$BUILD_DIR")
+fi
 if command -v ccache >/dev/null; then
-    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    configure+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" \
-    "${launcher[@]}" "$@"
-cmake --build "$build_dir" -j "$(nproc)"
+cmake "${configure[@]}" "$@"
+cmake --build "${build[@]}" -j "$(nproc)"

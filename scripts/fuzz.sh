@@ -1,15 +1,15 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
-# Builds the fuzz targets with clang in build-fuzz/ and runs each for the given number of
+# Builds the fuzz targets (the fuzz preset: clang, in build-fuzz/) and runs each for the given number of
 # seconds (60 by default). Findings are written to build-fuzz/trouvailles/<target>/.
 set -eu
 duree=${1:-60}
 racine=$(cd "$(dirname "$0")/.." && pwd)
 build="$racine/build-fuzz"
 
-CC=clang CXX=clang++ cmake -S "$racine" -B "$build" -G Ninja -DKORNIBELLE_FUZZ=ON \
-    -DKORNIBELLE_TESTS=OFF -DKORNIBELLE_ASSETS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 --target fuzz_litbitmap fuzz_inifile fuzz_graines
+cd "$racine"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j2
 
 "$build/bin/fuzz_graines" "$build/graines"
 # The targets write every input to a scratch file: in memory that is many times faster.

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 scripts/setup.sh
-scripts/build.sh -DKORNIBELLE_ASSETS=ON -DKORNIBELLE_TESTS=OFF
+PRESET=play scripts/build.sh
 # The game finds its pictures and sounds in the folder it is started from.
 cd build/share/kornibelle
 exec ../../bin/kornibelle

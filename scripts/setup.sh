@@ -32,7 +32,7 @@ as_root() {
     elif command -v sudo >/dev/null; then
         sudo "$@"
     else
-        echo "Il faut être root, ou avoir sudo, pour installer : ${missing[*]}" >&2
+        echo "Installing needs root or sudo: ${missing[*]}" >&2
         exit 1
     fi
 }

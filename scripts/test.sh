@@ -15,13 +15,12 @@ run_tests() {
 }
 
 echo "== Build and tests"
-scripts/build.sh -DKORNIBELLE_TESTS=ON -DKORNIBELLE_BENCH=ON
+PRESET=dev scripts/build.sh
 run_tests build
 
 echo "== Build and tests with AddressSanitizer and UndefinedBehaviorSanitizer"
-# The default pictures and sounds are not needed by the tests: not generated here.
-BUILD_DIR=build-sanitize scripts/build.sh -DKORNIBELLE_TESTS=ON -DKORNIBELLE_SANITIZE=ON \
-    -DKORNIBELLE_ASSETS=OFF -DKORNIBELLE_BENCH=OFF
+# The default pictures and sounds are not needed by the tests: the preset does not make them.
+PRESET=sanitize scripts/build.sh
 export ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

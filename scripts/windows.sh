@@ -3,8 +3,10 @@
 # Builds Kornibelle for 64-bit Windows on Debian 12 and writes its installer and zip to dist/.
 # Nothing built for Windows is fetched: Qt, SDL2, libjpeg-turbo and GoogleTest are built from
 # Debian's own source packages with Debian's MinGW-w64 compilers, once, into a cache outside
-# the clone that later runs and other clones reuse. With --test, the suites built for Windows
-# run under Wine, then the zip's game is played under Wine on its own X server.
+# the clone that later runs and other clones reuse. The game itself is built by the presets
+# windows-host (on the build machine: pictures, sounds, icon) and windows (the cross build),
+# packaged by cpack. With --test, ctest runs the suites built for Windows under Wine, then the
+# zip's game is played under Wine on its own X server.
 # --deps-only stops once the dependencies are built.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -14,7 +16,7 @@ mode=${1:-}
 case "$mode" in
 '' | --test | --deps-only) ;;
 *)
-    echo "usage : $0 [--test | --deps-only]" >&2
+    echo "usage: $0 [--test | --deps-only]" >&2
     exit 2
     ;;
 esac
@@ -25,7 +27,7 @@ cache=${KORNIBELLE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kornibelle}
 
 elapsed() {
     local started=$1 label=$2
-    echo "== $label : $(($(date +%s) - started)) s"
+    echo "== $label: $(($(date +%s) - started)) s"
 }
 
 # The newest version of a source package in the archive's index, security updates included
@@ -48,7 +50,7 @@ read_versions() {
         versions[$package]=$(debian_version "$package")
     done
 }
-patches=$root/packaging/windows/patches
+patches=$root/packaging/win32/patches
 
 # Where a source package is unpacked (without the version's epoch, whose colon paths dislike).
 source_folder() {
@@ -151,44 +153,9 @@ build_dependencies() {
             started=$(date +%s)
             "build_$dependency"
             touch "$prefix/.built-$dependency"
-            elapsed "$started" "dépendance $dependency"
+            elapsed "$started" "dependency $dependency"
         fi
     done
-}
-
-version=$(sed -n 's/^project(Kornibelle VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-work=$root/build-windows
-stage=$work/Kornibelle
-
-# The build machine's own build: the asset generator and the icon's renderer run here.
-build_host() {
-    local launcher=()
-    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    cmake -S . -B "$work/host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKORNIBELLE_TESTS=OFF \
-        -DKORNIBELLE_ASSETS=ON "${launcher[@]}"
-    nice cmake --build "$work/host" -j "$jobs" --target kornibelle_assets kornibelle_render_icon \
-        kornibelle_catalogue_manifest
-    local size pngs=()
-    mkdir -p "$work/icon"
-    for size in 16 24 32 48 64 128 256; do
-        "$work/host/packaging/kornibelle_render_icon" \
-            packaging/io.github.kornibelle.Kornibelle.svg "$size" "$work/icon/$size.png"
-        pngs+=("$work/icon/$size.png")
-    done
-    convert "${pngs[@]}" "$work/icon/Kornibelle.ico"
-}
-
-build_game() {
-    local tests=OFF launcher=()
-    [ "$mode" = --test ] && tests=ON
-    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    cmake -S . -B "$work/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DKORNIBELLE_MINGW_PREFIX="$prefix" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DKORNIBELLE_ASSETS=OFF -DKORNIBELLE_TESTS=$tests "${launcher[@]}" \
-        -DKORNIBELLE_WINDOWS_ICON="$work/icon/Kornibelle.ico" \
-        -DKORNIBELLE_WINDOWS_PACK="$work/host/share/kornibelle"
-    nice cmake --build "$work/win" -j "$jobs"
 }
 
 # What was built, from which sources, with which patches: the libraries' notices.
@@ -215,9 +182,10 @@ library_sources() {
     done
 }
 
-# The licences of the libraries that travel with the program, and where their sources are.
+# The licences of the libraries that travel with the program, and where their sources are:
+# written beside the libraries, where the Windows build takes them for the program folder.
 library_notices() {
-    local notices=$stage/LICENCES/Bibliotheques.txt
+    mkdir -p "$prefix/LICENCES"
     {
         echo "Kornibelle pour Windows : les bibliothèques livrées avec le programme"
         echo
@@ -237,166 +205,90 @@ library_notices() {
         echo
         echo "== MinGW-w64 runtime (libstdc++, libgcc, winpthreads)"
         cat /usr/share/doc/gcc-mingw-w64-base/copyright /usr/share/doc/mingw-w64-common/copyright
-    } >"$notices"
-}
-
-# The program folder, stripped: what the zip and the installer hold.
-stage_program() {
-    rm -rf "$stage"
-    cmake --install "$work/win" --prefix "$stage"
-    find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec $triplet-strip --strip-unneeded {} +
-    library_notices
-}
-
-# The installer's licence page: the game's licence, then the notices of the pictures and
-# sounds (the photographs' GPL among them) and of the libraries.
-licence_page() {
-    {
-        echo "Kornibelle est un logiciel libre. Vous trouverez ci-dessous sa licence, puis celles"
-        echo "des images et des sons, et celles des bibliothèques livrées avec lui ; elles sont"
-        echo "aussi dans le dossier LICENCES du jeu."
-        echo
-        local file others=()
-        for file in "$stage"/LICENCES/*.txt; do
-            case "$(basename "$file")" in
-            Kornibelle.txt | files.txt) ;;
-            *) others+=("$file") ;;
-            esac
-        done
-        for file in "$stage/LICENCES/Kornibelle.txt" "${others[@]}"; do
-            echo "==== $(basename "$file" .txt)"
-            cat "$file"
-            echo
-        done
-    } >"$work/Licences.txt"
-}
-
-make_zip() {
-    local zip=$root/dist/Kornibelle-$version-win64.zip
-    rm -f "$zip"
-    (cd "$work" && zip -q -r -9 -X "$zip" Kornibelle)
-    echo "$zip"
-}
-
-# The uninstaller removes the files it installed, one by one, then the folders left empty:
-# the settings a user may have written beside the program stay.
-make_installer() {
-    local list=$work/uninstall.nsh file
-    (
-        cd "$stage"
-        find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|^|  Delete "$INSTDIR\\|; s|$|"|'
-        find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|^|  RMDir "$INSTDIR\\|; s|$|"|'
-    ) >"$list"
-    licence_page
-    local installer=$root/dist/Kornibelle-$version-win64-setup.exe
-    makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" \
-        -DUNINSTALL_LIST="$list" -DLICENCES="$work/Licences.txt" -DOUTFILE="$installer" \
-        -DICON="$work/icon/Kornibelle.ico" packaging/windows/Kornibelle.nsi
-    echo "$installer"
+    } >"$prefix/LICENCES/Bibliotheques.txt"
 }
 
 check_size() {
     local size
     size=$(stat -c %s "$1")
-    echo "$(basename "$1") : $((size / 1024 / 1024)) Mo"
+    echo "$(basename "$1"): $((size / 1024 / 1024)) MB"
     if [ "$size" -ge $((30 * 1024 * 1024)) ]; then
-        echo "Trop gros (30 Mo au plus) : $1" >&2
+        echo "Too large (30 MB at most): $1" >&2
         exit 1
     fi
 }
 
-# The program and every library built here keep Windows' address randomisation (64-bit wide)
-# and non-executable data; the game has a stack protector too.
-check_hardening() {
-    local binary header flag
-    for binary in "$stage/Kornibelle.exe" "$stage"/Qt6*.dll "$stage/SDL2.dll" "$stage"/libjpeg-*.dll \
-        "$stage"/platforms/*.dll "$stage"/styles/*.dll; do
-        header=$($triplet-objdump -p "$binary" | sed -n '/^DllCharacteristics/,/^SizeOfStackReserve/p')
-        for flag in DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT; do
-            grep -qw "$flag" <<<"$header" ||
-                { echo "$binary : sans $flag" >&2 && return 1; }
-        done
-    done
-    # Read whole first: grep -q stopping early would fail objdump's pipe.
-    header=$($triplet-objdump -p "$stage/Kornibelle.exe")
-    grep -q '__stack_chk_fail' <<<"$header" ||
-        { echo "Kornibelle.exe : sans protection de la pile" >&2 && return 1; }
-    echo "Durcissement : vérifié"
+# The dependencies, built once into a prefix of the cache named after their sources.
+dependencies() {
+    local started
+    started=$(date +%s)
+    scripts/setup.sh --windows
+    elapsed "$started" "packages"
+    read_versions
+    # One prefix per set of sources: a new Debian version or project patch builds anew.
+    prefix=$cache/mingw-debian-$(for package in qt6-base libsdl2 libjpeg-turbo googletest; do
+        basename "$(source_folder "$package")"
+    done | paste -sd- -)-$(cat "$patches"/*.patch | sha256sum | cut -c1-8)
+    mkdir -p "$prefix" "$cache/src"
+    build_dependencies
+    # Qt's French texts are data, the build machine's the same as Windows' for the same Qt
+    # version: copied where the Windows Qt looks for them, for the tests as for the program.
+    install -D -m 644 /usr/share/qt6/translations/qtbase_fr.qm "$prefix/translations/qtbase_fr.qm"
+    library_notices
+    echo "Windows dependencies: $prefix"
 }
 
-# Windows paths of folders of the build machine, as Wine sees them (its drive Z: is /).
-wine_paths() {
-    local folder paths=()
-    for folder in "$@"; do
-        paths+=("Z:${folder//\//\\}")
-    done
-    (IFS=';' && echo "${paths[*]}")
+# The game by the presets: the build machine's part, then the cross build, its zip and installer.
+game() {
+    local started launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export KORNIBELLE_MINGW_PREFIX=$prefix
+    started=$(date +%s)
+    cmake --preset windows-host "${launcher[@]}"
+    nice cmake --build --preset windows-host -j "$jobs"
+    elapsed "$started" "pictures, sounds and icon (build machine)"
+    started=$(date +%s)
+    cmake --preset windows -DKORNIBELLE_TESTS="$([ "$mode" = --test ] && echo ON || echo OFF)" \
+        "${launcher[@]}"
+    nice cmake --build --preset windows -j "$jobs"
+    elapsed "$started" "game for Windows"
+    started=$(date +%s)
+    cpack --preset windows
+    check_size "dist/Kornibelle-$version-win64.zip"
+    check_size "dist/Kornibelle-$version-win64-setup.exe"
+    elapsed "$started" "zip and installer"
 }
 
-# The suites built for Windows, run by Wine in a prefix of the build tree, offscreen; Wine
-# finds the DLLs through WINEPATH and Qt its plugins through QT_PLUGIN_PATH. A case that
-# cannot run there is left out by name in tests/windows-excluded.txt, with its reason.
-run_tests() {
-    local runtime failed=0 binary filter
-    runtime=$(dirname "$($triplet-g++-posix -print-file-name=libstdc++-6.dll)")
-    export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
-    export WINEPATH
-    WINEPATH=$(wine_paths "$prefix/bin" "$(realpath "$runtime")" /usr/$triplet/lib)
-    export QT_PLUGIN_PATH
-    QT_PLUGIN_PATH=$(wine_paths "$prefix/plugins")
-    export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
-    filter=-$({ grep -v '^#' tests/windows-excluded.txt || true; } | cut -d' ' -f1 | paste -sd: -)
-    for binary in "$work"/win/bin/kornibelle_*tests.exe; do
-        echo "== $(basename "$binary")"
-        (cd "$work/win/tests" && /usr/lib/wine/wine64 "$binary" --gtest_filter="$filter" \
-            --gtest_brief=1) || failed=1
-    done
+# The suites under Wine, then the zip's game played there. The end-to-end case runs even when
+# a suite failed: both verdicts are worth having.
+tests() {
+    local started suites=0
+    export WINEPREFIX=$root/build-windows/win/wine
+    started=$(date +%s)
+    # One Wine session for every case, started once here: the helpers a session starts with
+    # its first program outlive it, and would hold the output of ctest's first case open.
+    /usr/lib/wine/wineserver -p
+    build-windows/win/tests/wine.sh build-windows/win/bin/kornibelle_unit_tests.exe \
+        --gtest_list_tests </dev/null >/dev/null 2>&1
+    ctest --preset windows || suites=1
     # Their Wine session ends before the game's begins: a game started while it lingers joins
     # it, and its windows go to the suites' offscreen desktop.
+    /usr/lib/wine/wineserver -k
     /usr/lib/wine/wineserver -w
-    return $failed
+    elapsed "$started" "tests under Wine"
+    started=$(date +%s)
+    python3 tests/e2e/windows_e2e.py --binary "dist/Kornibelle-$version-win64.zip" \
+        --manifest build-windows/host/catalogue.json zip
+    elapsed "$started" "end-to-end case under Wine"
+    return $suites
 }
 
-started=$(date +%s)
-scripts/setup.sh --windows
-elapsed "$started" "paquets"
+main() {
+    dependencies
+    [ "$mode" = --deps-only ] && return
+    game
+    [ "$mode" != --test ] || tests
+}
 
-read_versions
-# One prefix per set of sources: a new Debian version or project patch builds anew.
-prefix=$cache/mingw-debian-$(for package in qt6-base libsdl2 libjpeg-turbo googletest; do
-    basename "$(source_folder "$package")"
-done | paste -sd- -)-$(cat "$patches"/*.patch | sha256sum | cut -c1-8)
-mkdir -p "$prefix" "$cache/src"
-build_dependencies
-# Qt's French texts are data, the build machine's the same as Windows' for the same Qt version:
-# copied where the Windows Qt looks for them, for the tests as for the program folder.
-install -D -m 644 /usr/share/qt6/translations/qtbase_fr.qm "$prefix/translations/qtbase_fr.qm"
-echo "Dépendances Windows : $prefix"
-[ "$mode" = --deps-only ] && exit 0
-
-started=$(date +%s)
-build_host
-elapsed "$started" "images, sons et icône (machine de construction)"
-started=$(date +%s)
-build_game
-elapsed "$started" "jeu pour Windows"
-started=$(date +%s)
-mkdir -p dist
-stage_program
-check_size "$(make_zip)"
-check_size "$(make_installer)"
-elapsed "$started" "zip et installateur"
-
-if [ "$mode" = --test ]; then
-    # The end-to-end case runs even when a suite failed: both verdicts are worth having.
-    started=$(date +%s)
-    suites=0
-    check_hardening || suites=1
-    run_tests || suites=1
-    elapsed "$started" "tests sous Wine"
-    started=$(date +%s)
-    WINEPREFIX="$work/wine" python3 tests/e2e/windows_e2e.py \
-        --binary "dist/Kornibelle-$version-win64.zip" --manifest "$work/host/catalogue.json" zip
-    elapsed "$started" "cas de bout en bout sous Wine"
-    exit $suites
-fi
+version=$(sed -n 's/^project(Kornibelle VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+main

@@ -1,0 +1,15 @@
+# SPDX-License-Identifier: MIT
+# cmake -DOBJDUMP=objdump -DPROGRAM=Kornibelle.exe -DLIBRARIES=a.dll,b.dll -P CheckHardening.cmake
+string(REPLACE "," ";" libraries "${LIBRARIES}")
+foreach(binary ${PROGRAM} ${libraries})
+    execute_process(COMMAND ${OBJDUMP} -p ${binary} OUTPUT_VARIABLE header COMMAND_ERROR_IS_FATAL ANY)
+    string(REGEX MATCH "DllCharacteristics.*SizeOfStackReserve" characteristics "${header}")
+    foreach(flag DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT)
+        if(NOT characteristics MATCHES "[^A-Z_]${flag}[^A-Z_]")
+            message(FATAL_ERROR "${binary}: without ${flag}")
+        endif()
+    endforeach()
+    if(binary STREQUAL PROGRAM AND NOT header MATCHES "__stack_chk_fail")
+        message(FATAL_ERROR "${binary}: without a stack protector")
+    endif()
+endforeach()
