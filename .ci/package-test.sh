@@ -34,10 +34,6 @@ if [ "${1:-}" = --on-display ]; then
         run=(runuser -u nobody -- "${run[@]}")
     fi
     cd "$home"
-    for _ in $(seq 20); do
-        "${run[@]}" xdpyinfo >/dev/null 2>&1 && break
-        sleep 1
-    done
     if ! "${run[@]}" xdpyinfo >/dev/null; then
         ls -ld /tmp /tmp/.X11-unix /tmp/.X11-unix/* "$home" "$home/.Xauthority" >&2 || true
         fail "the game's user ($("${run[@]}" id -un)) cannot open the display $DISPLAY"
@@ -144,4 +140,6 @@ pack=$(sed -n 's/^Path=//p' "$desktop")
 [ -n "$(ls -A "$pack")" ] || fail "the pictures and sounds are not installed in $pack"
 
 echo "== Starting the installed game"
-xvfb-run -a -s "-screen 0 1280x1024x24 -ac" "$0" --on-display "$desktop"
+# -noreset: a server left by its last client resets, and refuses whoever connects meanwhile (the
+# game starting while xdotool looks for its window).
+xvfb-run -a -s "-screen 0 1280x1024x24 -ac -noreset" "$0" --on-display "$desktop"

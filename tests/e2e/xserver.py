@@ -54,8 +54,10 @@ class XServer:
     def __init__(self, width=SCREEN_WIDTH, height=SCREEN_HEIGHT):
         read, write = os.pipe()
         self.process = subprocess.Popen(
+            # -noreset: a server left by its last client resets, and refuses whoever connects
+            # meanwhile (a program starting while xdotool polls).
             ["Xvfb", "-displayfd", str(write), "-screen", "0",
-             f"{width}x{height}x24", "-nolisten", "tcp"],
+             f"{width}x{height}x24", "-nolisten", "tcp", "-noreset"],
             pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
             preexec_fn=die_with_parent)
         os.close(write)
