@@ -264,6 +264,7 @@ game() {
 tests() {
     local started suites=0
     export WINEPREFIX=$root/build-windows/win/wine
+    mkdir -p "$WINEPREFIX"
     started=$(date +%s)
     # One Wine session for every case, started once here: the helpers a session starts with
     # its first program outlive it, and would hold the output of ctest's first case open.
