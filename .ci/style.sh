@@ -8,8 +8,8 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 build_dir=${1:-build}
-if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-    echo "No build in $build_dir: build first (scripts/build.sh)." >&2
+if [ ! -f "$build_dir/compile_commands.json" ]; then
+    echo "No compilation database in $build_dir: build it with a preset first (scripts/build.sh)." >&2
     exit 1
 fi
 
@@ -19,7 +19,6 @@ echo "== Format"
 clang-format --dry-run -Werror "${sources[@]}"
 
 echo "== Names"
-cmake -S . -B "$build_dir" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
 # The repository's own sources the build compiles, each once; headers are checked through
 # them, those of the build folder (generated) left out.
 mapfile -t units < <(python3 - "$build_dir/compile_commands.json" "${sources[@]}" <<'PY'
