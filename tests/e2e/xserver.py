@@ -124,6 +124,8 @@ class Xlib:
         self.lib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int,
                                         ctypes.c_long, ctypes.c_void_p]
         self.lib.XFlush.argtypes = [ctypes.c_void_p]
+        self.lib.XDefaultRootWindow.restype = ctypes.c_ulong
+        self.lib.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
         self.lib.XCloseDisplay.argtypes = [ctypes.c_void_p]
         # Xlib's default handler ends the process on any error, such as a window that went
         # away meanwhile: errors are ignored instead, and the harness cleans up as usual.
@@ -143,6 +145,21 @@ class Xlib:
         event.xclient.data[0] = self.lib.XInternAtom(self.display, b"WM_DELETE_WINDOW", 0)
         event.xclient.data[1] = 0
         self.lib.XSendEvent(self.display, window, 0, 0, ctypes.byref(event))
+        self.lib.XFlush(self.display)
+
+    def roll_up(self, window):
+        """_NET_WM_STATE_SHADED added, as the roll-up button of a title bar asks it."""
+        event = Xlib.Event()
+        event.xclient.type = Xlib.ClientMessage
+        event.xclient.window = window
+        event.xclient.message_type = self.lib.XInternAtom(self.display, b"_NET_WM_STATE", 0)
+        event.xclient.format = 32
+        event.xclient.data[0] = 1  # add
+        event.xclient.data[1] = self.lib.XInternAtom(self.display, b"_NET_WM_STATE_SHADED", 0)
+        event.xclient.data[3] = 2  # asked by the user
+        substructure = (1 << 19) | (1 << 20)  # notify and redirect: the window manager's
+        self.lib.XSendEvent(self.display, self.lib.XDefaultRootWindow(self.display), 0,
+                            substructure, ctypes.byref(event))
         self.lib.XFlush(self.display)
 
     def close(self):
