@@ -131,7 +131,7 @@ QRect DansUnCoin(const QSize& photo, const QMargins& cadre, const AlentoursVue& 
     // beyond its cells must not bring a sliver of the next row under it.
     const QSize quart(a.grille.width() / 2, a.grille.height() / 2 - 1);
     const QSize exterieur = Montree(photo, quart.shrunkBy(cadre)).grownBy(cadre);
-    constexpr Coin coins[] = {{true, true}, {false, true}, {true, false}, {false, false}};
+    constexpr Coin kCoins[] = {{true, true}, {false, true}, {true, false}, {false, false}};
     const std::size_t lourd = a.cases.size() + 1;
     auto poids = [&](const QRect& place) {
         std::size_t total = place.intersects(a.revelee) ? 2 * lourd : 0;
@@ -144,7 +144,7 @@ QRect DansUnCoin(const QSize& photo, const QMargins& cadre, const AlentoursVue& 
     auto meilleur = [&](auto&& taille) {
         QRect choisi;
         std::size_t moindre = SIZE_MAX;
-        for (const Coin coin : coins) {
+        for (const Coin coin : kCoins) {
             const QRect place = DansLeCoin(taille(coin), coin, a);
             const bool libre = !place.intersects(a.revelee) && !place.intersects(a.pointee);
             if (place == a.precedente && libre) {
