@@ -13,6 +13,7 @@ Coordinates here are the screen's own pixels, whatever the program's scale facto
 
 import functools
 import os
+import signal
 import sys
 import time
 
@@ -336,6 +337,31 @@ def maximised_by_the_manager(manager, binary, folder):
               "the restored state was not kept")
 
 
+def double_click_while_busy(binary, folder):
+    """xfwm4 at 1366 x 768, a fresh start: the title bar double-clicked while the program is
+    busy (held here) before it has handled the window manager's first events. It reads its
+    frame once it knows the window maximised: the window stays maximised, filling the work
+    area, and a double click restores it inside the work area."""
+    game = DesktopGame(binary, folder, (1366, 768), 1)
+    with game, Desktop(game, "xfwm4", "top") as session:
+        game.start(measure=False)
+        window = wait_for("the main window shown", lambda: game.windows("^Kornibelle$"))[0]
+        os.kill(game.process.pid, signal.SIGSTOP)
+        try:
+            toggle_maximised(game, window, game.outer(window), True)
+        finally:
+            os.kill(game.process.pid, signal.SIGCONT)
+        Board(game, window).measure()
+        main = game.settled("the main window to settle", window)
+        check(main == session.area and "MAXIMIZED_HORZ" in states(game, window),
+              f"left at {main}, not maximised to the work area {session.area}")
+        normal = toggle_maximised(game, window, main, False)
+        check(normal.inside(session.area), f"restored to {normal}, the work area is "
+              f"{session.area}")
+        game.close_request()
+        game.expect_clean_exit()
+
+
 def no_pack(binary):
     return None if os.path.isdir(pack_of(binary)) else "the default pictures were not built"
 
@@ -344,6 +370,7 @@ CASES = {name: functools.partial(play_on, desktop) for name, desktop in DESKTOPS
 CASES["maximised_1280x800"] = maximised_mid_game
 CASES["photograph_in_the_corner"] = photograph_in_the_corner
 CASES["held_space_1280x800"] = held_space
+CASES["double_click_while_busy"] = double_click_while_busy
 for manager in ("xfwm4", "openbox"):
     CASES["window_manager_" + manager] = functools.partial(maximised_by_the_manager, manager)
 
