@@ -203,6 +203,7 @@ void TSDIAppForm::PBKeyDown(WORD& Key, TShiftState Shift) {
         if (cible != depart) {
             const QPoint la = Centre(*this, cible);
             PB->SetPointerPos(la);
+            Environ->OiseauSur(cible.Ligne, cible.Colonne);
             PBMouseMove(0, la.x(), la.y());
         }
         break;

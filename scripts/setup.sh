@@ -10,7 +10,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 packages=(
     build-essential cmake ninja-build pkg-config ccache clang clang-format clang-tidy file dpkg-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
-    libjpeg62-turbo-dev libsdl2-dev libvorbis-dev tuxpaint-stamps-default espeak-ng
+    libjpeg62-turbo-dev libsdl2-dev libvorbis-dev libxcb1-dev tuxpaint-stamps-default espeak-ng
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils fonts-dejavu-core imagemagick python3
     xfwm4 openbox xfce4-panel dbus-x11

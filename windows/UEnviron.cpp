@@ -80,65 +80,120 @@ std::optional<QRect> SurLaBande(const QSize& photo, const QMargins& cadre, const
     return meilleure;
 }
 
-// At most a quarter of the board, in a corner of the board, never over the cell just revealed
-// nor the one pointed at: the corner it stood in, so that it does not hop from reveal to
-// reveal, else the one where it covers the fewest cells not found; among equals the top right
-// one, where the viewer usually stands.
+// Where a corner of the board is: on the grid's right or left, at its top or bottom.
+struct Coin {
+    bool droite;
+    bool haut;
+};
+
+// A viewer of that outer size in that corner of the grid.
+QRect DansLeCoin(const QSize& exterieur, Coin coin, const AlentoursVue& a) {
+    const QRect& p = a.grille;
+    const QPoint place(coin.droite ? p.right() + 1 - exterieur.width() : p.left(),
+                       coin.haut ? p.top() : p.bottom() + 1 - exterieur.height());
+    return QRect(KeptInside(QRect(place, exterieur), a.zone), exterieur);
+}
+
+// The largest viewer a corner holds within room without covering cell: room narrowed to end
+// before the cell's column, or lowered to end before its row, whichever shows more; none when
+// neither leaves a photograph worth showing.
+std::optional<QSize> ACoteDe(const QRect& cellule, Coin coin, const QSize& photo,
+                             const QMargins& cadre, const QSize& room, const AlentoursVue& a) {
+    const QRect& p = a.grille;
+    const int large = coin.droite ? p.right() - cellule.right() : cellule.left() - p.left();
+    const int haut = coin.haut ? cellule.top() - p.top() : p.bottom() - cellule.bottom();
+    std::optional<QSize> meilleure;
+    for (const QSize libre : {QSize(std::min(room.width(), large), room.height()),
+                              QSize(room.width(), std::min(room.height(), haut))}) {
+        const QSize client = libre.shrunkBy(cadre);
+        if (client.isEmpty()) {
+            continue;
+        }
+        const QSize montree = Montree(photo, client);
+        if (Lisible(montree, photo) && (!meilleure || montree.width() > meilleure->width())) {
+            meilleure = montree;
+        }
+    }
+    if (!meilleure) {
+        return std::nullopt;
+    }
+    return meilleure->grownBy(cadre);
+}
+
+// At most a quarter of the board, in a corner of the board: the corner it stood in while it
+// covers neither the cell just revealed nor the one pointed at, so that it does not hop from
+// reveal to reveal; else the one where it covers the fewest cells not found, the cell just
+// revealed weighing more than every other, the one pointed at (a press there reaches the board
+// anyway) more than the rest; among equals the top right one, where the viewer usually stands.
+// When every corner covers the cell just revealed, the viewer is made smaller to leave it free.
 QRect DansUnCoin(const QSize& photo, const QMargins& cadre, const AlentoursVue& a) {
     // Half the cells each way, less a pixel for the rounding of the scale: what the board has
     // beyond its cells must not bring a sliver of the next row under it.
-    const QRect& p = a.grille;
-    const QSize quart(p.width() / 2, p.height() / 2 - 1);
+    const QSize quart(a.grille.width() / 2, a.grille.height() / 2 - 1);
     const QSize exterieur = Montree(photo, quart.shrunkBy(cadre)).grownBy(cadre);
-    const int droite = p.right() + 1 - exterieur.width();
-    const int bas = p.bottom() + 1 - exterieur.height();
-    const QPoint coins[] = {{droite, p.top()}, {p.left(), p.top()}, {droite, bas}, {p.left(), bas}};
-    auto enTravers = [&](const QRect& place) {
-        return place.intersects(a.revelee) || place.intersects(a.pointee);
-    };
-    QRect meilleur;
-    std::size_t moindre = SIZE_MAX;
-    for (const QPoint& coin : coins) {
-        const QRect place(KeptInside(QRect(coin, exterieur), a.zone), exterieur);
-        if (place == a.precedente && !enTravers(place)) {
-            return place;
-        }
-        // Covering either of those two weighs more than covering every other cell.
-        std::size_t poids = enTravers(place) ? a.cases.size() + 1 : 0;
+    constexpr Coin kCoins[] = {{true, true}, {false, true}, {true, false}, {false, false}};
+    const std::size_t lourd = a.cases.size() + 1;
+    auto poids = [&](const QRect& place) {
+        std::size_t total = place.intersects(a.revelee) ? 2 * lourd : 0;
+        total += place.intersects(a.pointee) ? lourd : 0;
         for (const QRect& cellule : a.cases) {
-            poids += place.intersects(cellule) ? 1 : 0;
+            total += place.intersects(cellule) ? 1 : 0;
         }
-        if (poids < moindre) {
-            meilleur = place;
-            moindre = poids;
+        return total;
+    };
+    auto meilleur = [&](auto&& taille) {
+        QRect choisi;
+        std::size_t moindre = SIZE_MAX;
+        for (const Coin coin : kCoins) {
+            const QRect place = DansLeCoin(taille(coin), coin, a);
+            const bool libre = !place.intersects(a.revelee) && !place.intersects(a.pointee);
+            if (place == a.precedente && libre) {
+                return place;
+            }
+            if (poids(place) < moindre) {
+                choisi = place;
+                moindre = poids(place);
+            }
         }
+        return choisi;
+    };
+    const QRect choisi = meilleur([&](Coin) { return exterieur; });
+    if (!choisi.intersects(a.revelee)) {
+        return choisi;
     }
-    return meilleur;
+    return meilleur([&](Coin coin) {
+        return ACoteDe(a.revelee, coin, photo, cadre, quart, a).value_or(exterieur);
+    });
+}
+
+// A part of the main window's board as the screen shows it.
+QRect SurLEcran(const QRect& surface) {
+    const TPaintBox& boite = *SDIAppForm->PB;
+    return boite.WidgetRect(surface).translated(boite.mapToGlobal(QPoint(0, 0)));
+}
+
+QRect CelluleALEcran(int ligne, int colonne) {
+    const TSDIAppForm& f = *SDIAppForm;
+    return SurLEcran(
+        QRect(colonne * f.LargeurCase, ligne * f.HauteurCase, f.LargeurCase, f.HauteurCase));
 }
 
 // The main window's board as the screen shows it.
 AlentoursVue Alentours() {
     const TSDIAppForm& principal = *SDIAppForm;
     const TPaintBox& boite = *principal.PB;
-    const QPoint origine = boite.mapToGlobal(QPoint(0, 0));
-    auto ecran = [&](const QRect& surface) {
-        return boite.WidgetRect(surface).translated(origine);
-    };
-    AlentoursVue alentours{
-        WorkArea(),
-        principal.frameGeometry(),
-        boite.rect().translated(origine),
-        ecran(QRect(0, 0, boite.Width(), boite.Height())),
-        ecran(QRect(0, 0, NbColonnes * principal.LargeurCase, NbLignes * principal.HauteurCase)),
-        {},
-        {}};
+    AlentoursVue alentours{WorkArea(),
+                           principal.frameGeometry(),
+                           boite.rect().translated(boite.mapToGlobal(QPoint(0, 0))),
+                           SurLEcran(QRect(0, 0, boite.Width(), boite.Height())),
+                           SurLEcran(QRect(0, 0, NbColonnes * principal.LargeurCase,
+                                           NbLignes * principal.HauteurCase)),
+                           {},
+                           {}};
     for (int ligne = 0; ligne < NbLignes; ++ligne) {
         for (int colonne = 0; colonne < NbColonnes; ++colonne) {
-            const GRILLE& cellule = principal.Grille[ligne][colonne];
-            const QRect place =
-                ecran(QRect(colonne * principal.LargeurCase, ligne * principal.HauteurCase,
-                            principal.LargeurCase, principal.HauteurCase));
-            if (ResteATrouver(cellule)) {
+            const QRect place = CelluleALEcran(ligne, colonne);
+            if (ResteATrouver(principal.Grille[ligne][colonne])) {
                 alentours.cases.push_back(place);
             }
             if (ligne == principal.LigneSel && colonne == principal.ColonneSel) {
@@ -190,7 +245,6 @@ TEnviron::TEnviron(QWidget* parent) : TForm(parent), ui(std::make_unique<Ui::Env
         SDIAppForm->installEventFilter(this);
         SDIAppForm->PB->installEventFilter(this);
     }
-    PB->installEventFilter(this);
     PB->Color = clBlack;
     PB->OnPaint = [this] { PBPaint(); };
     PB->OnMouseEnter = [this] { PBMouseEnter(); };
@@ -242,11 +296,6 @@ bool TEnviron::PhotoChargee() const {
 }
 
 bool TEnviron::eventFilter(QObject* watched, QEvent* event) {
-    // Where the server saw the pointer: the window may already be on its way elsewhere.
-    const auto* pointeur = watched == PB ? dynamic_cast<const QSinglePointEvent*>(event) : nullptr;
-    if (pointeur) {
-        Pointeur = pointeur->globalPosition().toPoint();
-    }
     const bool deplace = watched == SDIAppForm && event->type() == QEvent::Move;
     const bool plateau = SDIAppForm && watched == SDIAppForm->PB && event->type() == QEvent::Resize;
     if (deplace || plateau) {
@@ -279,7 +328,7 @@ void TEnviron::Place(const QRect& pointee) {
 
 QPoint TEnviron::SurLePlateau() const {
     const TPaintBox& plateau = *SDIAppForm->PB;
-    return plateau.SurfacePoint(plateau.mapFromGlobal(QPointF(Pointeur)));
+    return plateau.SurfacePoint(plateau.mapFromGlobal(QPointF(PB->ScreenPointer())));
 }
 
 void TEnviron::PBPaint() {
@@ -303,24 +352,34 @@ void TEnviron::PBClick() {
 }
 
 void TEnviron::PBMouseEnter() {
-    Ecarte();
+    Ecarte(PB->ScreenPointer());
 }
 
 void TEnviron::PBMouseMove(TShiftState, int, int) {
-    Ecarte();
+    Ecarte(PB->ScreenPointer());
 }
 
-void TEnviron::Ecarte() {
+void TEnviron::OiseauSur(int ligne, int colonne) {
+    if (!Visible() || !PhotoChargee() || !ResteATrouver(SDIAppForm->Grille[ligne][colonne])) {
+        return;
+    }
+    const QRect cellule = CelluleALEcran(ligne, colonne);
+    if (frameGeometry().intersects(cellule)) {
+        Place(cellule);
+    }
+}
+
+void TEnviron::Ecarte(const QPoint& ecran) {
     if (!PhotoChargee()) {
         return;
     }
-    if (const std::optional<QRect> cellule = CaseSous(Pointeur)) {
+    if (const std::optional<QRect> cellule = CaseSous(ecran)) {
         Place(*cellule);
     }
 }
 
 void TEnviron::PBMouseDown(TMouseButton bouton, TShiftState shift, int, int) {
-    Transmise = CaseSous(Pointeur).has_value();
+    Transmise = CaseSous(PB->ScreenPointer()).has_value();
     if (Transmise) {
         const QPoint point = SurLePlateau();
         SDIAppForm->PBMouseDown(bouton, shift, point.x(), point.y());

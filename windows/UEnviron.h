@@ -60,14 +60,18 @@ public:
     bool ChargeImage();
     void PBPaint();
     void PBClick();
-    // Over a cell not found, the photograph gives way: a move there takes it elsewhere, and a
-    // press there (the pointer quicker than the window) goes to the board.
+    // Over a cell not found, the photograph gives way: a move there (the mouse's or a finger's)
+    // takes it elsewhere, and a press there (the pointer quicker than the window) goes to the
+    // board.
     void PBMouseEnter();
     void PBMouseMove(TShiftState shift, int X, int Y);
     void PBMouseDown(TMouseButton bouton, TShiftState shift, int X, int Y);
     void PBMouseUp(TMouseButton bouton, TShiftState shift, int X, int Y);
     // The window manager has framed the window, or changed its frame.
     void CadreChange();
+    // The bird flown without the pointer (the keyboard) to a cell of the board: as the
+    // pointer, it sends the photograph off that cell when the cell is still to be found.
+    void OiseauSur(int ligne, int colonne);
     // The main window has moved, or its board has changed size (resized, maximised, restored,
     // a new game).
     void PrincipalChange();
@@ -79,13 +83,12 @@ protected:
 private:
     bool PhotoChargee() const;
     void Place(const QRect& pointee = {});
-    // Out of the way of the cell not found under the pointer, if any.
-    void Ecarte();
+    // Out of the way of the cell not found under that point of the screen, if any.
+    void Ecarte(const QPoint& ecran);
     // The main window's box pixel under the pointer.
     QPoint SurLePlateau() const;
 
     QRect DernierePlace;    // the frame PlaceVue last gave
-    QPoint Pointeur;        // on the screen, at the photograph's last mouse event
     bool Transmise = false; // the press under way went to the board
 
     WindowFrame* Cadre = nullptr;  // owned by the window

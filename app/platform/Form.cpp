@@ -8,6 +8,17 @@
 #include <QPointer>
 #include <QWindow>
 
+#if QT_CONFIG(xcb)
+#include <QAbstractNativeEventFilter>
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <utility>
+#include <xcb/xcb.h>
+#endif
+
 namespace {
 
 class ExecModalAnswerer : public IModalAnswerer {
@@ -57,6 +68,95 @@ void BelongToMainForm(QWindow& window) {
     if (mainForm && mainForm->windowHandle() && mainForm->windowHandle() != &window) {
         window.setTransientParent(mainForm->windowHandle());
     }
+}
+
+#if QT_CONFIG(xcb)
+// Some window managers roll a window up to its title bar (a button on every title bar, a wheel
+// turn on the title): a child cannot tell what the bar was, nor undo it, and a modal window
+// rolled up leaves a game that answers nothing. The program's windows are unrolled as soon as
+// the window manager says it has rolled them up.
+class UnrollFilter : public QAbstractNativeEventFilter {
+public:
+    explicit UnrollFilter(xcb_connection_t& connection)
+        : connection_(connection), state_(Atom("_NET_WM_STATE")),
+          shaded_(Atom("_NET_WM_STATE_SHADED")) {}
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t") {
+            return false;
+        }
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) {
+            return false;
+        }
+        const auto* change = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+        if (change->atom == state_ && QWidget::find(change->window) && Shaded(change->window)) {
+            Unshade(change->window);
+        }
+        return false;
+    }
+
+private:
+    xcb_atom_t Atom(const char* name) const {
+        const auto cookie = xcb_intern_atom(&connection_, 0, std::strlen(name), name);
+        const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+            xcb_intern_atom_reply(&connection_, cookie, nullptr), &std::free);
+        return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    }
+
+    bool Shaded(xcb_window_t window) const {
+        const auto cookie = xcb_get_property(&connection_, 0, window, state_, XCB_ATOM_ATOM, 0, 64);
+        const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+            xcb_get_property_reply(&connection_, cookie, nullptr), &std::free);
+        if (!reply || reply->format != 32) {
+            return false;
+        }
+        const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+        const int count = xcb_get_property_value_length(reply.get()) / int(sizeof(xcb_atom_t));
+        return std::find(atoms, atoms + count, shaded_) != atoms + count;
+    }
+
+    // As the window manager expects it of a mapped window: a request to the root window.
+    void Unshade(xcb_window_t window) const {
+        constexpr std::uint32_t kRemove = 0;
+        constexpr std::uint32_t kFromApplication = 1;
+        xcb_client_message_event_t request{};
+        request.response_type = XCB_CLIENT_MESSAGE;
+        request.format = 32;
+        request.window = window;
+        request.type = state_;
+        request.data.data32[0] = kRemove;
+        request.data.data32[1] = shaded_;
+        request.data.data32[3] = kFromApplication;
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(&connection_)).data->root;
+        xcb_send_event(&connection_, 0, root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&request));
+        xcb_flush(&connection_);
+    }
+
+    xcb_connection_t& connection_;
+    const xcb_atom_t state_;
+    const xcb_atom_t shaded_;
+};
+
+UnrollFilter*& Unroller() {
+    static UnrollFilter* unroller = nullptr;
+    return unroller;
+}
+#endif
+
+// From the main window's showing until the application object ends.
+void KeepUnrolled() {
+#if QT_CONFIG(xcb)
+    const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (Unroller() || x11 == nullptr || x11->connection() == nullptr) {
+        return;
+    }
+    Unroller() = new UnrollFilter(*x11->connection());
+    qApp->installNativeEventFilter(Unroller());
+    qAddPostRoutine([] { delete std::exchange(Unroller(), nullptr); });
+#endif
 }
 
 } // namespace
@@ -121,6 +221,9 @@ void TForm::keyReleaseEvent(QKeyEvent* event) {
 
 void SetMainForm(QWidget* form) {
     MainForm() = form;
+    if (form) {
+        KeepUnrolled();
+    }
 }
 
 void SetModalAnswerer(std::unique_ptr<IModalAnswerer> answerer) {

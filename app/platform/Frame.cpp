@@ -4,6 +4,7 @@
 #include "app/platform/Screen.h"
 
 #include <QEvent>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -47,8 +48,17 @@ void PlaceCentredOn(QWidget& window, const QWidget& over) {
     window.move(KeptInside(QRect(centred, outer), WorkArea()));
 }
 
+// Qt reads the frame from the window manager when asked, but the window's size and state from
+// events in turn: an event of the normal window read with the frame of a window maximised since
+// (a double click on the title while the program was busy) would size the normal window for the
+// maximised frame, and its resizing would take the window out of its maximised state. The frame
+// is read once the events already received have told the window's size and state.
 WindowFrame::WindowFrame(QWidget& window) : QObject(&window), window_(window) {
     window.installEventFilter(this);
+    settle_ = new QTimer(this);
+    settle_->setSingleShot(true);
+    settle_->setInterval(0);
+    connect(settle_, &QTimer::timeout, this, &WindowFrame::Report);
 }
 
 QMargins WindowFrame::Margins() const {
@@ -61,10 +71,10 @@ bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
             Follow();
         } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
                    event->spontaneous()) {
-            Report();
+            settle_->start();
         }
     } else if (event->type() == QEvent::Expose) {
-        Report();
+        settle_->start();
     }
     return false;
 }

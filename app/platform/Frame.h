@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 
+class QTimer;
 class QWidget;
 class QWindow;
 
@@ -41,7 +42,8 @@ public:
     QMargins Margins() const;
     bool Known() const { return reported_.has_value(); }
 
-    // Runs at the first report and at every report of another frame.
+    // Runs at the first report and at every report of another frame, once the window system's
+    // events already received are handled.
     std::function<void()> OnChange;
 
 protected:
@@ -53,5 +55,6 @@ private:
 
     QWidget& window_;
     QPointer<QWindow> handle_;
+    QTimer* settle_ = nullptr; // owned by this
     std::optional<QMargins> reported_;
 };

@@ -53,6 +53,11 @@ QPoint PixelOf(const QPointF& position) {
     return QPoint(int(std::floor(position.x())), int(std::floor(position.y())));
 }
 
+// A touch already played as the mouse: the system's mouse events made of it are a copy.
+bool FromTouch(const QMouseEvent& event) {
+    return event.source() == Qt::MouseEventSynthesizedBySystem;
+}
+
 // A pointer the window system puts on a whole screen pixel comes back, divided by the ratio
 // and multiplied again, a hair short of it.
 constexpr qreal kRounding = 1.0 / 1024;
@@ -295,14 +300,15 @@ void TPaintBox::moveEvent(QMoveEvent*) {
 void TPaintBox::FindPointer() {
     const QPoint global = QCursor::pos();
     if (isVisible() && QApplication::widgetAt(global) == this) {
-        Track(SurfacePoint(mapFromGlobal(QPointF(global))));
+        Track(SurfacePoint(mapFromGlobal(QPointF(global))), global);
     } else if (pointerFromMouse_) {
         pointer_.reset();
     }
 }
 
-void TPaintBox::Track(const QPoint& at) {
+void TPaintBox::Track(const QPoint& at, const QPointF& screen) {
     pointerFromMouse_ = true;
+    screenPointer_ = screen.toPoint();
     if (surface_.rect().contains(at)) {
         pointer_ = at;
     } else {
@@ -311,24 +317,33 @@ void TPaintBox::Track(const QPoint& at) {
 }
 
 void TPaintBox::mousePressEvent(QMouseEvent* event) {
+    if (FromTouch(*event)) {
+        return;
+    }
     const QPoint at = SurfacePoint(event->position());
-    Track(at);
+    Track(at, event->globalPosition());
     if (const std::optional<TMouseButton> button = ButtonOf(event->button())) {
         Press(at, *button, ShiftOf(*event));
     }
 }
 
 void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (FromTouch(*event)) {
+        return;
+    }
     const QPoint at = SurfacePoint(event->position());
-    Track(at);
+    Track(at, event->globalPosition());
     if (const std::optional<TMouseButton> button = ButtonOf(event->button())) {
         Release(at, *button, ShiftOf(*event));
     }
 }
 
 void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
+    if (FromTouch(*event)) {
+        return;
+    }
     const QPoint at = SurfacePoint(event->position());
-    Track(at);
+    Track(at, event->globalPosition());
     Move(at, ShiftOf(*event));
 }
 
@@ -394,7 +409,7 @@ void TPaintBox::Touch(QTouchEvent& event) {
         }
         const QPoint at = SurfacePoint(point.position());
         const bool moved = pointer_ != at;
-        Track(at);
+        Track(at, point.globalPosition());
         if (point.state() == QEventPoint::Pressed) {
             Move(at, 0);
             Press(at, TMouseButton::mbLeft, ssLeft);
@@ -438,7 +453,7 @@ void TPaintBox::SetPointerPos(const QPoint& at) {
 }
 
 void TPaintBox::enterEvent(QEnterEvent* event) {
-    Track(SurfacePoint(event->position()));
+    Track(SurfacePoint(event->position()), event->globalPosition());
     if (OnMouseEnter) {
         Guard(OnMouseEnter);
     }

@@ -27,7 +27,8 @@ enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 // OnPaint reaches the screen at once, even while a handler waits without processing messages. Every
 // handler runs guarded. OnMouseEnter and OnMouseLeave run when the pointer enters and leaves.
 // A finger on a touch screen acts as the mouse's left button: a move to where it lands, then
-// a press, moves as it slides and a release; other fingers meanwhile are ignored.
+// a press, moves as it slides and a release; other fingers meanwhile are ignored, and so are
+// the mouse events some systems make of the same touch, which would press a second time.
 // With an OnKeyDown handler the box keeps Tab and Shift+Tab for it; a key the handler leaves
 // non-zero goes on to the window.
 class TPaintBox : public QWidget {
@@ -59,6 +60,9 @@ public:
     // there by another window, takes it as its pointer position; elsewhere, only a position
     // set by SetPointerPos stays.
     void FindPointer();
+    // On the screen, where the window system saw the pointer or the finger at the event being
+    // handled: the window may have moved since.
+    QPoint ScreenPointer() const { return screenPointer_; }
     // Where the game points without the mouse (the keyboard): the pointer position until the
     // mouse's next event.
     void SetPointerPos(const QPoint& at);
@@ -97,7 +101,7 @@ private:
     void Touch(QTouchEvent& event);
     void SurfaceChanged(const QRect& rect);
     void RunOnPaint();
-    void Track(const QPoint& at);
+    void Track(const QPoint& at, const QPointF& screen);
     void NewSurface(const QSize& size);
     // The screen pixels the widget covers in its window's backing store. At a ratio that is
     // not whole, an edge at a fractional screen pixel is rounded by the toolkit, so their count
@@ -134,6 +138,7 @@ private:
     bool painting_ = false;
     bool clickPending_ = false;
     std::optional<QPoint> pointer_;
+    QPoint screenPointer_;
     bool pointerFromMouse_ = true;
     std::optional<int> finger_; // the touch point that acts as the mouse, while it is down
 };

@@ -13,12 +13,13 @@ Coordinates here are the screen's own pixels, whatever the program's scale facto
 
 import functools
 import os
+import signal
 import sys
 import time
 
 import harness
 from assets import pack_of
-from game import QUIET, Board, DesktopGame
+from game import QUIET, Board, DesktopGame, keys_between
 from harness import check, wait_for
 from trace_log import pairs_of, read_boards
 from xserver import Desktop, Rect
@@ -156,9 +157,10 @@ def maximised_mid_game(binary, folder):
 
 def photograph_in_the_corner(binary, folder):
     """openbox on a 5:4 screen, the window maximised: the board leaves no room beside it, so
-    the photograph window stands in a corner of the board, over hidden cells. A press on one of
-    them reveals it (the photograph gives way), and every later press still reaches its cell:
-    the game is won."""
+    the photograph window stands in a corner of the board, over hidden cells. The arrows bring
+    the bird onto one of them: the photograph gives way, as it does for the pointer. A press on
+    a hidden cell under it reveals that cell, and every later press still reaches its cell: the
+    game is won."""
     # Every cell hides an animal: no corner is free of them.
     game = DesktopGame(binary, folder, (1280, 1024), 1, settings=b"[MaxAnim]\nSavane=10\n")
     with game, Desktop(game, "openbox", "top"):
@@ -170,16 +172,24 @@ def photograph_in_the_corner(binary, folder):
         pairs = pairs_of(game.boards(1)[0])
         board.press(*pairs[0][0])
         photograph = game.find_window("^Environnement$", size_at_least=(100, 100))
-        game.settled("the viewer to settle", photograph)
-        viewer = game.client(photograph)  # its title bar is the window manager's
-        check(viewer.overlaps(board.cells), f"viewer {viewer} not over the cells {board.cells}")
 
-        def covered(cell):
+        def viewer():
+            game.settled("the viewer to settle", photograph)
+            return game.client(photograph)  # its title bar is the window manager's
+
+        def covered(cell, over):
             x, y = board.centre(*cell)
-            return Rect(x, y, x + 1, y + 1).inside(viewer)
-        under = [pair if covered(pair[0]) else pair[::-1]
-                 for pair in pairs[1:] if covered(pair[0]) or covered(pair[1])]
-        check(under, f"no hidden cell under the viewer {viewer}")
+            return Rect(x, y, x + 1, y + 1).overlaps(over)
+        first = viewer()
+        check(first.overlaps(board.cells), f"viewer {first} not over the cells {board.cells}")
+        under = next(cell for pair in pairs[1:] for cell in pair if covered(cell, first))
+        game.keys_to(window, *keys_between(pairs[0][0], under))
+        wait_for("the viewer off the bird's cell", lambda: not covered(under, viewer()))
+
+        now = viewer()
+        under = [pair if covered(pair[0], now) else pair[::-1]
+                 for pair in pairs[1:] if covered(pair[0], now) or covered(pair[1], now)]
+        check(under, f"no hidden cell under the viewer {now}")
         # Its partner makes a pair only if the press under the photograph reached the cell.
         rest = [pair for pair in pairs[1:] if set(pair) != set(under[0])]
         win(game, board, [under[0], pairs[0], *rest], LEAVE)
@@ -231,6 +241,12 @@ def states(game, window):
     return game.run("xprop", "-id", str(window), "_NET_WM_STATE")
 
 
+def whole(game, window):
+    """Shown with its contents, not rolled up to its title bar."""
+    return ("SHADED" not in states(game, window)
+            and "IsViewable" in game.run("xwininfo", "-id", str(window)))
+
+
 def check_owned(game, window, main, modal):
     """A secondary window as the window manager and task lists see it: a dialog behind a
     utility window (modal, focused) or a tool bar (the photograph, which takes no focus),
@@ -275,7 +291,8 @@ def open_options(game, window):
 
 def maximised_by_the_manager(manager, binary, folder):
     """Opened maximised by its settings file, the frame fills the work area. The options
-    dialog and the photograph window are secondary windows. Restored from the title bar, the
+    dialog and the photograph window are secondary windows; rolled up by the window manager,
+    the options come back whole, and the photograph is whole at the next reveal. Restored from the title bar, the
     window lies inside the work area; maximised and restored twice in a row as a child's double
     clicks do, it comes back at that same size and place. Closed restored, it remembers it."""
     game = DesktopGame(binary, folder, (1366, 768), 1, settings=b"[Form]\r\nInitMax=1\r\n")
@@ -290,13 +307,19 @@ def maximised_by_the_manager(manager, binary, folder):
 
         options = open_options(game, window)
         check_owned(game, options, window, modal=True)
+        game.xlib.roll_up(options)
+        wait_for("the options whole again", lambda: whole(game, options))
         game.xlib.close_request(options)
         wait_for("the options closed", lambda: not game.windows("^Options$"))
         board = Board(game, window)
         board.measure()
-        board.press(*pairs_of(game.boards(1)[0])[0][0])
+        pairs = pairs_of(game.boards(1)[0])
+        board.press(*pairs[0][0])
         viewer = game.find_window("^Environnement$", size_at_least=(100, 100))
         check_owned(game, viewer, window, modal=False)
+        game.xlib.roll_up(viewer)
+        board.press(*pairs[1][0])
+        wait_for("the photograph whole at the next reveal", lambda: whole(game, viewer))
 
         normal = toggle_maximised(game, window, main, False)
         check(normal.inside(area) and normal != area,
@@ -314,6 +337,31 @@ def maximised_by_the_manager(manager, binary, folder):
               "the restored state was not kept")
 
 
+def double_click_while_busy(binary, folder):
+    """xfwm4 at 1366 x 768, a fresh start: the title bar double-clicked while the program is
+    busy (held here) before it has handled the window manager's first events. It reads its
+    frame once it knows the window maximised: the window stays maximised, filling the work
+    area, and a double click restores it inside the work area."""
+    game = DesktopGame(binary, folder, (1366, 768), 1)
+    with game, Desktop(game, "xfwm4", "top") as session:
+        game.start(measure=False)
+        window = wait_for("the main window shown", lambda: game.windows("^Kornibelle$"))[0]
+        os.kill(game.process.pid, signal.SIGSTOP)
+        try:
+            toggle_maximised(game, window, game.outer(window), True)
+        finally:
+            os.kill(game.process.pid, signal.SIGCONT)
+        Board(game, window).measure()
+        main = game.settled("the main window to settle", window)
+        check(main == session.area and "MAXIMIZED_HORZ" in states(game, window),
+              f"left at {main}, not maximised to the work area {session.area}")
+        normal = toggle_maximised(game, window, main, False)
+        check(normal.inside(session.area), f"restored to {normal}, the work area is "
+              f"{session.area}")
+        game.close_request()
+        game.expect_clean_exit()
+
+
 def no_pack(binary):
     return None if os.path.isdir(pack_of(binary)) else "the default pictures were not built"
 
@@ -322,6 +370,7 @@ CASES = {name: functools.partial(play_on, desktop) for name, desktop in DESKTOPS
 CASES["maximised_1280x800"] = maximised_mid_game
 CASES["photograph_in_the_corner"] = photograph_in_the_corner
 CASES["held_space_1280x800"] = held_space
+CASES["double_click_while_busy"] = double_click_while_busy
 for manager in ("xfwm4", "openbox"):
     CASES["window_manager_" + manager] = functools.partial(maximised_by_the_manager, manager)
 

@@ -124,6 +124,8 @@ class Xlib:
         self.lib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int,
                                         ctypes.c_long, ctypes.c_void_p]
         self.lib.XFlush.argtypes = [ctypes.c_void_p]
+        self.lib.XDefaultRootWindow.restype = ctypes.c_ulong
+        self.lib.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
         self.lib.XCloseDisplay.argtypes = [ctypes.c_void_p]
         # Xlib's default handler ends the process on any error, such as a window that went
         # away meanwhile: errors are ignored instead, and the harness cleans up as usual.
@@ -133,17 +135,31 @@ class Xlib:
         self.display = self.lib.XOpenDisplay(display.encode())
         check(self.display, "cannot open the display")
 
-    def close_request(self, window):
-        """WM_DELETE_WINDOW, as a window manager sends it for the close box."""
+    def message(self, window, message_type, data, to, mask=0):
+        """A client message about window, of 32-bit data, sent to the window to."""
         event = Xlib.Event()
         event.xclient.type = Xlib.ClientMessage
         event.xclient.window = window
-        event.xclient.message_type = self.lib.XInternAtom(self.display, b"WM_PROTOCOLS", 0)
+        event.xclient.message_type = self.atom(message_type)
         event.xclient.format = 32
-        event.xclient.data[0] = self.lib.XInternAtom(self.display, b"WM_DELETE_WINDOW", 0)
-        event.xclient.data[1] = 0
-        self.lib.XSendEvent(self.display, window, 0, 0, ctypes.byref(event))
+        for i, value in enumerate(data):
+            event.xclient.data[i] = value
+        self.lib.XSendEvent(self.display, to, 0, mask, ctypes.byref(event))
         self.lib.XFlush(self.display)
+
+    def atom(self, name):
+        return self.lib.XInternAtom(self.display, name.encode(), 0)
+
+    def close_request(self, window):
+        """WM_DELETE_WINDOW, as a window manager sends it for the close box."""
+        self.message(window, "WM_PROTOCOLS", [self.atom("WM_DELETE_WINDOW")], window)
+
+    def roll_up(self, window):
+        """_NET_WM_STATE_SHADED added (1), asked by the user (2), as the roll-up button of a
+        title bar asks it: of the window manager, through the root window's substructure."""
+        substructure = (1 << 19) | (1 << 20)
+        self.message(window, "_NET_WM_STATE", [1, self.atom("_NET_WM_STATE_SHADED"), 0, 2],
+                     self.lib.XDefaultRootWindow(self.display), substructure)
 
     def close(self):
         self.lib.XCloseDisplay(self.display)

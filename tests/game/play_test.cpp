@@ -291,6 +291,13 @@ TEST_F(PlayTest, AFingerPlaysAsTheMouseAndTheBirdLandsWhereItTouches) {
     EXPECT_FALSE(Form().Timer1->isActive());
     leve(Centre(kA));
     EXPECT_TRUE(Form().Timer1->isActive());
+    // The mouse events a system makes of that touch press no second time: the animal stays.
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent copie(type, Centre(kA), Centre(kA), Form().PB->mapToGlobal(Centre(kA)),
+                          Qt::LeftButton, {}, {}, Qt::MouseEventSynthesizedBySystem);
+        QApplication::sendEvent(Form().PB, &copie);
+    }
+    EXPECT_TRUE(Montree(kA));
     EXPECT_TRUE(OiseauAu(Screen(), Centre(kA)));
     pose(Centre(kA2));
     EXPECT_TRUE(Case(kA2).Trouve);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/GameWindow.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTest>
 
@@ -10,6 +11,8 @@ GameWindowTest::GameWindowTest() {
     assets::WriteAnimalAssets(Form());
     Form().show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&Form()));
+    // The true frame is told once the window system's events are handled.
+    QCoreApplication::processEvents();
 }
 
 GameWindowTest::~GameWindowTest() {

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <memory>
 
 // MinGW's C library names its environment block environ, by a macro.
 #undef environ
@@ -35,6 +36,8 @@ protected:
         environ.FichierSon = son;
         environ.Show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&environ));
+        // The true frame is told once the window system's events are handled.
+        QCoreApplication::processEvents();
     }
 
     TEnviron& environ = *Environ;
@@ -151,6 +154,17 @@ TEST(UEnvironPlaceVueTest, WithNoRoomTheCornerHidingFewestCellsNeverTheOneJustRe
     alentours.pointee = cellules[19];
     const QRect cedee = PlaceVue(QSize(640, 480), cadre, alentours);
     EXPECT_FALSE(cedee.intersects(cellules[19]) || cedee.intersects(cellules[0]));
+
+    // Every corner over the middle column: over the cell pointed at rather than the one revealed.
+    alentours.cases = cellules;
+    alentours.revelee = cellules[2];
+    for (const int pointee : {12, 17}) {
+        alentours.pointee = cellules[pointee];
+        EXPECT_FALSE(PlaceVue(QSize(640, 480), cadre, alentours).intersects(cellules[2]));
+    }
+    // Over the middle of the board, every corner covers it: a smaller photograph leaves it free.
+    alentours.revelee = QRect(512, 420, 256, 240);
+    EXPECT_FALSE(PlaceVue(QSize(640, 480), cadre, alentours).intersects(alentours.revelee));
 }
 
 // Down to a small size beside the main window, then on the board's strip; never above 1.25 times.
@@ -186,6 +200,15 @@ TEST_F(UEnvironTest, OverAHiddenCellThePressReachesTheBoard) {
     QTest::mouseClick(environ.PB, Qt::LeftButton, {}, environ.PB->mapFromGlobal(centre));
     EXPECT_NE(f.Grille[0][0].Dessous, nullptr);
     EXPECT_TRUE(std::ranges::none_of(sons.played, [](auto& s) { return s.flags == SND_SYNC; }));
+
+    // A finger there reveals the cell it touches, not the one the mouse last pointed at.
+    const QPoint voisine =
+        f.PB->mapToGlobal(f.PB->WidgetRect(QRect(f.LargeurCase, 0, f.LargeurCase, 9)).center());
+    environ.move(voisine - QPoint(20, 20));
+    const std::unique_ptr<QPointingDevice> ecran(QTest::createTouchDevice());
+    QTest::touchEvent(environ.PB, ecran.get()).press(0, environ.PB->mapFromGlobal(voisine));
+    QTest::touchEvent(environ.PB, ecran.get()).release(0, environ.PB->mapFromGlobal(voisine));
+    EXPECT_TRUE(f.Grille[0][1].Dessous != nullptr || f.Grille[0][1].Trouve);
 }
 
 TEST_F(UEnvironTest, PhotographIsStretchedOverTheWholeSurface) {
