@@ -2,8 +2,13 @@
 #include "game/Grille.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdlib>
 
 namespace {
+
+constexpr int kNbPlacesAnimaux = 12;
+constexpr int kMaxPaires = NbLignes * NbColonnes / 2;
 
 template <typename Condition> bool UneCellule(const TGrille& grille, Condition condition) {
     return std::any_of(std::begin(grille), std::end(grille), [&](const auto& ligne) {
@@ -19,7 +24,79 @@ Case Autre(const GRILLE& cellule) {
     return {cellule.LigneAutre, cellule.ColonneAutre};
 }
 
+GRILLE& Cellule(TGrille& grille, Case c) {
+    return grille[c.Ligne][c.Colonne];
+}
+
+void Libere(GRILLE& cellule) {
+    cellule.Dessin.clear();
+    cellule.PhotoAnimal.clear();
+    cellule.CriAnimal.clear();
+    cellule.NomAnimal.clear();
+    cellule.ColonneAutre = -1;
+    cellule.LigneAutre = -1;
+    cellule.Trouve = false;
+    cellule.Dessous.reset();
+}
+
+// Distinct animals among the catalogue's first `catalogue`, each drawn again until it is new.
+std::array<int, kNbPlacesAnimaux> TireAnimaux(int catalogue, int nombre) {
+    std::array<int, kNbPlacesAnimaux> animaux;
+    animaux.fill(-1);
+    for (int i = 0; i < nombre; ++i) {
+        do {
+            const int tire = std::rand() % catalogue;
+            if (std::find(animaux.begin(), animaux.begin() + i, tire) == animaux.begin() + i) {
+                animaux[i] = tire;
+            }
+        } while (animaux[i] == -1);
+    }
+    return animaux;
+}
+
+// A row, then a column, until the cell is free. At most ten pairs on twenty cells: a free cell
+// always remains for every draw.
+Case TireCaseLibre(const TGrille& grille) {
+    Case c;
+    do {
+        c.Ligne = std::rand() % NbLignes;
+        c.Colonne = std::rand() % NbColonnes;
+    } while (!Cellule(grille, c).Dessin.empty());
+    return c;
+}
+
 } // namespace
+
+std::vector<PairePlacee> TireGrille(TGrille& grille, int environnement, int catalogue,
+                                    int demandes) {
+    for (auto& ligne : grille) {
+        for (GRILLE& cellule : ligne) {
+            Libere(cellule);
+        }
+    }
+    const int nombre =
+        EnvironnementConnu(environnement) ? std::min({demandes, catalogue, kNbPlacesAnimaux}) : 0;
+    const auto animaux = TireAnimaux(catalogue, nombre);
+
+    std::vector<PairePlacee> paires;
+    for (int k = 0; k < std::min(nombre, kMaxPaires); ++k) {
+        const Case g = TireCaseLibre(grille);
+        GRILLE& caseG = Cellule(grille, g);
+        caseG.Dessin = CheminCatalogue(environnement, animaux[k], 'G');
+        const Case d = TireCaseLibre(grille);
+        GRILLE& caseD = Cellule(grille, d);
+        caseD.Dessin = CheminCatalogue(environnement, animaux[k], 'D');
+        caseD.LigneAutre = g.Ligne;
+        caseD.ColonneAutre = g.Colonne;
+        caseG.LigneAutre = d.Ligne;
+        caseG.ColonneAutre = d.Colonne;
+        caseG.PhotoAnimal = CheminCatalogue(environnement, animaux[k], 'I');
+        caseG.CriAnimal = CheminCatalogue(environnement, animaux[k], 'S');
+        caseG.NomAnimal = CheminCatalogue(environnement, animaux[k], 'N');
+        paires.push_back({g, d});
+    }
+    return paires;
+}
 
 bool DansGrille(Case c) {
     return c.Ligne >= 0 && c.Ligne < NbLignes && c.Colonne >= 0 && c.Colonne < NbColonnes;

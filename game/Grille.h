@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // One board cell. An empty Dessin marks a free cell.
 struct GRILLE {
@@ -34,6 +35,19 @@ struct Case {
     int Colonne = -1;
     friend bool operator==(const Case&, const Case&) = default;
 };
+
+// One animal placed by a new board: its 'G' cell, then its 'D' cell.
+struct PairePlacee {
+    Case G;
+    Case D;
+};
+
+// A new board: every cell freed, then up to `demandes` animals drawn among the `catalogue` first
+// of the environment's, each hidden in two free cells linked as partners, the 'G' cell holding
+// the photograph, the cry and the name. Draws with std::rand, which the caller has seeded: the
+// same seed gives the same board. Returns the pairs in the order they were placed.
+std::vector<PairePlacee> TireGrille(TGrille& grille, int environnement, int catalogue,
+                                    int demandes);
 
 bool DansGrille(Case c);
 // The cell under (X, Y) of a board drawn over largeur x hauteur pixels; none outside it.

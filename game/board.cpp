@@ -3,20 +3,13 @@
 // the window and cells sized to it.
 #include "FonctGen/FonctGen.h"
 #include "app/sdimain.h"
-#include "game/CheminAnimal.h"
 #include "game/Graine.h"
 
 #include <QTimer>
-#include <algorithm>
-#include <array>
 #include <cstdarg>
 #include <cstdlib>
-#include <ctime>
 
 namespace {
-
-constexpr int kNbPlacesAnimaux = 12;
-constexpr int kMaxPaires = NbLignes * NbColonnes / 2;
 
 // The trace may be missing (espion.log could not be created): then nothing is written.
 __attribute__((format(printf, 2, 3))) void Trace(FILE* espion, const char* format, ...) {
@@ -33,17 +26,6 @@ void Vide(FILE* espion) {
     if (espion != nullptr) {
         std::fflush(espion);
     }
-}
-
-void Libere(GRILLE& cellule) {
-    cellule.Dessin.clear();
-    cellule.PhotoAnimal.clear();
-    cellule.CriAnimal.clear();
-    cellule.NomAnimal.clear();
-    cellule.ColonneAutre = -1;
-    cellule.LigneAutre = -1;
-    cellule.Trouve = false;
-    cellule.Dessous.reset();
 }
 
 } // namespace
@@ -70,60 +52,16 @@ void TSDIAppForm::NouveauJeu() {
 }
 
 void TSDIAppForm::InitGrille() {
-    for (auto& ligne : Grille) {
-        for (GRILLE& cellule : ligne) {
-            Libere(cellule);
-        }
-    }
-
-    const bool jeuConnu = EnvironnementConnu(TypeJeu);
-    const int catalogue = jeuConnu ? NbAnimaux[TypeJeu] : 0;
-    const int demandes = jeuConnu ? std::min(MaxAnim[TypeJeu], catalogue) : 0;
-    const int nombre = std::min(demandes, kNbPlacesAnimaux);
-
     // Same seed as the background's within one second: the same board for the same settings.
     std::srand(static_cast<unsigned>(GraineJeu()));
-    std::array<int, kNbPlacesAnimaux> animaux;
-    animaux.fill(-1);
-    for (int i = 0; i < nombre; ++i) {
-        do {
-            const int tire = std::rand() % catalogue;
-            if (std::find(animaux.begin(), animaux.begin() + i, tire) == animaux.begin() + i) {
-                animaux[i] = tire;
-            }
-        } while (animaux[i] == -1);
-    }
-
-    // At most ten pairs on twenty cells: a free cell always remains for every draw.
-    const auto tireCaseLibre = [this](int& ligne, int& colonne) {
-        do {
-            ligne = std::rand() % NbLignes;
-            colonne = std::rand() % NbColonnes;
-        } while (!Grille[ligne][colonne].Dessin.empty());
-    };
-    const int paires = std::min(nombre, kMaxPaires);
-    for (int k = 0; k < paires; ++k) {
-        int ligneG = 0;
-        int colonneG = 0;
-        tireCaseLibre(ligneG, colonneG);
-        GRILLE& caseG = Grille[ligneG][colonneG];
-        caseG.Dessin = CheminAnimal(this, animaux[k], 'G');
-        Trace(Espion, "Ligne : %d Colonne : %d %24s\n", ligneG, colonneG, caseG.Dessin.c_str());
+    const bool jeuConnu = EnvironnementConnu(TypeJeu);
+    for (const auto& [g, d] : TireGrille(Grille, TypeJeu, jeuConnu ? NbAnimaux[TypeJeu] : 0,
+                                         jeuConnu ? MaxAnim[TypeJeu] : 0)) {
+        const GRILLE& caseG = Grille[g.Ligne][g.Colonne];
+        Trace(Espion, "Ligne : %d Colonne : %d %24s\n", g.Ligne, g.Colonne, caseG.Dessin.c_str());
         Vide(Espion);
-
-        int ligneD = 0;
-        int colonneD = 0;
-        tireCaseLibre(ligneD, colonneD);
-        GRILLE& caseD = Grille[ligneD][colonneD];
-        caseD.Dessin = CheminAnimal(this, animaux[k], 'D');
-        caseD.ColonneAutre = colonneG;
-        caseD.LigneAutre = ligneG;
-        caseG.ColonneAutre = colonneD;
-        caseG.LigneAutre = ligneD;
-        caseG.PhotoAnimal = CheminAnimal(this, animaux[k], 'I');
-        caseG.CriAnimal = CheminAnimal(this, animaux[k], 'S');
-        caseG.NomAnimal = CheminAnimal(this, animaux[k], 'N');
-        Trace(Espion, "Ligne : %d Colonne : %d %24s  %d %d\n", ligneD, colonneD,
+        const GRILLE& caseD = Grille[d.Ligne][d.Colonne];
+        Trace(Espion, "Ligne : %d Colonne : %d %24s  %d %d\n", d.Ligne, d.Colonne,
               caseD.Dessin.c_str(), caseD.LigneAutre, caseD.ColonneAutre);
         Vide(Espion);
     }
