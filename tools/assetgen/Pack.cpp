@@ -153,7 +153,7 @@ QByteArray licenceText(const QString& file, const QByteArray& name, const QByteA
     if (file.isEmpty()) {
         return "The licence: " + address + "\n";
     }
-    return "The text of the " + name + " follows.\n\n" + readFile(file);
+    return "The text of the " + name + ", follows.\n\n" + readFile(file);
 }
 
 QByteArray emojiNotice(const QString& package) {
@@ -176,13 +176,12 @@ QByteArray notoNotice(const PackSources& sources) {
     return "Kornibelle: default pictures and sounds\n\n"
            "The drawn crocodile, on the board and in its photograph, is rendered by\n"
            "Kornibelle's generator from " +
-           info.value("name").toString().toUtf8() + ", " +
-           author.value("name").toString().toUtf8() + " (" +
-           author.value("url").toString().toUtf8() +
-           "),\nin the \"@iconify-json/noto-v1\" package, version " +
-           packageVersion(sources.notoPackage).toUtf8() + ", published under the\n" +
-           licence.value("spdx").toString().toUtf8() +
-           " licence (Apache License, Version 2.0). LICENCES/files.txt tells file by file.\n\n" +
+           info.value("name").toString().toUtf8() + " by " +
+           author.value("name").toString().toUtf8() + "\n(" +
+           author.value("url").toString().toUtf8() + "), in the \"@iconify-json/noto-v1\"\n" +
+           "package, version " + packageVersion(sources.notoPackage).toUtf8() +
+           ", published under the " + licence.value("spdx").toString().toUtf8() +
+           " licence.\nLICENCES/files.txt tells file by file.\n\n" +
            licenceText(sources.notoLicenceText, "Apache License, Version 2.0",
                        "https://www.apache.org/licenses/LICENSE-2.0");
 }
