@@ -23,64 +23,66 @@ constexpr std::array kFoxStump{QPoint(0, 121),   QPoint(78, 121),  QPoint(78, 14
 // a toucan for the bird, a chimpanzee for the monkey and a caribou (the same species) for the
 // reindeer.
 constexpr RealAnimal kNothing{};
-constexpr RealAnimal kTiger{"animals/mammals/cats/tiger.png", "Le tigre", kChildsplay,
+constexpr RealAnimal kTiger{"animals/mammals/cats/tiger.png", "Un tigre", kChildsplay,
                             "animals/mammals/cats/tiger.ogg", kChildsplay};
-constexpr RealAnimal kZebra{"animals/mammals/equines/zebra.png", "Le zèbre", kChildsplay,
+constexpr RealAnimal kZebra{"animals/mammals/equines/zebra.png", "Un zèbre", kChildsplay,
                             "animals/mammals/equines/zebra.ogg", kChildsplay};
-constexpr RealAnimal kChimpanzee{"animals/mammals/apes/chimp.png", "Le chimpanzé", kChildsplay,
+constexpr RealAnimal kChimpanzee{"animals/mammals/apes/chimp.png", "Un chimpanzé", kChildsplay,
                                  "animals/mammals/apes/chimp.ogg", kChildsplay};
-constexpr RealAnimal kIguana{"animals/lizards/iguana.png", "L'iguane", kChildsplay};
-constexpr RealAnimal kElephant{"animals/mammals/elephant.png", "L'éléphant", kChildsplay,
+constexpr RealAnimal kIguana{"animals/lizards/iguana.png", "Un iguane", kChildsplay};
+constexpr RealAnimal kElephant{"animals/mammals/elephant.png", "Un éléphant", kChildsplay,
                                "animals/mammals/elephant.ogg", kChildsplay};
-constexpr RealAnimal kLion{"animals/mammals/cats/lion-2.png", "Le lion", kStampsAuthors,
+constexpr RealAnimal kLion{"animals/mammals/cats/lion-2.png", "Un lion", kStampsAuthors,
                            "animals/mammals/cats/lion.ogg", kChildsplay};
-constexpr RealAnimal kToucan{"animals/birds/tucan.png", "Le toucan", kChildsplay,
+constexpr RealAnimal kToucan{"animals/birds/tucan.png", "Un toucan", kChildsplay,
                              "animals/birds/tucan.ogg", kChildsplay};
-constexpr RealAnimal kGorilla{"animals/mammals/apes/gorilla.png", "Le gorille", kChildsplay,
+constexpr RealAnimal kGorilla{"animals/mammals/apes/gorilla.png", "Un gorille", kChildsplay,
                               "animals/mammals/apes/gorilla.ogg", kChildsplay};
-constexpr RealAnimal kGiraffe{"animals/mammals/giraffe.png", "La girafe", kChildsplay};
-constexpr RealAnimal kPenguin{"animals/birds/penguin.png", "Le manchot", kChildsplay,
+constexpr RealAnimal kGiraffe{"animals/mammals/giraffe.png", "Une girafe", kChildsplay};
+constexpr RealAnimal kPenguin{"animals/birds/penguin.png", "Un manchot", kChildsplay,
                               "animals/birds/penguin.ogg", kChildsplay};
-constexpr RealAnimal kBrownBear{"animals/mammals/bears/european-bear.png", "L'ours brun", kPujal,
+constexpr RealAnimal kBrownBear{"animals/mammals/bears/european-bear.png", "Un ours brun", kPujal,
                                 "animals/mammals/bears/bear.ogg", kChildsplay};
-constexpr RealAnimal kSeaLion{"animals/mammals/aquatic/sea_lion.png", "L'otarie", kChildsplay,
+constexpr RealAnimal kSeaLion{"animals/mammals/aquatic/sea_lion.png", "Une otarie", kChildsplay,
                               "animals/mammals/aquatic/sea_lion.ogg", kChildsplay};
-constexpr RealAnimal kFox{"animals/mammals/dogs/fox.png", "Le renard", kChildsplay,
+constexpr RealAnimal kFox{"animals/mammals/dogs/fox.png", "Un renard", kChildsplay,
                           "animals/mammals/dogs/fox.ogg", kChildsplay, kFoxStump};
-constexpr RealAnimal kGander{"animals/birds/gander.png", "L'oie", kChildsplay,
+constexpr RealAnimal kGander{"animals/birds/gander.png", "Une oie", kChildsplay,
                              "animals/birds/gander.ogg", kChildsplay};
-constexpr RealAnimal kRabbit{"animals/mammals/rodents/rabbit.png", "Le lapin", kChildsplay,
+constexpr RealAnimal kRabbit{"animals/mammals/rodents/rabbit.png", "Un lapin", kChildsplay,
                              "animals/mammals/rodents/rabbit.ogg", kChildsplay};
-constexpr RealAnimal kDeer{"animals/mammals/deer/deer.png", "Le cerf", kChildsplay,
+constexpr RealAnimal kDeer{"animals/mammals/deer/deer.png", "Un cerf", kChildsplay,
                            "animals/mammals/deer/deer.ogg", kChildsplay};
-constexpr RealAnimal kCaribou{"animals/mammals/deer/caribou.png", "Le renne", kChildsplay,
+constexpr RealAnimal kCaribou{"animals/mammals/deer/caribou.png", "Un renne", kChildsplay,
                               "animals/mammals/deer/caribou.ogg", kChildsplay};
 
 constexpr std::array kSavanna{
-    Animal{Espece::Tigre, "tiger", Look::AsDrawn, "Le tigre", Cry::Tiger, kTiger},
-    Animal{Espece::Loup, "wolf", Look::AsDrawn, "Le loup", Cry::Wolf, kNothing},
-    Animal{Espece::Zebre, "zebra", Look::AsDrawn, "Le zèbre", Cry::Zebra, kZebra},
-    Animal{Espece::Singe, "monkey", Look::AsDrawn, "Le singe", Cry::Monkey, kChimpanzee},
-    Animal{Espece::Lezard, "lizard", Look::AsDrawn, "Le lézard", Cry::Lizard, kIguana},
-    Animal{Espece::Crocodile, "crocodile", Look::Lying, "Le crocodile", Cry::Crocodile, kNothing},
-    Animal{Espece::Elephant, "elephant", Look::AsDrawn, "L'éléphant", Cry::Elephant, kElephant},
-    Animal{Espece::Lion, "lion", Look::AsDrawn, "Le lion", Cry::Lion, kLion},
-    Animal{Espece::Oiseau, "parrot", Look::AsDrawn, "Le perroquet", Cry::Parrot, kToucan},
-    Animal{Espece::Serpent, "snake", Look::AsDrawn, "Le serpent", Cry::Snake, kNothing},
-    Animal{Espece::SecondSinge, "gorilla", Look::AsDrawn, "Le gorille", Cry::Gorilla, kGorilla},
-    Animal{Espece::Girafe, "giraffe", Look::AsDrawn, "La girafe", Cry::Giraffe, kGiraffe},
+    Animal{Espece::Tigre, "tiger", Look::AsDrawn, "Un tigre", Cry::Tiger, kTiger},
+    Animal{Espece::Loup, "wolf", Look::AsDrawn, "Un loup", Cry::Wolf, kNothing},
+    Animal{Espece::Zebre, "zebra", Look::AsDrawn, "Un zèbre", Cry::Zebra, kZebra},
+    Animal{Espece::Singe, "monkey", Look::AsDrawn, "Un singe", Cry::Monkey, kChimpanzee},
+    Animal{Espece::Lezard, "lizard", Look::AsDrawn, "Un lézard", Cry::Lizard, kIguana},
+    // Fluent's crocodile stands up; Noto's first one lies flat in profile, as children draw one.
+    Animal{Espece::Crocodile, "crocodile", Look::AsDrawn, "Un crocodile", Cry::Crocodile, kNothing,
+           EmojiSet::Noto},
+    Animal{Espece::Elephant, "elephant", Look::AsDrawn, "Un éléphant", Cry::Elephant, kElephant},
+    Animal{Espece::Lion, "lion", Look::AsDrawn, "Un lion", Cry::Lion, kLion},
+    Animal{Espece::Oiseau, "parrot", Look::AsDrawn, "Un perroquet", Cry::Parrot, kToucan},
+    Animal{Espece::Serpent, "snake", Look::AsDrawn, "Un serpent", Cry::Snake, kNothing},
+    Animal{Espece::SecondSinge, "gorilla", Look::AsDrawn, "Un gorille", Cry::Gorilla, kGorilla},
+    Animal{Espece::Girafe, "giraffe", Look::AsDrawn, "Une girafe", Cry::Giraffe, kGiraffe},
 };
 constexpr std::array kPolar{
-    Animal{Espece::Manchot, "penguin", Look::AsDrawn, "Le manchot", Cry::Penguin, kPenguin},
-    Animal{Espece::Morse, "seal", Look::Walrus, "Le morse", Cry::Walrus, kNothing},
-    Animal{Espece::Ours, "polar-bear", Look::AsDrawn, "L'ours blanc", Cry::PolarBear, kBrownBear},
-    Animal{Espece::Phoque, "seal", Look::AsDrawn, "Le phoque", Cry::Seal, kSeaLion},
-    Animal{Espece::Renard, "fox", Look::AsDrawn, "Le renard", Cry::Fox, kFox},
-    Animal{Espece::Oie, "goose", Look::AsDrawn, "L'oie", Cry::Goose, kGander},
-    Animal{Espece::LoupPolaire, "wolf", Look::Snowy, "Le loup", Cry::ArcticWolf, kNothing},
-    Animal{Espece::Lapin, "rabbit", Look::AsDrawn, "Le lapin", Cry::Rabbit, kRabbit},
-    Animal{Espece::Elan, "moose", Look::AsDrawn, "L'élan", Cry::Moose, kDeer},
-    Animal{Espece::Renne, "deer", Look::Reindeer, "Le renne", Cry::Reindeer, kCaribou},
+    Animal{Espece::Manchot, "penguin", Look::AsDrawn, "Un manchot", Cry::Penguin, kPenguin},
+    Animal{Espece::Morse, "seal", Look::Walrus, "Un morse", Cry::Walrus, kNothing},
+    Animal{Espece::Ours, "polar-bear", Look::AsDrawn, "Un ours blanc", Cry::PolarBear, kBrownBear},
+    Animal{Espece::Phoque, "seal", Look::AsDrawn, "Un phoque", Cry::Seal, kSeaLion},
+    Animal{Espece::Renard, "fox", Look::AsDrawn, "Un renard", Cry::Fox, kFox},
+    Animal{Espece::Oie, "goose", Look::AsDrawn, "Une oie", Cry::Goose, kGander},
+    Animal{Espece::LoupPolaire, "wolf", Look::Snowy, "Un loup", Cry::ArcticWolf, kNothing},
+    Animal{Espece::Lapin, "rabbit", Look::AsDrawn, "Un lapin", Cry::Rabbit, kRabbit},
+    Animal{Espece::Elan, "moose", Look::AsDrawn, "Un élan", Cry::Moose, kDeer},
+    Animal{Espece::Renne, "deer", Look::Reindeer, "Un renne", Cry::Reindeer, kCaribou},
 };
 // Each recipe row is for the catalogue's row of its species: a row moved in one table and not in
 // the other would give one animal's pictures another's files.

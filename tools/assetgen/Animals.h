@@ -17,8 +17,10 @@ enum class Look {
     Snowy,    // a white-coated cousin
     Walrus,   // a brown seal with tusks and whiskers
     Reindeer, // a greyer deer with a red nose
-    Lying,    // drawn standing on its tail, turned to lie on its belly
 };
+
+// The emoji set an animal is drawn from.
+enum class EmojiSet { Fluent, Noto };
 
 // What the collection of real photographs and recordings holds for an animal: paths under the
 // collection's folder, nullptr where it has nothing. The photograph's cut-out is the animal on the
@@ -36,11 +38,12 @@ struct RealAnimal {
 // row of the same species.
 struct Animal {
     Espece species;
-    const char* emoji; // drawing in the emoji set, without ".svg"
+    const char* emoji; // drawing in the emoji set: its file without ".svg", or its icon's name
     Look look;
     const char* frenchName; // the caption of its drawn photograph
     Cry cry;
     RealAnimal real;
+    EmojiSet emojiSet = EmojiSet::Fluent;
 };
 
 // The animals of an environment, in the order of the catalogue's table of the same environment

@@ -3,17 +3,17 @@
 
 #include "Pictures.h"
 
+#include <QFile>
+#include <QJsonDocument>
 #include <QPainter>
 #include <QPainterPath>
-#include <QTransform>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
 constexpr int kRim = 3;
-// Degrees clockwise that lay the upright crocodile on its belly, its snout ahead.
-constexpr double kLyingTurn = 90.0;
 
 // The emoji set draws on a 32-unit square; accessories are placed in the same units.
 constexpr double kUnits = 32.0;
@@ -88,9 +88,6 @@ void applyLook(QImage& art, Look look) {
     switch (look) {
     case Look::AsDrawn:
         return;
-    case Look::Lying:
-        art = art.transformed(QTransform().rotate(kLyingTurn));
-        return;
     case Look::Snowy:
         recolour(art, snowy);
         return;
@@ -113,10 +110,41 @@ void applyLook(QImage& art, Look look) {
 
 } // namespace
 
-QImage animalArt(const Animal& animal, const QString& emojiFolder, int size) {
-    QImage art = renderSvg(emojiFolder + '/' + QString::fromLatin1(animal.emoji) + ".svg", size);
+Drawings::Drawings(const QString& fluentPackage, const QString& notoPackage)
+    : fluentIcons_(fluentPackage + "/icons/modern"), notoIconsFile_(notoPackage + "/icons.json") {
+    QFile icons(notoIconsFile_);
+    QJsonParseError error;
+    if (icons.open(QIODevice::ReadOnly)) {
+        notoIcons_ = QJsonDocument::fromJson(icons.readAll(), &error).object();
+    }
+    if (!notoIcons_.value("icons").isObject()) {
+        throw std::runtime_error("cannot read the drawings " + notoIconsFile_.toStdString());
+    }
+}
+
+QImage Drawings::art(const Animal& animal, int size) const {
+    const QString name = QString::fromLatin1(animal.emoji);
+    QImage art = animal.emojiSet == EmojiSet::Noto
+                     ? renderSvgDocument(notoSvg(animal.emoji), notoIconsFile_ + ": " + name, size)
+                     : renderSvg(fluentIcons_ + '/' + name + ".svg", size);
     applyLook(art, animal.look);
     return art;
+}
+
+// An icon of the Iconify set as an SVG document: its body in its box, the set's unless its own.
+QByteArray Drawings::notoSvg(const char* icon) const {
+    const QJsonObject drawing = notoIcons_.value("icons").toObject().value(icon).toObject();
+    if (!drawing.value("body").isString()) {
+        throw std::runtime_error("no drawing " + std::string(icon) + " in " +
+                                 notoIconsFile_.toStdString());
+    }
+    const auto dimension = [&](const char* key, double otherwise) {
+        return QByteArray::number(
+            drawing.value(key).toDouble(notoIcons_.value(key).toDouble(otherwise)));
+    };
+    return "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" + dimension("left", 0) + ' ' +
+           dimension("top", 0) + ' ' + dimension("width", 16) + ' ' + dimension("height", 16) +
+           "\">" + drawing.value("body").toString().toUtf8() + "</svg>";
 }
 
 QImage boardSprite(const QImage& art) {

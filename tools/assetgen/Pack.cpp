@@ -21,7 +21,6 @@
 #include <QImageWriter>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdio>
@@ -142,55 +141,78 @@ QFont captionFont(const QString& fontFile) {
     return font;
 }
 
-QString emojiVersion(const QString& package) {
+QString packageVersion(const QString& package) {
     return QJsonDocument::fromJson(readFile(package + "/package.json"))
         .object()
         .value("version")
         .toString();
 }
 
+// A licence's text from `file`, else where to read it.
+QByteArray licenceText(const QString& file, const QByteArray& name, const QByteArray& address) {
+    if (file.isEmpty()) {
+        return "The licence: " + address + "\n";
+    }
+    return "The text of the " + name + ", follows.\n\n" + readFile(file);
+}
+
 QByteArray emojiNotice(const QString& package) {
     QByteArray notice = "Kornibelle: default pictures and sounds\n\n"
                         "The drawn animals come from the \"fluentui-emoji\" package, version ";
-    notice += emojiVersion(package).toUtf8();
+    notice += packageVersion(package).toUtf8();
     notice += ",\nbuilt on Microsoft's Fluent Emoji, both published under the MIT licence,\n"
-              "whose text follows. The landscapes, the bird and the synthesised sounds are made\n"
-              "by Kornibelle's own generator (MIT). LICENCES/files.txt tells file by file.\n\n";
+              "whose text follows; the crocodile comes from Noto Emoji (noto-emoji.txt).\n"
+              "The landscapes, the bird and the synthesised sounds are made by Kornibelle's\n"
+              "own generator (MIT). LICENCES/files.txt tells file by file.\n\n";
     notice += readFile(package + "/LICENSE");
     return notice;
 }
 
+QByteArray notoNotice(const PackSources& sources) {
+    const QJsonObject info =
+        QJsonDocument::fromJson(readFile(sources.notoPackage + "/info.json")).object();
+    const QJsonObject author = info.value("author").toObject();
+    const QJsonObject licence = info.value("license").toObject();
+    return "Kornibelle: default pictures and sounds\n\n"
+           "The drawn crocodile, on the board and in its photograph, is rendered by\n"
+           "Kornibelle's generator from " +
+           info.value("name").toString().toUtf8() + " by " +
+           author.value("name").toString().toUtf8() + "\n(" +
+           author.value("url").toString().toUtf8() + "), in the \"@iconify-json/noto-v1\"\n" +
+           "package, version " + packageVersion(sources.notoPackage).toUtf8() +
+           ", published under the " + licence.value("spdx").toString().toUtf8() +
+           " licence.\nLICENCES/files.txt tells file by file.\n\n" +
+           licenceText(sources.notoLicenceText, "Apache License, Version 2.0",
+                       "https://www.apache.org/licenses/LICENSE-2.0");
+}
+
 QByteArray collectionNotice(const Collection& collection) {
-    QByteArray notice =
-        "Kornibelle: real photographs and recordings\n\n"
-        "The board pictures, photographs, cries and spoken names that LICENCES/files.txt\n"
-        "says come from " +
-        collection.source.toUtf8() +
-        " are made from the files it names there, of Tux Paint's stamps\n"
-        "(Debian package tuxpaint-stamps-default), © 2002-2022 Bill Kendrick and\n"
-        "the contributors named there, by Kornibelle's generator (tools/assetgen in\n"
-        "Kornibelle's sources): those files and the generator are their sources.\n\n"
-        "They are free software: you can redistribute them and/or modify them under\n"
-        "the terms of the GNU General Public License as published by the Free\n"
-        "Software Foundation, either version 2 of the License, or (at your option)\n"
-        "any later version. They are distributed WITHOUT ANY WARRANTY; without even\n"
-        "the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE.\n\n";
-    if (collection.licenceText.isEmpty()) {
-        notice += "The licence: https://www.gnu.org/licenses/old-licenses/gpl-2.0.html\n";
-    } else {
-        notice += "The text of the GNU General Public License, version 2, follows.\n\n";
-        notice += readFile(collection.licenceText);
-    }
-    return notice;
+    return "Kornibelle: real photographs and recordings\n\n"
+           "The board pictures, photographs, cries and spoken names that LICENCES/files.txt\n"
+           "says come from " +
+           collection.source.toUtf8() +
+           " are made from the files it names there, of Tux Paint's stamps\n"
+           "(Debian package tuxpaint-stamps-default), © 2002-2022 Bill Kendrick and\n"
+           "the contributors named there, by Kornibelle's generator (tools/assetgen in\n"
+           "Kornibelle's sources): those files and the generator are their sources.\n\n"
+           "They are free software: you can redistribute them and/or modify them under\n"
+           "the terms of the GNU General Public License as published by the Free\n"
+           "Software Foundation, either version 2 of the License, or (at your option)\n"
+           "any later version. They are distributed WITHOUT ANY WARRANTY; without even\n"
+           "the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE.\n\n" +
+           licenceText(collection.licenceText, "GNU General Public License, version 2",
+                       "https://www.gnu.org/licenses/old-licenses/gpl-2.0.html");
 }
 
 // An animal's files, real where the collection has them, drawn and synthesised otherwise.
 class AnimalWriter {
 public:
     AnimalWriter(Writer& writer, const PackSources& sources)
-        : writer_(writer), sources_(sources), icons_(sources.emojiPackage + "/icons/modern"),
-          drawnBy_("drawing of Fluent Emoji (fluentui-emoji " + emojiVersion(sources.emojiPackage) +
-                   ")"),
+        : writer_(writer), sources_(sources), drawings_(sources.emojiPackage, sources.notoPackage),
+          drawnBy_("drawing of Fluent Emoji (fluentui-emoji " +
+                   packageVersion(sources.emojiPackage) + ")"),
+          drawnByNoto_("drawing of Noto Emoji, first version (@iconify-json/noto-v1 " +
+                       packageVersion(sources.notoPackage) + ")"),
           font_(captionFont(sources.fontFile)),
           synthesisedBy_("synthesised by Kornibelle's generator with " +
                          synthesiserVersion(sources.speaker) + ", its French voice slowed: MIT"),
@@ -213,12 +235,14 @@ public:
             writeName(spokenCaption(animal.real), animal.real.caption, files.name);
         } else {
             drawn_ << files.photograph;
-            writeSprites(files, animalArt(animal, icons_, kSpriteArtSize), drawnBy_ + kMit);
+            const bool noto = animal.emojiSet == EmojiSet::Noto;
+            const QString& drawnBy = noto ? drawnByNoto_ : drawnBy_;
+            const char* licence = noto ? kApache : kMit;
+            writeSprites(files, drawings_.art(animal, kSpriteArtSize), drawnBy + licence);
             writer_.picture(photographOf(environment, indexInEnvironment,
-                                         animalArt(animal, icons_, kPhotoArtSize),
-                                         animal.frenchName),
+                                         drawings_.art(animal, kPhotoArtSize), animal.frenchName),
                             files.photograph,
-                            drawnBy_ + " on a landscape made by Kornibelle's generator" + kMit);
+                            drawnBy + " on a landscape made by Kornibelle's generator" + licence);
             writeName({}, animal.frenchName, files.name);
         }
         writeCry(animal, files.sound);
@@ -247,6 +271,7 @@ public:
 
 private:
     static constexpr const char* kMit = ": MIT (fluentui-emoji.txt)";
+    static constexpr const char* kApache = ": Apache-2.0 (noto-emoji.txt)";
     static constexpr const char* kGpl = ": GPL version 2 or later (tuxpaint-stamps.txt)";
     // The collection's French descriptions, after its changelog.
     static constexpr const char* kSpokenBy = "spoken by Jacques Chion";
@@ -304,33 +329,28 @@ private:
     }
 
     // The collection's recording of a photograph's French description ("<stamp>_desc_fr.ogg"),
-    // when its text ("fr.utf8=Un tigre." in "<stamp>.txt") names what the caption names ("Le
-    // tigre"); empty otherwise ("Un pingouin." for "Le manchot").
+    // when its text ("fr.utf8=Un tigre." in "<stamp>.txt") says the caption ("Un tigre"), article
+    // included; empty otherwise ("Un pingouin." for "Un manchot").
     QByteArray spokenCaption(const RealAnimal& real) const {
         const QByteArray stamp = QByteArray(real.photograph).chopped(4); // without ".png"
         QFile text(QDir(sources_.collection.folder).filePath(QString::fromUtf8(stamp + ".txt")));
         if (!text.open(QIODevice::ReadOnly)) {
             return {};
         }
-        const QString caption = nameIn(QString::fromUtf8(real.caption));
         for (const QByteArray& line : text.readAll().split('\n')) {
-            if (line.startsWith("fr.utf8=") &&
-                nameIn(QString::fromUtf8(line.mid(8))).compare(caption, Qt::CaseInsensitive) == 0) {
+            if (line.startsWith("fr.utf8=") && withoutFullStop(line.mid(8)) == real.caption) {
                 return stamp + "_desc_fr.ogg";
             }
         }
         return {};
     }
 
-    // The noun of a French name, without its article or full stop.
-    static QString nameIn(QString name) {
-        name = name.trimmed();
-        if (name.endsWith('.')) {
-            name.chop(1);
+    static QByteArray withoutFullStop(QByteArray sentence) {
+        sentence = sentence.trimmed();
+        if (sentence.endsWith('.')) {
+            sentence.chop(1);
         }
-        static const QRegularExpression kArticle("^((une|un|le|la)\\s+|l')",
-                                                 QRegularExpression::CaseInsensitiveOption);
-        return name.remove(kArticle).trimmed();
+        return sentence;
     }
 
     // The name the picture shows, said: the collection's recording of it where there is one.
@@ -377,8 +397,9 @@ private:
 
     Writer& writer_;
     const PackSources& sources_;
-    QString icons_;
+    Drawings drawings_;
     QString drawnBy_;
+    QString drawnByNoto_;
     QFont font_;
     QString synthesisedBy_;
     bool collectionThere_;
@@ -456,5 +477,6 @@ void writePack(const PackSources& sources, const QString& folder) {
     writeScenery(writer);
     writeJingles(writer);
     writer.file(emojiNotice(sources.emojiPackage), "LICENCES/fluentui-emoji.txt");
+    writer.file(notoNotice(sources), "LICENCES/noto-emoji.txt");
     writer.file(writer.origins(), "LICENCES/files.txt");
 }

@@ -11,8 +11,10 @@ struct Collection {
 };
 
 struct PackSources {
-    QString emojiPackage; // the installed emoji package: icons/, LICENSE, package.json
-    QString fontFile;     // TrueType font for the photographs' captions
+    QString emojiPackage;    // the installed emoji package: icons/, LICENSE, package.json
+    QString notoPackage;     // the installed Iconify set of Noto Emoji: icons.json, info.json
+    QString notoLicenceText; // file with the text of its licence, Apache 2.0; may be empty
+    QString fontFile;        // TrueType font for the photographs' captions
     Collection collection;
     QString speaker = "espeak-ng"; // speech synthesiser, for the names the collection lacks
 };

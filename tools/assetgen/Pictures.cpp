@@ -47,12 +47,9 @@ std::vector<int> spreadAlpha(const QImage& art, int radius) {
     return spread;
 }
 
-} // namespace
-
-QImage renderSvg(const QString& path, int size) {
-    QSvgRenderer renderer(path);
+QImage rendered(QSvgRenderer& renderer, const QString& name, int size) {
     if (!renderer.isValid()) {
-        throw std::runtime_error("cannot read the drawing " + path.toStdString());
+        throw std::runtime_error("cannot read the drawing " + name.toStdString());
     }
     QImage out(size, size, QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
@@ -60,6 +57,18 @@ QImage renderSvg(const QString& path, int size) {
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter, QRectF(0, 0, size, size));
     return out;
+}
+
+} // namespace
+
+QImage renderSvg(const QString& path, int size) {
+    QSvgRenderer renderer(path);
+    return rendered(renderer, path, size);
+}
+
+QImage renderSvgDocument(const QByteArray& svg, const QString& name, int size) {
+    QSvgRenderer renderer(svg);
+    return rendered(renderer, name, size);
 }
 
 QRect opaqueBounds(const QImage& art) {

@@ -10,6 +10,8 @@
 
 // Renders an SVG file into a transparent square of `size` pixels; throws when it cannot be read.
 QImage renderSvg(const QString& path, int size);
+// The same for an SVG document, `name` telling which in the exception.
+QImage renderSvgDocument(const QByteArray& svg, const QString& name, int size);
 
 // The part of transparent art that is not fully transparent.
 QRect opaqueBounds(const QImage& art);

@@ -11,7 +11,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <numbers>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -22,17 +21,19 @@ using namespace synth;
 namespace {
 
 constexpr double kSilentPeak = 0.001;
-// A lead-in quieter than this below the loudest moment is left out, and so is a tail quieter than
-// the second.
+// A lead-in quieter than the first below the loudest moment is left out, and so is a tail quieter
+// than the second, or no more than 10 dB above the background's hiss; a tail louder than the
+// third is the sound itself, however loud the background.
 constexpr double kLeadInDb = -30.0;
 constexpr double kTailDb = -45.0;
+constexpr double kTailAtMostDb = -25.0;
+constexpr double kAboveNoise = 10.0; // in energy: 10 dB
 constexpr double kWindowSeconds = 0.02;
 constexpr double kEarliestCryCutSeconds = 1.5;
 constexpr double kEarliestNameCutSeconds = 0.8;
 // Between the cry and the name, so that the two are heard apart.
 constexpr double kPauseBeforeNameSeconds = 0.12;
 constexpr double kFadeMs = 10.0;
-constexpr int kResampleTaps = 16;
 
 [[noreturn]] void fail(const QString& path, const std::string& why) {
     throw std::runtime_error(path.toStdString() + ": " + why);
@@ -78,33 +79,6 @@ private:
     OggVorbis_File file_{};
 };
 
-// Windowed-sinc resampling to synth::kRate, low-passed below the lower of the two Nyquists.
-Signal resample(const Signal& in, long fromRate) {
-    if (fromRate == kRate) {
-        return in;
-    }
-    const double step = static_cast<double>(fromRate) / kRate;
-    const double cutoff = std::min(1.0, 1.0 / step);
-    const double reach = kResampleTaps / cutoff;
-    Signal out(static_cast<std::size_t>(static_cast<double>(in.size()) / step));
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const double centre = static_cast<double>(i) * step;
-        const auto first = static_cast<long>(std::max(0.0, std::ceil(centre - reach)));
-        const auto last =
-            std::min(static_cast<long>(in.size()) - 1, static_cast<long>(centre + reach));
-        double sum = 0.0;
-        for (long k = first; k <= last; ++k) {
-            const double x = (static_cast<double>(k) - centre) * cutoff;
-            const double sinc =
-                x == 0.0 ? 1.0 : std::sin(std::numbers::pi * x) / (std::numbers::pi * x);
-            const double window = 0.5 + 0.5 * std::cos(std::numbers::pi * x / kResampleTaps);
-            sum += in[static_cast<std::size_t>(k)] * sinc * window;
-        }
-        out[i] = static_cast<float>(sum * cutoff);
-    }
-    return out;
-}
-
 std::size_t samples(double seconds) {
     return static_cast<std::size_t>(seconds * kRate);
 }
@@ -135,7 +109,15 @@ std::vector<double> windowEnergies(const Signal& signal) {
     return energies;
 }
 
-// Leaves out a quiet lead-in, so the cry answers the child's press at once, and a quiet tail.
+// The level of the recording's background, hiss or room: that of its quieter windows.
+double noiseFloor(std::vector<double> energies) {
+    const auto quiet = energies.begin() + static_cast<std::ptrdiff_t>(energies.size() / 10);
+    std::nth_element(energies.begin(), quiet, energies.end());
+    return *quiet;
+}
+
+// Leaves out a quiet lead-in, so the cry answers the child's press at once, and a quiet tail or
+// one of mere hiss.
 void trimQuietEnds(Signal& signal) {
     const std::vector<double> energies = windowEnergies(signal);
     const double loudest =
@@ -143,13 +125,15 @@ void trimQuietEnds(Signal& signal) {
     if (loudest <= 0.0) {
         return;
     }
-    const auto above = [loudest](double db) {
-        return [floor = loudest * std::pow(10.0, db / 10.0)](double e) { return e > floor; };
-    };
+    const auto below = [loudest](double db) { return loudest * std::pow(10.0, db / 10.0); };
+    const double tailFloor = std::min(std::max(below(kTailDb), noiseFloor(energies) * kAboveNoise),
+                                      below(kTailAtMostDb));
+    const auto above = [](double floor) { return [floor](double e) { return e > floor; }; };
     const auto first = static_cast<std::size_t>(
-        std::find_if(energies.begin(), energies.end(), above(kLeadInDb)) - energies.begin());
+        std::find_if(energies.begin(), energies.end(), above(below(kLeadInDb))) - energies.begin());
     const auto last = static_cast<std::size_t>(
-        std::find_if(energies.rbegin(), energies.rend(), above(kTailDb)).base() - energies.begin());
+        std::find_if(energies.rbegin(), energies.rend(), above(tailFloor)).base() -
+        energies.begin());
     const std::size_t window = samples(kWindowSeconds);
     const std::size_t begin = first > 0 ? (first - 1) * window : 0;
     const std::size_t end = std::min(signal.size(), (last + 1) * window);
@@ -223,7 +207,7 @@ Signal decodeOgg(const QString& path, double maxSeconds) {
     if (peakOf(mono) < kSilentPeak) {
         fail(path, "no sound in it");
     }
-    return resample(mono, info->rate);
+    return resample(mono, info->rate, kRate);
 }
 
 Signal recordedCry(Signal recording) {

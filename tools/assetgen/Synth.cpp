@@ -13,6 +13,7 @@ namespace synth {
 namespace {
 
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
+constexpr int kResampleTaps = 16;
 
 std::size_t samplesFor(double seconds) {
     return static_cast<std::size_t>(std::max(0.0, seconds) * kRate);
@@ -80,6 +81,40 @@ Biquad passFilter(double cutoffHz, bool high) {
     const double b1 = high ? -(1.0 + cosW) : 1.0 - cosW;
     const double b0 = high ? (1.0 + cosW) / 2.0 : (1.0 - cosW) / 2.0;
     return {b0 / a0, b1 / a0, b0 / a0, -2.0 * cosW / a0, (1.0 - alpha) / a0};
+}
+
+// The signal's value at fractional sample `at`, as a windowed-sinc filter passing `cutoff` of its
+// Nyquist frequency rebuilds it.
+double valueBetween(const Signal& in, double at, double cutoff) {
+    const double reach = kResampleTaps / cutoff;
+    const auto first = static_cast<long>(std::max(0.0, std::ceil(at - reach)));
+    const auto last = std::min(static_cast<long>(in.size()) - 1, static_cast<long>(at + reach));
+    double sum = 0.0;
+    for (long k = first; k <= last; ++k) {
+        const double x = (static_cast<double>(k) - at) * cutoff;
+        const double sinc =
+            x == 0.0 ? 1.0 : std::sin(std::numbers::pi * x) / (std::numbers::pi * x);
+        const double window = 0.5 + 0.5 * std::cos(std::numbers::pi * x / kResampleTaps);
+        sum += in[static_cast<std::size_t>(k)] * sinc * window;
+    }
+    return sum * cutoff;
+}
+
+// The highest level the sound reaches between its samples once a player resamples it, looked
+// for around its samples louder than `loud` only.
+double peakBetweenSamples(const Signal& signal, float loud) {
+    constexpr int kSteps = 4;
+    double peak = 0.0;
+    for (std::size_t i = 0; i + 1 < signal.size(); ++i) {
+        if (std::max(std::abs(signal[i]), std::abs(signal[i + 1])) < loud) {
+            continue;
+        }
+        for (int step = 1; step < kSteps; ++step) {
+            const double at = static_cast<double>(i) + static_cast<double>(step) / kSteps;
+            peak = std::max(peak, std::abs(valueBetween(signal, at, 1.0)));
+        }
+    }
+    return peak;
 }
 
 } // namespace
@@ -220,9 +255,10 @@ void levelOut(Signal& signal, double targetDb) {
 void levelLoudness(Signal& signal) {
     constexpr double kLoudnessDb = -12.0;
     constexpr double kRumbleHz = 100.0;
-    // Peaks above the knee are rounded off smoothly below the ceiling, so nothing clips.
+    // Peaks above the knee are rounded off smoothly below the ceiling, -1.1 dBFS, which the sound
+    // stays under between its samples too: a player resampling it must not clip.
     constexpr double kKnee = 0.70;
-    constexpr double kCeiling = 0.94;
+    constexpr double kCeiling = 0.88;
     Signal heard = signal;
     highpass(heard, kRumbleHz);
     const double loudest = loudestDb(heard, 0.4);
@@ -237,6 +273,12 @@ void levelLoudness(Signal& signal) {
                 ? size
                 : kKnee + (kCeiling - kKnee) * std::tanh((size - kKnee) / (kCeiling - kKnee));
         sample = static_cast<float>(std::copysign(rounded, sample));
+    }
+    const double over = peakBetweenSamples(signal, static_cast<float>(kCeiling / 2)) / kCeiling;
+    if (over > 1.0) {
+        for (float& sample : signal) {
+            sample = static_cast<float>(sample / over);
+        }
     }
 }
 
@@ -254,6 +296,19 @@ Signal sum(std::initializer_list<std::pair<const Signal*, double>> parts) {
     Signal out;
     for (const auto& [part, gain] : parts) {
         mixInto(out, *part, 0.0, gain);
+    }
+    return out;
+}
+
+Signal resample(const Signal& in, long fromRate, long toRate) {
+    if (fromRate == toRate) {
+        return in;
+    }
+    const double step = static_cast<double>(fromRate) / static_cast<double>(toRate);
+    const double cutoff = std::min(1.0, 1.0 / step);
+    Signal out(static_cast<std::size_t>(static_cast<double>(in.size()) / step));
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        out[i] = static_cast<float>(valueBetween(in, static_cast<double>(i) * step, cutoff));
     }
     return out;
 }

@@ -53,11 +53,15 @@ double loudestDb(const Signal& signal, double windowSeconds = 0.05);
 void levelOut(Signal& signal, double targetDb);
 
 // Brings a cry to the loudness every cry shares (its loudest 400 ms, rumble below 100 Hz left out
-// as the ear does), rounding off the peaks that would reach full scale.
+// as the ear does), rounding off the peaks that would come near full scale: it peaks at -1 dBFS
+// at most, between its samples too.
 void levelLoudness(Signal& signal);
 
 void mixInto(Signal& target, const Signal& source, double atSeconds, double gain = 1.0);
 Signal sum(std::initializer_list<std::pair<const Signal*, double>> parts);
+
+// Windowed-sinc resampling, low-passed below the lower of the two Nyquist frequencies.
+Signal resample(const Signal& signal, long fromRate, long toRate);
 
 // Peak to `peakDb` dBFS with short fades at both ends so nothing clicks.
 void finish(Signal& signal, double peakDb = -3.0, double fadeMs = 6.0);

@@ -76,7 +76,7 @@ const std::array<Jingle, 4> kJingles{{{packName(kSonDebut), 2.0},
                                       {packName(kSonSortie), 1.5}}};
 constexpr double kMaxCrySeconds = 3.0;
 constexpr double kMaxNameSeconds = 2.5;
-// Every file of the catalogue; with them two notices, and a third when the collection is used.
+// Every file of the catalogue; with them three notices, and a fourth when the collection is used.
 QStringList catalogueFiles() {
     QStringList names;
     for (const AnimalFiles& animal : kAnimals) {
@@ -96,16 +96,18 @@ QStringList catalogueFiles() {
 }
 const QStringList kCatalogueFiles = catalogueFiles();
 const int kPackFiles = static_cast<int>(kCatalogueFiles.size());
-const QStringList kBuildsCollection{"--collection=" ASSETGEN_COLLECTION,
-                                    "--collection-source=" ASSETGEN_COLLECTION_SOURCE,
-                                    "--collection-licence=" ASSETGEN_COLLECTION_LICENCE};
+// The licences' texts and the collection, as the build gives them.
+const QStringList kBuildsCollection{
+    "--collection=" ASSETGEN_COLLECTION, "--collection-source=" ASSETGEN_COLLECTION_SOURCE,
+    "--collection-licence=" ASSETGEN_COLLECTION_LICENCE, "--noto-licence=" ASSETGEN_NOTO_LICENCE};
 const bool kCollectionInstalled = !QString(ASSETGEN_COLLECTION_SOURCE).isEmpty();
 
 QString runGenerator(const QString& emojiPackage, const QString& folder, int* exitCode,
                      const QStringList& collection = {}) {
     QProcess generator;
     generator.start(ASSETGEN_PROGRAM,
-                    QStringList{emojiPackage, ASSETGEN_FONT, folder} + collection);
+                    QStringList{emojiPackage, ASSETGEN_NOTO_PACKAGE, ASSETGEN_FONT, folder} +
+                        collection);
     generator.waitForFinished(-1);
     *exitCode = generator.exitStatus() == QProcess::NormalExit ? generator.exitCode() : -1;
     return QString::fromLocal8Bit(generator.readAllStandardError());
@@ -307,6 +309,9 @@ TEST_F(AssetgenPackTest, SpritesAreStickersOnTransparentBlackAndTheSecondMirrors
             ASSERT_FALSE(c.green() > c.red() + 20 && c.green() > c.blue() + 20) << x << "," << y;
         }
     }
+    // The crocodile lies on its belly: standing up, it looks like a dragon.
+    const QImage crocodile = bitmap("Savane/Croco01G.bmp");
+    EXPECT_GT(crocodile.width(), crocodile.height() * 5 / 4);
 }
 
 TEST_F(AssetgenPackTest, EachAnimalIsOnTheBoardWhatItsPhotographShows) {
@@ -403,7 +408,7 @@ TEST_F(AssetgenPackTest, ShipsTheLicencesFileByFile) {
     EXPECT_GE(origins.count("    spoken name, recording animals/"), 12);
     EXPECT_EQ(origins.count("    spoken name"), static_cast<qsizetype>(kAnimals.size()));
     // Its penguin says « Un pingouin »: the game's name is synthesised instead.
-    EXPECT_TRUE(origins.contains("Polaire/Nom_Manchot.wav\n    spoken name « Le manchot », synth"));
+    EXPECT_TRUE(origins.contains("Polaire/Nom_Manchot.wav\n    spoken name « Un manchot », synth"));
 }
 
 TEST_F(AssetgenPackTest, SameSourcesGiveTheSameBytes) {
@@ -413,7 +418,7 @@ TEST_F(AssetgenPackTest, SameSourcesGiveTheSameBytes) {
         runGenerator(ASSETGEN_EMOJI_PACKAGE, again.path(), &exitCode, kBuildsCollection);
     ASSERT_EQ(exitCode, 0) << errors.toStdString();
     const QStringList names = filesUnder(again.path());
-    EXPECT_EQ(names.size(), kPackFiles + 2 + kCollectionInstalled);
+    EXPECT_EQ(names.size(), kPackFiles + 3 + kCollectionInstalled);
     for (const QString& name : names) {
         EXPECT_EQ(readAll(again.filePath(name)), readAll(pack().filePath(name)))
             << name.toStdString();
@@ -436,7 +441,7 @@ TEST(AssetgenTest, AnimalsWhoseCollectionFilesAreDamagedFallBackAndThePackStaysW
     EXPECT_TRUE(errors.contains(QRegularExpression("lion.ogg.*not Ogg Vorbis.*Savane/Lion.wav")))
         << errors.toStdString();
     EXPECT_TRUE(errors.contains(QRegularExpression("lion-2.png.*Savane/Lion1.jpg")));
-    EXPECT_EQ(filesUnder(folder.filePath("pack")).size(), kPackFiles + 2);
+    EXPECT_EQ(filesUnder(folder.filePath("pack")).size(), kPackFiles + 3);
     const QByteArray origins = readAll(folder.filePath("pack/LICENCES/files.txt"));
     EXPECT_TRUE(origins.contains("Savane/Lion.wav\n    synthesised"));
     EXPECT_TRUE(origins.contains("Savane/Lion1.jpg\n    drawing"));

@@ -220,6 +220,25 @@ TEST(SynthRecordingTest, DecodesOggAndMakesALongRecordingAShortCryAtTheCommonLou
     EXPECT_NE(failureOf(folder.filePath("absent.ogg")).find("absent.ogg: "), std::string::npos);
 }
 
+TEST(SynthRecordingTest, ANameEndsBeforeTheRecordersHissAndStaysBelowFullScaleBetweenSamples) {
+    // A word of 0.5 s between 0.3 s and 0.6 s of hiss 30 dB below it. In the word, a 20 ms burst at
+    // a quarter of the rate whose samples fall halfway between its peaks: a player resampling it
+    // rebuilds peaks of sqrt(2) times its samples.
+    Random random(1);
+    Signal voice = noise(1.4, random);
+    for (std::size_t i = 0; i < voice.size(); ++i) {
+        const double t = static_cast<double>(i) / kRate;
+        const bool burst = t >= 0.5 && t < 0.52;
+        const double word =
+            burst ? 0.7 * (i % 4 < 2 ? 1 : -1) : 0.3 * std::sin(2 * std::numbers::pi * 300 * t);
+        voice[i] = static_cast<float>(t >= 0.3 && t < 0.8 ? word : 0.012 * voice[i]);
+    }
+    const Signal name = spokenName(voice);
+    EXPECT_GT(name.size(), static_cast<std::size_t>(0.6 * kRate)) << "the word kept whole";
+    EXPECT_LT(name.size(), static_cast<std::size_t>(0.7 * kRate)) << "the hiss after it left out";
+    EXPECT_LT(peakOf(name) * std::numbers::sqrt2, std::pow(10.0, -1.0 / 20));
+}
+
 TEST(SynthRandomTest, RepeatsItsSequenceForASeedAndStaysInRange) {
     Random a(42);
     Random b(42);
