@@ -53,9 +53,13 @@ bool ParametresEcrivables(const fs::path& fichier) {
            (!fs::exists(fichier, erreur) || Files::MarkedWritable(fichier));
 }
 
+fs::path DossierPersonnel(Files::UserFolder base) {
+    return Files::UserBase(base) / "kornibelle";
+}
+
 // A failure to create the folder is left to the write, which then loses nothing else.
 std::string DansDossierPersonnel(Files::UserFolder base, const fs::path& nom) {
-    const fs::path dossier = Files::UserBase(base) / "kornibelle";
+    const fs::path dossier = DossierPersonnel(base);
     std::error_code erreur;
     fs::create_directories(dossier, erreur);
     return Files::Utf8(dossier / nom);
@@ -106,4 +110,8 @@ std::string CheminTrace(const std::string& dossierTravail) {
         return Files::Utf8(trace);
     }
     return DansDossierPersonnel(Files::UserFolder::State, "espion.log");
+}
+
+std::string DossierFamille() {
+    return Files::Utf8(DossierPersonnel(Files::UserFolder::Data));
 }

@@ -38,3 +38,8 @@ bool CommenceParCopie(const std::string& copie, const std::string& original);
 // The trace "espion.log": in dossierTravail when it can be written there, else in the user's
 // state folder's kornibelle/ (by default ~/.local/state/kornibelle/ on Linux).
 std::string CheminTrace(const std::string& dossierTravail = ".");
+
+// The family's folder, where the family's own sounds are kept under the pack's names (by
+// default ~/.local/share/kornibelle/ on Linux, %APPDATA%\kornibelle\ on Windows): the user's,
+// never the game's, so that no upgrade or removal of the game touches it. Not made here.
+std::string DossierFamille();

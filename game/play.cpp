@@ -6,6 +6,7 @@
 #include "app/platform/Sound.h"
 #include "app/sdimain.h"
 #include "game/Catalogue.h"
+#include "game/VoixFamille.h"
 #include "windows/Gagne.h"
 #include "windows/UEnviron.h"
 
@@ -263,13 +264,13 @@ void TSDIAppForm::MontrePhoto(int ligne, int colonne) {
 void TSDIAppForm::JoueCri(int ligne, int colonne) {
     const GRILLE& cellule = CelluleAvec(Grille, {ligne, colonne}, &GRILLE::CriAnimal);
     if (!cellule.CriAnimal.empty()) {
-        sndPlaySoundA(cellule.CriAnimal, SND_ASYNC);
+        sndPlaySoundA(SonAJouer(cellule.CriAnimal, Espion), SND_ASYNC);
         DitNomAnimal(cellule.NomAnimal);
     }
 }
 
 void TSDIAppForm::DitNomAnimal(const std::string& nom) {
     if (DitNom && !nom.empty()) {
-        sndPlaySoundA(nom, SND_ASYNC | SND_QUEUE);
+        sndPlaySoundA(SonAJouer(nom, Espion), SND_ASYNC | SND_QUEUE);
     }
 }

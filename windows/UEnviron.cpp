@@ -9,6 +9,7 @@
 #include "app/platform/Screen.h"
 #include "app/platform/Sound.h"
 #include "app/sdimain.h"
+#include "game/VoixFamille.h"
 #include "ui_UEnviron.h"
 
 #include <QMouseEvent>
@@ -346,7 +347,7 @@ void TEnviron::PBPaint() {
 
 void TEnviron::PBClick() {
     if (SDIAppForm->Bruitage) {
-        sndPlaySoundA(FichierSon, SND_SYNC);
+        sndPlaySoundA(SonAJouer(FichierSon, SDIAppForm->Espion), SND_SYNC);
         SDIAppForm->DitNomAnimal(FichierNom);
     }
 }

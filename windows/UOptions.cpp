@@ -2,9 +2,11 @@
 #include "windows/UOptions.h"
 
 #include "app/platform/Form.h"
+#include "app/platform/Frame.h"
 #include "app/platform/Guard.h"
 #include "app/sdimain.h"
 #include "ui_UOptions.h"
+#include "windows/UVoix.h"
 
 #include <QShowEvent>
 
@@ -30,6 +32,7 @@ TOptions::TOptions(QWidget* parent) : TForm(parent), ui(std::make_unique<Ui::Opt
 
     connect(ui->OK, &QPushButton::clicked, this, Guarded(this, &TOptions::OKClick));
     connect(ui->Annuler, &QPushButton::clicked, this, Guarded(this, &TOptions::AnnulerClick));
+    connect(ui->Voix, &QPushButton::clicked, this, Guarded(this, &TOptions::VoixClick));
     connect(ui->ComboBox1, &QComboBox::currentTextChanged, this,
             Guarded(this, &TOptions::ComboBox1Change));
     connect(ui->ComboBox2, &QComboBox::currentTextChanged, this,
@@ -89,6 +92,12 @@ void TOptions::OKClick() {
 
 void TOptions::AnnulerClick() {
     SetModalResult(mrCancel);
+}
+
+void TOptions::VoixClick() {
+    TVoix voix(this);
+    PlaceCentredOn(voix, *this);
+    voix.ShowModal();
 }
 
 // Choosing an environment shows the number of animals it has now.

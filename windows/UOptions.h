@@ -21,6 +21,8 @@ public:
     void OKClick();
     // Answers Cancel and writes nothing.
     void AnnulerClick();
+    // Opens the family's voices over the dialog.
+    void VoixClick();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -31,9 +31,11 @@ bool MarkedWritable(const std::filesystem::path& path);
 // elsewhere even when it may write there, run as an administrator. Never on Linux.
 bool SharedProgramFolder(const std::filesystem::path& path);
 
-enum class UserFolder { Settings, State };
-// The user's base folder for programs' settings, or for what they keep between runs (traces):
-// on Linux $XDG_CONFIG_HOME and $XDG_STATE_HOME when they hold absolute paths, else
-// ~/.config and ~/.local/state; on Windows the user's application-data folder.
+enum class UserFolder { Settings, State, Data };
+// The user's base folder for programs' settings, for what they keep between runs (traces), or
+// for the user's own files that programs keep (recordings): on Linux $XDG_CONFIG_HOME,
+// $XDG_STATE_HOME and $XDG_DATA_HOME when they hold absolute paths, else ~/.config,
+// ~/.local/state and ~/.local/share; on Windows the user's local application-data folder, and
+// for Data the roaming one (%APPDATA%), which follows the user from one computer to another.
 std::filesystem::path UserBase(UserFolder folder);
 } // namespace Files

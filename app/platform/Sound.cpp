@@ -1,15 +1,101 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/Sound.h"
+#include "app/platform/Files.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <mutex>
+#include <new>
 #include <numbers>
+#include <system_error>
 #include <thread>
 #include <vector>
 
 namespace {
+
+// What is read of a file: enough for kLongestSeconds in any format SDL reads, so that a huge
+// file costs no more than a long sound. Checking a file reads less.
+constexpr std::uintmax_t kMostBytes = 16u << 20;
+constexpr std::uintmax_t kCheckedBytes = 1u << 20;
+constexpr std::uint64_t kLongestSeconds = 10;
+
+// A sound as the file holds it, cut to its first kLongestSeconds.
+struct Decoded {
+    SDL_AudioSpec format{};
+    std::vector<Uint8> samples;
+};
+
+std::vector<Uint8> ReadStart(const std::string& fileName, std::uintmax_t most) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(Files::Path(fileName), error);
+    std::FILE* file = error ? nullptr : Files::Open(fileName, "rb");
+    if (file == nullptr) {
+        return {};
+    }
+    std::vector<Uint8> bytes(std::size_t(std::min(size, most)));
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+    std::fclose(file);
+    return bytes;
+}
+
+std::uint32_t LengthAt(const std::vector<Uint8>& bytes, std::size_t at) {
+    return std::uint32_t(bytes[at]) | std::uint32_t(bytes[at + 1]) << 8 |
+           std::uint32_t(bytes[at + 2]) << 16 | std::uint32_t(bytes[at + 3]) << 24;
+}
+
+void ShortenTo(std::vector<Uint8>& bytes, std::size_t at, std::size_t most) {
+    const std::uint32_t length = std::uint32_t(std::min<std::size_t>(LengthAt(bytes, at), most));
+    for (int i = 0; i < 4; ++i) {
+        bytes[at + std::size_t(i)] = Uint8(length >> (8 * i));
+    }
+}
+
+// A header may promise more than was read (a file cut short, or only its start read): the file
+// and its data chunk are made to end where the bytes do, so that SDL neither allocates what
+// was promised nor refuses the file.
+void EndChunksAtTheEnd(std::vector<Uint8>& bytes) {
+    if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0) {
+        return;
+    }
+    ShortenTo(bytes, 4, bytes.size() - 8);
+    for (std::size_t at = 12; at + 8 <= bytes.size();) {
+        const std::size_t length = LengthAt(bytes, at + 4);
+        if (std::memcmp(&bytes[at], "data", 4) == 0) {
+            ShortenTo(bytes, at + 4, bytes.size() - at - 8);
+            return;
+        }
+        at += 8 + length + (length & 1);
+    }
+}
+
+// The file's first seconds; no samples when it cannot be read as a sound.
+Decoded Decode(const std::string& fileName, std::uintmax_t most) {
+    std::vector<Uint8> bytes = ReadStart(fileName, most);
+    EndChunksAtTheEnd(bytes);
+    Decoded sound;
+    if (bytes.empty()) {
+        return sound;
+    }
+    Uint8* buffer = nullptr;
+    Uint32 length = 0;
+    // Freed by SDL_LoadWAV_RW, whether it reads the sound or not.
+    SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
+    if (source == nullptr ||
+        SDL_LoadWAV_RW(source, 1, &sound.format, &buffer, &length) == nullptr) {
+        return sound;
+    }
+    const std::uint64_t frame = std::uint64_t(SDL_AUDIO_BITSIZE(sound.format.format) / 8) *
+                                std::max<std::uint64_t>(1, sound.format.channels);
+    const std::uint64_t longest = kLongestSeconds * std::uint64_t(sound.format.freq) * frame;
+    sound.samples.assign(buffer, buffer + std::min<std::uint64_t>(length, longest));
+    SDL_FreeWAV(buffer);
+    return sound;
+}
 
 // Plays through one SDL audio device, opened on first use. Without a device every call is
 // silent: the device is looked for once per player, not at every sound. A queued sound is
@@ -38,7 +124,11 @@ public:
                 loader_.join();
             }
             loader_ = std::thread([this, fileName, sound = sound_] {
-                Queue(LoadOrChime(fileName), sound);
+                // Nothing may escape a thread: the program would end.
+                try {
+                    Queue(LoadOrChime(fileName), sound);
+                } catch (const std::bad_alloc&) {
+                }
                 // SDL frees what it keeps per thread (its error text) only for its own threads.
                 SDL_TLSCleanup();
             });
@@ -90,22 +180,20 @@ private:
                SDL_QueueAudio(device_, samples.data(), Uint32(samples.size())) == 0;
     }
 
+    // The samples in the device's format; the chime when the file cannot be read, nothing when
+    // memory runs out.
     std::vector<Uint8> LoadOrChime(const std::string& fileName) const {
-        std::vector<Uint8> samples = Load(fileName);
-        return samples.empty() ? Chime() : samples;
-    }
-
-    // The samples in the device's format; empty when the file cannot be read.
-    std::vector<Uint8> Load(const std::string& fileName) const {
-        SDL_AudioSpec format{};
-        Uint8* buffer = nullptr;
-        Uint32 length = 0;
-        if (SDL_LoadWAV(fileName.c_str(), &format, &buffer, &length) == nullptr) {
+        try {
+            const Decoded sound = Decode(fileName, kMostBytes);
+            if (sound.samples.empty()) {
+                return Chime();
+            }
+            std::vector<Uint8> samples =
+                Convert(sound.format, sound.samples.data(), Uint32(sound.samples.size()));
+            return samples.empty() ? Chime() : samples;
+        } catch (const std::bad_alloc&) {
             return {};
         }
-        std::vector<Uint8> converted = Convert(format, buffer, length);
-        SDL_FreeWAV(buffer);
-        return converted;
     }
 
     std::vector<Uint8> Convert(const SDL_AudioSpec& from, const Uint8* data, Uint32 length) const {
@@ -179,6 +267,10 @@ std::unique_ptr<ISoundPlayer>& Player() {
 
 void sndPlaySoundA(const std::string& fileName, unsigned flags) {
     Player()->Play(fileName, flags);
+}
+
+bool SoundReadable(const std::string& fileName) {
+    return !Decode(fileName, kCheckedBytes).samples.empty();
 }
 
 void SetSoundPlayer(std::unique_ptr<ISoundPlayer> player) {

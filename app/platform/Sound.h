@@ -12,8 +12,11 @@ constexpr unsigned SND_QUEUE = 2;
 
 // Plays a WAV file; a new sound stops the one playing (and those queued after it). A missing or
 // unreadable file plays a short default chime; without an audio device nothing is heard and nothing
-// fails.
+// fails. Only a file's first seconds are played, however long it is.
 void sndPlaySoundA(const std::string& fileName, unsigned flags);
+
+// True when fileName can be read as a sound, as sndPlaySoundA reads it, and holds some.
+bool SoundReadable(const std::string& fileName);
 
 // Seam: who plays the sounds (SDL2 audio by default).
 class ISoundPlayer {

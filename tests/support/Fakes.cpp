@@ -4,17 +4,22 @@
 #include "app/platform/Screen.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
+#include <QtEndian>
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <stdexcept>
 #include <system_error>
+#include <utility>
 
 namespace {
 
 void EmptyGameFolders() {
     std::error_code error;
-    for (const auto folder : {Files::UserFolder::Settings, Files::UserFolder::State}) {
+    for (const auto folder :
+         {Files::UserFolder::Settings, Files::UserFolder::State, Files::UserFolder::Data}) {
         std::filesystem::remove_all(Files::UserBase(folder) / "kornibelle", error);
     }
 }
@@ -114,13 +119,76 @@ FakeWorkArea::~FakeWorkArea() {
     SetWorkArea(nullptr);
 }
 
+DiskAudio::DiskAudio(const QString& folder, const QByteArray& heard)
+    : played_(folder + "/joue.raw") {
+    const QString heardFile = folder + "/entendu.raw";
+    QFile input(heardFile);
+    if (!input.open(QIODevice::WriteOnly) || input.write(heard) != heard.size()) {
+        throw std::runtime_error("cannot write what the microphone hears");
+    }
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(played_));
+    qputenv("SDL_DISKAUDIOFILEIN", QFile::encodeName(heardFile));
+}
+
+DiskAudio::~DiskAudio() {
+    qputenv("SDL_AUDIODRIVER", "dummy");
+}
+
+std::vector<int> DiskAudio::Levels() const {
+    constexpr int kLeast = 256; // samples of one value that make a sound, not a ramp
+    SetSoundPlayer(nullptr);
+    QFile file(played_);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    std::vector<int> levels;
+    int run = 0;
+    for (qsizetype at = 0; at + 2 <= bytes.size(); at += 2) {
+        const int value = qFromLittleEndian<qint16>(bytes.constData() + at);
+        const int previous = at > 0 ? qFromLittleEndian<qint16>(bytes.constData() + at - 2) : 0;
+        run = value == previous ? run + 1 : 0;
+        const int level = int(std::lround(value / 100.0)) * 100;
+        if (run == kLeast && level != 0 && (levels.empty() || levels.back() != level)) {
+            levels.push_back(level);
+        }
+    }
+    return levels;
+}
+
+void WriteSteadyWav(const QString& path, double seconds, int level) {
+    constexpr quint32 kRate = 44100;
+    const auto count = quint32(seconds * kRate);
+    QByteArray wav("RIFF");
+    auto put = [&wav](quint32 value, int size) {
+        char bytes[4];
+        qToLittleEndian(value, bytes);
+        wav.append(bytes, size);
+    };
+    put(36 + count * 2, 4);
+    wav.append("WAVEfmt ");
+    for (const auto& [value, size] :
+         {std::pair{16u, 4}, {1u, 2}, {1u, 2}, {kRate, 4}, {kRate * 2, 4}, {2u, 2}, {16u, 2}}) {
+        put(value, size);
+    }
+    wav.append("data");
+    put(count * 2, 4);
+    for (quint32 i = 0; i < count; ++i) {
+        put(quint32(quint16(qint16(level))), 2);
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(wav) != wav.size()) {
+        throw std::runtime_error("cannot write " + path.toStdString());
+    }
+}
+
 FakeUserFolders::FakeUserFolders(const std::string& root)
     : config_{"XDG_CONFIG_HOME", qgetenv("XDG_CONFIG_HOME"),
               qEnvironmentVariableIsSet("XDG_CONFIG_HOME")},
       state_{"XDG_STATE_HOME", qgetenv("XDG_STATE_HOME"),
-             qEnvironmentVariableIsSet("XDG_STATE_HOME")} {
+             qEnvironmentVariableIsSet("XDG_STATE_HOME")},
+      data_{"XDG_DATA_HOME", qgetenv("XDG_DATA_HOME"), qEnvironmentVariableIsSet("XDG_DATA_HOME")} {
     qputenv(config_.name, QByteArray::fromStdString(root + "/config"));
     qputenv(state_.name, QByteArray::fromStdString(root + "/etat"));
+    qputenv(data_.name, QByteArray::fromStdString(root + "/donnees"));
     QStandardPaths::setTestModeEnabled(true);
     EmptyGameFolders();
 }
@@ -128,7 +196,7 @@ FakeUserFolders::FakeUserFolders(const std::string& root)
 FakeUserFolders::~FakeUserFolders() {
     EmptyGameFolders();
     QStandardPaths::setTestModeEnabled(false);
-    for (const Variable& variable : {config_, state_}) {
+    for (const Variable& variable : {config_, state_, data_}) {
         variable.present ? qputenv(variable.name, variable.value) : qunsetenv(variable.name);
     }
 }

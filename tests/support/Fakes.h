@@ -73,6 +73,28 @@ public:
     std::vector<Played> played;
 };
 
+// SDL's disk audio driver for the span of a test, for the sound player and microphone opened
+// after it: what the player plays goes into a file of folder at the pace of a sound card, and
+// the microphone hears `heard`, raw samples in the format it opens. The dummy driver is put
+// back on destruction.
+class DiskAudio {
+public:
+    explicit DiskAudio(const QString& folder, const QByteArray& heard = {});
+    ~DiskAudio();
+    DiskAudio(const DiskAudio&) = delete;
+    DiskAudio& operator=(const DiskAudio&) = delete;
+
+    // Closes the sound player, then gives the levels it played, in order: each steady sample
+    // value held long enough to be a sound, to the nearest hundred, silence and repeats left out.
+    std::vector<int> Levels() const;
+
+private:
+    QString played_;
+};
+
+// A mono 16-bit WAV file at 44,100 Hz holding `level` for `seconds`.
+void WriteSteadyWav(const QString& path, double seconds, int level);
+
 // Makes WorkArea() return `area`.
 class FakeWorkArea {
 public:
@@ -84,7 +106,8 @@ public:
     TRect area;
 };
 
-// The user's own folders below root (config/ and etat/), through the XDG variables on Linux;
+// The user's own folders below root (config/, etat/ and donnees/), through the XDG variables on
+// Linux;
 // on Windows, Qt's test copy of the application-data folder, where the game's folder is
 // removed on construction and on destruction.
 class FakeUserFolders {
@@ -105,6 +128,7 @@ private:
     };
     Variable config_;
     Variable state_;
+    Variable data_;
 };
 
 // Pauses that pass at once; chaquePause, when set, runs at each instead.

@@ -89,7 +89,8 @@ TEST_F(UOptionsTest, LayoutAsDesigned) {
         }
     } while (controle != Environnement());
     EXPECT_EQ(ordre, QStringList({"ComboBox1", "ComboBox2", "UpDown1", "OK", "Annuler", "CheckBox1",
-                                  "CheckBox2", "Persiste", "Disparait", "CheckBox3", "CheckBox4"}));
+                                  "CheckBox2", "Persiste", "Disparait", "CheckBox3", "CheckBox4",
+                                  "Voix"}));
 }
 
 TEST_F(UOptionsTest, ShowsTheCurrentSettingsAndAnnulerWritesNothing) {

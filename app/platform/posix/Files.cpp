@@ -52,8 +52,15 @@ bool SharedProgramFolder(const fs::path&) {
 }
 
 fs::path UserBase(UserFolder folder) {
-    return folder == UserFolder::Settings ? BaseDirectory("XDG_CONFIG_HOME", ".config")
-                                          : BaseDirectory("XDG_STATE_HOME", ".local/state");
+    switch (folder) {
+    case UserFolder::Settings:
+        return BaseDirectory("XDG_CONFIG_HOME", ".config");
+    case UserFolder::State:
+        return BaseDirectory("XDG_STATE_HOME", ".local/state");
+    case UserFolder::Data:
+        break;
+    }
+    return BaseDirectory("XDG_DATA_HOME", ".local/share");
 }
 
 } // namespace Files

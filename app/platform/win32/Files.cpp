@@ -88,7 +88,17 @@ bool SharedProgramFolder(const fs::path& path) {
                       InsideKnownFolder(absolute, FOLDERID_ProgramFilesX86));
 }
 
+// Qt has no generic roaming folder: the known folder itself, moved aside in Qt's test mode as
+// Qt moves its own, so that tests never touch a user's files.
 fs::path UserBase(UserFolder folder) {
+    if (folder == UserFolder::Data) {
+        PWSTR roaming = nullptr;
+        const bool known =
+            SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &roaming));
+        fs::path base = known ? fs::path(roaming) : fs::path();
+        ::CoTaskMemFree(roaming);
+        return QStandardPaths::isTestModeEnabled() ? base / "qttest" : base;
+    }
     const auto location = folder == UserFolder::Settings ? QStandardPaths::GenericConfigLocation
                                                          : QStandardPaths::GenericDataLocation;
     return fs::path(QStandardPaths::writableLocation(location).toStdWString());

@@ -4,43 +4,13 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QtEndian>
 #include <SDL.h>
+#include <algorithm>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
-
-// A mono 16-bit PCM file of `count` silent samples.
-void WriteWav(const QString& path, int count) {
-    auto u32 = [](QByteArray& out, quint32 v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        out.append(b, 4);
-    };
-    auto u16 = [](QByteArray& out, quint16 v) {
-        char b[2];
-        qToLittleEndian(v, b);
-        out.append(b, 2);
-    };
-    const quint32 dataBytes = quint32(count) * 2;
-    QByteArray wav("RIFF");
-    u32(wav, 36 + dataBytes);
-    wav.append("WAVEfmt ");
-    u32(wav, 16);
-    u16(wav, 1);
-    u16(wav, 1);
-    u32(wav, 8000);
-    u32(wav, 16000);
-    u16(wav, 2);
-    u16(wav, 16);
-    wav.append("data");
-    u32(wav, dataBytes);
-    wav.append(QByteArray(int(dataBytes), '\0'));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(wav);
-}
 
 class SoundTest : public testing::Test {
 protected:
@@ -53,16 +23,27 @@ protected:
 };
 
 TEST_F(SoundTest, PlaysFilesAndTheChimeForMissingOrBrokenOnes) {
-    WriteWav(dossier.Chemin("Cri.wav"), 400);
+    WriteSteadyWav(dossier.Chemin("Cri.wav"), 0.05, 0);
     QFile broken(dossier.Chemin("Casse.wav"));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("RIFF\x10\0\0\0WAVEjunk");
     broken.close();
+    // A header that promises 4 GB of sound over a few bytes.
+    QFile file(dossier.Chemin("Cri.wav"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray promising = file.readAll();
+    promising.replace(40, 4, "\xf0\xff\xff\xff");
+    QFile huge(dossier.Chemin("Enorme.wav"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.write(promising) == promising.size());
+    huge.close();
+    EXPECT_TRUE(SoundReadable("./Enorme.wav"));
+    EXPECT_FALSE(SoundReadable("./Casse.wav"));
 
     sndPlaySoundA("./Cri.wav", SND_ASYNC);
     sndPlaySoundA("./Cri.wav", SND_SYNC);
     sndPlaySoundA("./Absent.wav", SND_SYNC);
     sndPlaySoundA("./Casse.wav", SND_ASYNC);
+    sndPlaySoundA("./Enorme.wav", SND_SYNC);
     // Queued behind a sound, then replaced while it may still be loading.
     sndPlaySoundA("./Absent.wav", SND_ASYNC | SND_QUEUE);
     sndPlaySoundA("./Cri.wav", SND_ASYNC);
@@ -76,6 +57,27 @@ TEST_F(SoundTest, PlaysFilesAndTheChimeForMissingOrBrokenOnes) {
     ASSERT_EQ(sigaction(SIGINT, nullptr, &action), 0);
     EXPECT_EQ(action.sa_handler, SIG_DFL);
 #endif
+}
+
+// What the sound card is given, through SDL's disk driver.
+TEST_F(SoundTest, TheNameIsHeardAfterTheCryUnlessANewSoundComesWhileItLoads) {
+    DiskAudio disk(dossier.Chemin());
+    WriteSteadyWav(dossier.Chemin("Cri.wav"), 0.2, 1000);
+    WriteSteadyWav(dossier.Chemin("Nom.wav"), 0.2, 2000);
+    // Long enough to be still loading when the next sound comes.
+    WriteSteadyWav(dossier.Chemin("Long.wav"), 8, 3000);
+    WriteSteadyWav(dossier.Chemin("Trouve.wav"), 0.2, 4000);
+    sndPlaySoundA("./Cri.wav", SND_ASYNC);
+    sndPlaySoundA("./Nom.wav", SND_ASYNC | SND_QUEUE);
+    SDL_Delay(700);
+    EXPECT_EQ(disk.Levels(), (std::vector{1000, 2000}));
+
+    sndPlaySoundA("./Cri.wav", SND_ASYNC);
+    sndPlaySoundA("./Long.wav", SND_ASYNC | SND_QUEUE);
+    sndPlaySoundA("./Trouve.wav", SND_SYNC);
+    const std::vector<int> levels = disk.Levels();
+    EXPECT_EQ(std::ranges::count(levels, 3000), 0);
+    EXPECT_EQ(levels.back(), 4000);
 }
 
 TEST_F(SoundTest, WithoutAnAudioDeviceIsSilentAndDoesNotLookAgain) {
