@@ -3,6 +3,7 @@
 
 #include "app/Emplacements.h"
 #include "app/ImageList.h"
+#include "app/platform/Dialogs.h"
 #include "app/platform/Files.h"
 #include "app/platform/Frame.h"
 #include "app/platform/Guard.h"
@@ -142,6 +143,7 @@ QFileDialog* TSDIAppForm::CreeDialogueFichier(bool enregistrement) {
     auto* dialogue = new QFileDialog(this, QString(), QString(), "Tous les fichiers (*.*)");
     // The toolkit's own dialog, so that it speaks French like the rest of the program.
     dialogue->setOption(QFileDialog::DontUseNativeDialog);
+    ListInProgramLocale(*dialogue);
     dialogue->setAcceptMode(enregistrement ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Nothing is written to the chosen file, and no command asks for a confirmation.
     dialogue->setOption(QFileDialog::DontConfirmOverwrite);

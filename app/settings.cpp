@@ -42,6 +42,7 @@ void TSDIAppForm::EcritParametres() {
     ini.WriteBool("Environ", "Dess", DessEnviron);
     ini.WriteBool("Environ", "Bruitage", Bruitage);
     ini.WriteBool("Environ", "Nom", DitNom);
-    ini.WriteBool("Form", "InitMax", isMaximized());
+    // Some platforms report a maximised window minimised as minimised only.
+    ini.WriteBool("Form", "InitMax", isMinimized() ? agrandie_ : isMaximized());
     ini.WriteInteger("Image", "Choix", ChoixImage);
 }

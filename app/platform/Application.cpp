@@ -18,6 +18,22 @@ QString& StoredHelpFile() {
     return helpFile;
 }
 
+// The French catalogue has the names of file types (Folder, Drive...) only under the file
+// dialog's context, where Qt 5 looked them up; Qt 6 looks them up under the icon provider's.
+class ToolkitTranslator : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override {
+        QString text = QTranslator::translate(context, sourceText, disambiguation, n);
+        if (text.isEmpty() && qstrcmp(context, "QAbstractFileIconProvider") == 0) {
+            text = QTranslator::translate("QFileDialog", sourceText, disambiguation, n);
+        }
+        return text;
+    }
+};
+
 } // namespace
 
 namespace Application {
@@ -51,7 +67,7 @@ void ProcessMessages() {
 void LoadFrenchTranslation(QApplication& app) {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     // Owned by the application: it must live as long as the texts it translates.
-    auto* translator = new QTranslator(&app);
+    auto* translator = new ToolkitTranslator(&app);
     if (translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         app.installTranslator(translator);

@@ -5,6 +5,10 @@
 #include "app/platform/Frame.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
@@ -63,7 +67,34 @@ std::unique_ptr<IMessagePresenter>& Presenter() {
     return presenter;
 }
 
+// The columns of a file system model that the dialog shows.
+enum FileColumn { kSizeColumn = 1, kDateColumn = 3 };
+
+class ProgramLocaleFiles : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (!files || role != Qt::DisplayRole) {
+            return QIdentityProxyModel::data(index, role);
+        }
+        const QModelIndex file = mapToSource(index);
+        if (index.column() == kSizeColumn && !files->isDir(file)) {
+            return QLocale().formattedDataSize(files->size(file));
+        }
+        if (index.column() == kDateColumn) {
+            return QLocale().toString(files->lastModified(file), QLocale::ShortFormat);
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
 } // namespace
+
+void ListInProgramLocale(QFileDialog& dialog) {
+    dialog.setProxyModel(new ProgramLocaleFiles(&dialog));
+}
 
 int MessageDlg(const QString& message, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext) {
     return Presenter()->Present(message, type, buttons, helpContext);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <memory>
 
+class QFileDialog;
+
 enum class TMsgDlgType { mtError, mtWarning };
 enum class TMsgDlgButtons { mbOK, mbOKCancel };
 
@@ -20,3 +22,7 @@ public:
 
 // Installs presenter; nullptr restores the default.
 void SetMessagePresenter(std::unique_ptr<IMessagePresenter> presenter);
+
+// The toolkit's file dialog writes the sizes and dates of its list in the system's language:
+// written in the program's instead.
+void ListInProgramLocale(QFileDialog& dialog);

@@ -131,6 +131,15 @@ TEST_F(SettingsTest, TheMaximisedStateIsRememberedAndOnlyIt) {
         fenetre.close();
     }
     EXPECT_NE(LitIni().find("[Form]\nInitMax=1\n"), std::string::npos);
+    {
+        // Ended while minimised, as some platforms report a maximised window: minimised only.
+        TSDIAppForm fenetre;
+        fenetre.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+        fenetre.setWindowState(Qt::WindowMinimized);
+        fenetre.close();
+    }
+    EXPECT_NE(LitIni().find("[Form]\nInitMax=1\n"), std::string::npos);
 
     TSDIAppForm normale;
     normale.setWindowState(Qt::WindowNoState);

@@ -7,13 +7,18 @@
 #include "windows/Gagne.h"
 #include "windows/UEnviron.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -310,8 +315,8 @@ TEST_F(PlayTest, AFingerPlaysAsTheMouseAndTheBirdLandsWhereItTouches) {
     leve(Centre(kB));
 }
 
-// The arrows stop at the edges, Tab wraps round in reading order, and Space or Return press and
-// release on the cell under the bird, as the mouse does.
+// The arrows stop at the edges, Tab wraps round in reading order, and Space, Return or the
+// keypad's Enter press and release on the cell under the bird, as the mouse does.
 TEST_F(PlayTest, TheKeyboardMovesTheBirdFromCellToCellAndPressesWhereItSits) {
     Form().ChoixImage = 1;
     const auto touche = [this](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
@@ -343,9 +348,10 @@ TEST_F(PlayTest, TheKeyboardMovesTheBirdFromCellToCellAndPressesWhereItSits) {
     EXPECT_TRUE(Case(kA).Trouve && Case(kA2).Trouve);
     EXPECT_EQ(Sons(), (std::vector<std::string>{Cri(0), kSonTrouve}));
     Form().ChoisitPointeur(false); // the bird undrawn, the keys go on from their own cell
-    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space}) {
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down}) {
         touche(key);
     }
+    touche(Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_TRUE(Montree(kB));
 }
 
@@ -557,6 +563,38 @@ TEST_F(PlayTest, WinningWithFewerThanTenPairsPlaysTheWinningSoundThenAsks) {
         for (const GRILLE& cellule : ligne) {
             EXPECT_FALSE(cellule.Trouve);
         }
+    }
+}
+
+// Each command that starts a new game leaves a maximised window maximised, at its size.
+TEST_F(PlayTest, ANewGameFromAnyCommandKeepsAMaximisedWindowMaximised) {
+    const QSize normale = Form().size();
+    Form().showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Form().size() != normale; }));
+    const QSize agrandie = Form().size();
+    // The board keeps its size, shown larger.
+    const auto clique = [this](Cellule c) {
+        const QRect cellule = Form().PB->WidgetRect(QRect(Centre(c), QSize(1, 1)));
+        QTest::mouseClick(Form().PB, Qt::LeftButton, {}, cellule.center());
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> commandes = {
+        {"Rejouer",
+         [&] {
+             for (const Cellule c : {kA, kA2, kB, kB2}) {
+                 clique(c);
+             }
+         }},
+        {"Savane", [this] { QTest::mouseClick(Form().Savane, Qt::LeftButton); }},
+        {"Polaire", [this] { QTest::mouseClick(Form().Polaire, Qt::LeftButton); }},
+        {"Options", [this] { Form().findChild<QAction*>("mOptions")->trigger(); }}};
+    for (const auto& [nom, commande] : commandes) {
+        const size_t plateaux = Plateaux();
+        modal.answers = {mrYes};
+        commande();
+        QTest::qWait(50);
+        EXPECT_EQ(Plateaux(), plateaux + 1) << nom;
+        EXPECT_TRUE(Form().isMaximized()) << nom;
+        EXPECT_EQ(Form().size(), agrandie) << nom;
     }
 }
 

@@ -38,8 +38,9 @@ quint16 Champ16(const QByteArray& data, int offset) {
 
 } // namespace
 
-// The buttons, the close box, and the keys: Return or Space play again, Escape is the close
-// box; clicks elsewhere and other keys leave it open, and the buttons never take the focus.
+// The buttons, the close box, and the keys: Return, the keypad's Enter or Space play again, Escape
+// is the close box; clicks elsewhere and other keys leave it open, and the buttons never take the
+// focus.
 TEST(GagneTest, OnlyTheTwoButtonsTheirKeysOrAClosingEndIt) {
     TBravo bravo;
     EXPECT_EQ(ShowModalAndDo(bravo, [&] { QTest::mouseClick(bravo.bJeu, Qt::LeftButton); }), mrYes);
@@ -49,9 +50,10 @@ TEST(GagneTest, OnlyTheTwoButtonsTheirKeysOrAClosingEndIt) {
 
     QWidget* focus = nullptr;
     // Keys go where the focus is, as a keyboard's would.
-    const auto touche = [&](Qt::Key key) {
+    const auto touche = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         focus = QApplication::focusWidget() ? QApplication::focusWidget() : focus;
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &bravo, key);
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &bravo, key,
+                        modifiers);
     };
     bool resteOuverte = false;
     const int reponse = ShowModalAndDo(bravo, [&] {
@@ -69,6 +71,7 @@ TEST(GagneTest, OnlyTheTwoButtonsTheirKeysOrAClosingEndIt) {
     EXPECT_EQ(reponse, mrYes);
     EXPECT_EQ(ShowModalAndDo(bravo, [&] { touche(Qt::Key_Escape); }), mrCancel);
     EXPECT_EQ(ShowModalAndDo(bravo, [&] { touche(Qt::Key_Return); }), mrYes);
+    EXPECT_EQ(ShowModalAndDo(bravo, [&] { touche(Qt::Key_Enter, Qt::KeypadModifier); }), mrYes);
     // A child still clicking or holding a key as it appears: deaf for a second, and to repeats.
     const auto tardifs = [&] {
         QTest::mouseClick(bravo.bSortie, Qt::LeftButton);

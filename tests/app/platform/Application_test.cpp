@@ -2,6 +2,9 @@
 #include "app/platform/Application.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <gtest/gtest.h>
@@ -20,6 +23,8 @@ TEST(ApplicationTest, KeepsTitleHelpFileAndLoadsFrenchForTheToolkit) {
     Application::LoadFrenchTranslation(*qApp);
     EXPECT_EQ(QLocale().language(), QLocale::French);
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annuler");
+    // The type column of the file dialogs.
+    EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), "Dossier");
     for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
         QCoreApplication::removeTranslator(translator);
         delete translator;

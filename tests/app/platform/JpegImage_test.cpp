@@ -73,14 +73,19 @@ std::vector<QRgb> DecodeRgb(const std::vector<unsigned char>& octets) {
     return pixels;
 }
 
+// Where a progressive file's second scan begins.
+std::vector<unsigned char>::iterator SecondScan(std::vector<unsigned char>& octets) {
+    const unsigned char sos[] = {0xFF, 0xDA};
+    // 0xFF 0xDA cannot occur inside scan data, where a 0xFF byte is followed by 0x00.
+    const auto premier = std::search(octets.begin(), octets.end(), std::begin(sos), std::end(sos));
+    return std::search(premier + 2, octets.end(), std::begin(sos), std::end(sos));
+}
+
 // A progressive file with copies of its second scan's header inserted before that scan: each
 // copy is one more scan, without data, for the decoder.
 std::vector<unsigned char> AvecScansVides(int copies) {
     auto octets = OctetsJpeg(Quartiers(16, 16), GenreJpeg::Progressif);
-    const unsigned char sos[] = {0xFF, 0xDA};
-    // 0xFF 0xDA cannot occur inside scan data, where a 0xFF byte is followed by 0x00.
-    const auto premier = std::search(octets.begin(), octets.end(), std::begin(sos), std::end(sos));
-    const auto second = std::search(premier + 2, octets.end(), std::begin(sos), std::end(sos));
+    const auto second = SecondScan(octets);
     const auto position = second - octets.begin();
     const std::vector<unsigned char> entete(second, second + 2 + (second[2] << 8 | second[3]));
     for (int i = 0; i < copies; ++i) {
@@ -164,6 +169,23 @@ TEST(JpegImageTest, DataCutShortEndsThePicture) {
     const QImage image = Decode(octets, TJPEGPixelFormat::jf24Bit);
     EXPECT_EQ(image.size(), QSize(64, 64));
     EXPECT_GT(qRed(image.pixel(4, 4)), 200);
+}
+
+// Cut after its first scan (a download interrupted), a progressive photograph of a grey ramp
+// still rises across each 8 x 8 block: without the block smoothing, every block is flat.
+TEST(JpegImageTest, AProgressiveFileCutBeforeItsDetailScansIsSmoothedNotInBlocks) {
+    QImage rampe(64, 16, QImage::Format_RGB32);
+    for (int x = 0; x < rampe.width(); ++x) {
+        for (int y = 0; y < rampe.height(); ++y) {
+            rampe.setPixel(x, y, qRgb(x * 4, x * 4, x * 4));
+        }
+    }
+    auto octets = OctetsJpeg(rampe, GenreJpeg::Progressif);
+    octets.erase(SecondScan(octets), octets.end());
+    const QImage image = Decode(octets, TJPEGPixelFormat::jf24Bit);
+    for (int bloc = 8; bloc < 56; bloc += 8) {
+        EXPECT_LT(qGray(image.pixel(bloc, 8)), qGray(image.pixel(bloc + 7, 8))) << bloc;
+    }
 }
 
 TEST(JpegImageTest, SkipsSegmentsLongerThanABlock) {

@@ -252,7 +252,7 @@ TEST_F(PaintBoxTest, AFailingHandlerIsReportedOnceAndTheBoxGoesOn) {
     EXPECT_EQ(paints, 2);
 }
 
-// Also run at ratios 1.25, 1.5 and 2, where the edges of a box below a bar fall inside screen
+// Also run at ratios 1.25, 1.5, 1.75 and 2, where the edges of a box below a bar fall inside screen
 // pixels. After a resize, and after a drawing over a screen first filled with another colour,
 // each screen pixel shows what a press there reaches, or the face colour (the strip apart).
 TEST(PaintBoxRatioTest, EveryScreenPixelShowsWhatAPressThereReaches) {
