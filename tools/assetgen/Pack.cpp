@@ -210,7 +210,7 @@ public:
                 files.photograph,
                 "photograph " + source + ", on a landscape made by Kornibelle's generator" + kGpl);
             usedCollection_ = true;
-            writeName(spokenCaption(animal.real), animal.real.caption, files.name);
+            writeName(spokenCaption(animal.real), animal.real, files.name);
         } else {
             drawn_ << files.photograph;
             writeSprites(files, animalArt(animal, icons_, kSpriteArtSize), drawnBy_ + kMit);
@@ -219,7 +219,7 @@ public:
                                          animal.frenchName),
                             files.photograph,
                             drawnBy_ + " on a landscape made by Kornibelle's generator" + kMit);
-            writeName({}, animal.frenchName, files.name);
+            writeName({}, RealAnimal{.caption = animal.frenchName}, files.name);
         }
         writeCry(animal, files.sound);
     }
@@ -315,11 +315,19 @@ private:
         const QString caption = nameIn(QString::fromUtf8(real.caption));
         for (const QByteArray& line : text.readAll().split('\n')) {
             if (line.startsWith("fr.utf8=") &&
-                nameIn(QString::fromUtf8(line.mid(8))).compare(caption, Qt::CaseInsensitive) == 0) {
+                saysCaption(nameIn(QString::fromUtf8(line.mid(8))), caption, real)) {
                 return stamp + "_desc_fr.ogg";
             }
         }
         return {};
+    }
+
+    // A description cut short at a pause says only its first words.
+    static bool saysCaption(const QString& description, const QString& caption,
+                            const RealAnimal& real) {
+        return description.compare(caption, Qt::CaseInsensitive) == 0 ||
+               (real.nameEndsSeconds > 0.0 &&
+                description.startsWith(caption + ' ', Qt::CaseInsensitive));
     }
 
     // The noun of a French name, without its article or full stop.
@@ -334,10 +342,13 @@ private:
     }
 
     // The name the picture shows, said: the collection's recording of it where there is one.
-    void writeName(const QByteArray& recording, const char* caption, const QString& name) {
+    void writeName(const QByteArray& recording, const RealAnimal& animal, const QString& name) {
+        const char* caption = animal.caption;
         if (const auto real = realFile(recording.isEmpty() ? nullptr : recording.data(), name)) {
+            const double seconds =
+                animal.nameEndsSeconds > 0.0 ? animal.nameEndsSeconds : kDecodedSeconds;
             try {
-                writer_.file(wavFile(spokenName(decodeOgg(*real, kDecodedSeconds))), name,
+                writer_.file(wavFile(spokenName(decodeOgg(*real, seconds))), name,
                              "spoken name, recording " +
                                  fromCollection(recording.data(), kSpokenBy) +
                                  ", cut and levelled" + kGpl);
@@ -390,7 +401,7 @@ private:
 
 void writeAnimals(Writer& writer, const PackSources& sources) {
     AnimalWriter animalWriter(writer, sources);
-    for (const Environment environment : {Environment::Savanna, Environment::Polar}) {
+    for (const Environment environment : kEnvironments) {
         const std::span<const Animal> drawn = animals(environment);
         for (int index = 0; index < static_cast<int>(drawn.size()); ++index) {
             animalWriter.write(drawn[index], environment, index);
@@ -407,7 +418,7 @@ constexpr int kWingsInFlight[] = {6, 5, 4, 3, 2, 3, 5};
 static_assert(std::size(kWingsInFlight) == std::size(kOiseauVol));
 
 void writeScenery(Writer& writer) {
-    for (const Environment environment : {Environment::Savanna, Environment::Polar}) {
+    for (const Environment environment : kEnvironments) {
         for (int variant = 0; variant < 2; ++variant) {
             writer.picture(landscape(environment, variant, kBackgroundSize),
                            packName(kFondsJeu[static_cast<int>(environment)][variant]), kMadeByUs);
