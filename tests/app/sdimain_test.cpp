@@ -73,7 +73,10 @@ TEST_F(SdimainTest, ToolbarShowsOnlyTheSeparatorAndTheEnvironmentButtons) {
         EXPECT_FALSE(fenetre.findChild<QWidget*>(cache)->isVisible()) << cache;
     }
     for (const char* montre : {"ToolButton3", "Savane", "Polaire", "Ferme"}) {
-        EXPECT_TRUE(fenetre.findChild<QWidget*>(montre)->isVisible()) << montre;
+        const QWidget* bouton = fenetre.findChild<QWidget*>(montre);
+        EXPECT_TRUE(bouton->isVisible()) << montre;
+        // Whole within the strip that holds the buttons, not cut off by its edge.
+        EXPECT_TRUE(bouton->parentWidget()->rect().contains(bouton->geometry())) << montre;
     }
 
     const auto place = [&](QWidget* enfant) {
