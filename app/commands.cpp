@@ -21,6 +21,11 @@ void TSDIAppForm::PolaireClick() {
     LanceNouveauJeu();
 }
 
+void TSDIAppForm::FermeClick() {
+    TypeJeu = 2;
+    LanceNouveauJeu();
+}
+
 // The dialog has already written its settings when it answers Yes.
 void TSDIAppForm::mOptionsClick() {
     if (Options->ShowModal() == mrYes) {

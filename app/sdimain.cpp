@@ -78,6 +78,7 @@ void TSDIAppForm::PrepareComposants() {
     ToolBar1 = ui->ToolBar1;
     Savane = ui->Savane;
     Polaire = ui->Polaire;
+    Ferme = ui->Ferme;
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(2000);
@@ -177,6 +178,7 @@ void TSDIAppForm::ConnecteEvenements() {
 
     connect(Savane, &QPushButton::clicked, this, Guarded(this, &TSDIAppForm::SavaneClick));
     connect(Polaire, &QPushButton::clicked, this, Guarded(this, &TSDIAppForm::PolaireClick));
+    connect(Ferme, &QPushButton::clicked, this, Guarded(this, &TSDIAppForm::FermeClick));
     connect(ui->mOptions, &QAction::triggered, this, Guarded(this, &TSDIAppForm::mOptionsClick));
     connect(ui->FileNew1, &QAction::triggered, this, Guarded(this, &TSDIAppForm::FileNew1Execute));
     connect(ui->FileOpen1, &QAction::triggered, this,

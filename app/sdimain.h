@@ -13,6 +13,7 @@
 
 #include <QMainWindow>
 #include <QPoint>
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -41,6 +42,7 @@ public:
     QToolBar* ToolBar1 = nullptr;
     QPushButton* Savane = nullptr;
     QPushButton* Polaire = nullptr;
+    QPushButton* Ferme = nullptr;
     QTimer* Timer1 = nullptr;
     // The file dialogs, made at their first use: building them would take a good part of the
     // start-up, and a game seldom needs them.
@@ -69,7 +71,11 @@ public:
     // Settings (read at construction, written on close).
     static constexpr int kMaxAnimParDefaut = 5;
     int TypeJeu = 0;
-    int MaxAnim[2] = {kMaxAnimParDefaut, kMaxAnimParDefaut};
+    std::array<int, kNbEnvironnements> MaxAnim = [] {
+        std::array<int, kNbEnvironnements> nombres{};
+        nombres.fill(kMaxAnimParDefaut);
+        return nombres;
+    }();
     bool DessCases = true;
     bool DessEnviron = true;
     int ChoixImage = 0;
@@ -80,7 +86,7 @@ public:
     void EcritParametres();
 
     // Board and new game.
-    int NbAnimaux[2] = {kNbAnimaux[0], kNbAnimaux[1]};
+    std::array<int, kNbEnvironnements> NbAnimaux = kNbAnimaux;
     TGrille Grille;
     int LigneSel = -1;
     int ColonneSel = -1;
@@ -161,6 +167,7 @@ public:
     void CadreChange();
     void SavaneClick();
     void PolaireClick();
+    void FermeClick();
     void mOptionsClick();
     void FileNew1Execute();
     void FileOpen1Execute();

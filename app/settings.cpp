@@ -3,19 +3,22 @@
 #include "app/platform/IniFile.h"
 #include "app/sdimain.h"
 
+#include <string>
+
 std::string TSDIAppForm::FichierParametres() const {
     return CheminParametres(FichierPresDuProgramme());
 }
 
-// The counts are read back from the keys that closing writes; the keys "0" and "1" of older
-// files are still honoured when those are missing.
+// The counts are read back from the keys that closing writes, named after the environments;
+// the keys "0" and "1" of older files are still honoured when those are missing.
 void TSDIAppForm::LitParametres() {
     const TIniFile ini(CheminLectureParametres(FichierPresDuProgramme()));
     TypeJeu = ini.ReadInteger("Jeu", "TypeJeu", 0);
-    MaxAnim[0] =
-        ini.ReadInteger("MaxAnim", "Savane", ini.ReadInteger("MaxAnim", "0", kMaxAnimParDefaut));
-    MaxAnim[1] =
-        ini.ReadInteger("MaxAnim", "Polaire", ini.ReadInteger("MaxAnim", "1", kMaxAnimParDefaut));
+    for (int environnement = 0; environnement < kNbEnvironnements; ++environnement) {
+        MaxAnim[environnement] = ini.ReadInteger(
+            "MaxAnim", kNomsEnvironnements[environnement],
+            ini.ReadInteger("MaxAnim", std::to_string(environnement), kMaxAnimParDefaut));
+    }
     DessCases = ini.ReadBool("Cases", "Dess", true);
     DessEnviron = ini.ReadBool("Environ", "Dess", true);
     Bruitage = ini.ReadBool("Environ", "Bruitage", true);
@@ -36,8 +39,9 @@ void TSDIAppForm::EcritParametres() {
     }
     TIniFile ini(fichier);
     ini.WriteInteger("Jeu", "TypeJeu", TypeJeu);
-    ini.WriteInteger("MaxAnim", "Savane", MaxAnim[0]);
-    ini.WriteInteger("MaxAnim", "Polaire", MaxAnim[1]);
+    for (int environnement = 0; environnement < kNbEnvironnements; ++environnement) {
+        ini.WriteInteger("MaxAnim", kNomsEnvironnements[environnement], MaxAnim[environnement]);
+    }
     ini.WriteBool("Cases", "Dess", DessCases);
     ini.WriteBool("Environ", "Dess", DessEnviron);
     ini.WriteBool("Environ", "Bruitage", Bruitage);

@@ -38,13 +38,14 @@ void BM_LitBitmap(benchmark::State& state) {
 BENCHMARK(BM_LitBitmap)->UseManualTime();
 
 // A new game on a 1600 x 1200 background with a 1280-pixel work area: decoded, reduced to
-// 960 x 720, the board set up and traced.
+// 960 x 720, the board set up and traced; range(0): the environment (TypeJeu).
 void BM_NouveauJeu(benchmark::State& state) {
     Partie& partie = PartieCourante();
     partie.EcritFonds(kLargeurFond, kHauteurFond);
     partie.ecran.area = Rect(0, 0, 1280, 1024);
     const std::vector<unsigned char> octets = ImagesTest::LitOctets(kFondsJeu[0][0]);
     TSDIAppForm& fenetre = partie.Fenetre();
+    fenetre.TypeJeu = static_cast<int>(state.range(0));
     mesure::Compare(
         state, [&] { fenetre.NouveauJeu(); }, [&] { DecodeDirect(octets); },
         "libjpeg alone on the background's bytes");
@@ -52,7 +53,8 @@ void BM_NouveauJeu(benchmark::State& state) {
         state.SkipWithError("le fond n'a pas été réduit");
     }
     partie.ecran.area = Rect(0, 0, kEcranLarge, 1024);
+    fenetre.TypeJeu = 0;
 }
-BENCHMARK(BM_NouveauJeu)->UseManualTime();
+BENCHMARK(BM_NouveauJeu)->DenseRange(0, kNbEnvironnements - 1)->UseManualTime();
 
 } // namespace

@@ -40,6 +40,17 @@ enum class Espece {
     Lapin,
     Elan,
     Renne,
+    Vache,
+    Mouton,
+    Chevre,
+    Cheval,
+    Cochon,
+    Chien,
+    Souris,
+    Poule,
+    Coq,
+    Canard,
+    Dindon,
 };
 
 struct FicheAnimal {
@@ -119,17 +130,66 @@ inline constexpr FicheAnimal kAnimauxPolaire[] = {
       "./Polaire/Rennes.wav", "./Polaire/Nom_Renne.wav"}},
 };
 
-// The animals of each environment: [0] the savanna's, [1] the polar regions'.
-inline constexpr std::span<const FicheAnimal> kAnimaux[] = {kAnimauxSavane, kAnimauxPolaire};
+inline constexpr FicheAnimal kAnimauxFerme[] = {
+    {Espece::Vache,
+     {"./Ferme/Vache01G.bmp", "./Ferme/Vache01D.bmp", "./Ferme/Vache01.jpg", "./Ferme/Vache01.wav",
+      "./Ferme/Nom_Vache.wav"}},
+    {Espece::Mouton,
+     {"./Ferme/Mouton01G.bmp", "./Ferme/Mouton01D.bmp", "./Ferme/Mouton01.jpg",
+      "./Ferme/Mouton01.wav", "./Ferme/Nom_Mouton.wav"}},
+    {Espece::Chevre,
+     {"./Ferme/Chevre01G.bmp", "./Ferme/Chevre01D.bmp", "./Ferme/Chevre01.jpg",
+      "./Ferme/Chevre01.wav", "./Ferme/Nom_Chevre.wav"}},
+    {Espece::Cheval,
+     {"./Ferme/Cheval01G.bmp", "./Ferme/Cheval01D.bmp", "./Ferme/Cheval01.jpg",
+      "./Ferme/Cheval01.wav", "./Ferme/Nom_Cheval.wav"}},
+    {Espece::Cochon,
+     {"./Ferme/Cochon01G.bmp", "./Ferme/Cochon01D.bmp", "./Ferme/Cochon01.jpg",
+      "./Ferme/Cochon01.wav", "./Ferme/Nom_Cochon.wav"}},
+    {Espece::Chien,
+     {"./Ferme/Chien01G.bmp", "./Ferme/Chien01D.bmp", "./Ferme/Chien01.jpg", "./Ferme/Chien01.wav",
+      "./Ferme/Nom_Chien.wav"}},
+    {Espece::Souris,
+     {"./Ferme/Souris01G.bmp", "./Ferme/Souris01D.bmp", "./Ferme/Souris01.jpg",
+      "./Ferme/Souris01.wav", "./Ferme/Nom_Souris.wav"}},
+    {Espece::Poule,
+     {"./Ferme/Poule01G.bmp", "./Ferme/Poule01D.bmp", "./Ferme/Poule01.jpg", "./Ferme/Poule01.wav",
+      "./Ferme/Nom_Poule.wav"}},
+    {Espece::Coq,
+     {"./Ferme/Coq01G.bmp", "./Ferme/Coq01D.bmp", "./Ferme/Coq01.jpg", "./Ferme/Coq01.wav",
+      "./Ferme/Nom_Coq.wav"}},
+    {Espece::Canard,
+     {"./Ferme/Canard01G.bmp", "./Ferme/Canard01D.bmp", "./Ferme/Canard01.jpg",
+      "./Ferme/Canard01.wav", "./Ferme/Nom_Canard.wav"}},
+    {Espece::Dindon,
+     {"./Ferme/Dindon01G.bmp", "./Ferme/Dindon01D.bmp", "./Ferme/Dindon01.jpg",
+      "./Ferme/Dindon01.wav", "./Ferme/Nom_Dindon.wav"}},
+};
+
+// The animals of each environment: [0] the savanna's, [1] the polar regions', [2] the farm's.
+inline constexpr std::span<const FicheAnimal> kAnimaux[] = {kAnimauxSavane, kAnimauxPolaire,
+                                                            kAnimauxFerme};
 inline constexpr int kNbEnvironnements = static_cast<int>(std::size(kAnimaux));
-inline constexpr int kNbAnimaux[] = {static_cast<int>(std::size(kAnimauxSavane)),
-                                     static_cast<int>(std::size(kAnimauxPolaire))};
+inline constexpr auto kNbAnimaux = [] {
+    std::array<int, kNbEnvironnements> nombres{};
+    for (int environnement = 0; environnement < kNbEnvironnements; ++environnement) {
+        nombres[environnement] = static_cast<int>(kAnimaux[environnement].size());
+    }
+    return nombres;
+}();
+
+// Each environment's name: the text of its toolbar button and of its entry in the options, and
+// its key under [MaxAnim] in the settings file.
+inline constexpr const char* kNomsEnvironnements[] = {"Savane", "Polaire", "Ferme"};
+static_assert(std::size(kNomsEnvironnements) == kNbEnvironnements);
 
 // Background pictures: [environment][0 for an even draw, 1 for an odd one].
-inline constexpr const char* kFondsJeu[2][2] = {
+inline constexpr const char* kFondsJeu[][2] = {
     {"./Savane/Zebres01B.jpg", "./Savane/Zebres02B.jpg"},
     {"./Polaire/Polaire1.jpg", "./Polaire/Polaire2.jpg"},
+    {"./Ferme/Ferme1.jpg", "./Ferme/Ferme2.jpg"},
 };
+static_assert(std::size(kFondsJeu) == kNbEnvironnements);
 
 inline constexpr const char* kOiseauRepos = "./Savane/Oiseau13N.bmp"; // resting bird
 // Flight frames, in the order they are shown.
@@ -153,11 +213,12 @@ inline constexpr int NbLignes = 4;
 inline constexpr int NbColonnes = 5;
 inline constexpr int kHauteurBarreOutils = 30;
 
-// An environment the tables above have: 0 the savanna, 1 the polar regions.
+// An environment the tables above have: 0 the savanna, 1 the polar regions, 2 the farm.
 constexpr bool EnvironnementConnu(int environnement) {
     return environnement >= 0 && environnement < kNbEnvironnements;
 }
 
-// File of an animal of an environment (0 savanna, 1 polar): letter 'G' or 'D' (sprites), 'I'
-// (photograph), 'S' (cry) or 'N' (spoken name). Empty for any other letter, index or environment.
+// File of an animal of an environment (0 savanna, 1 polar, 2 farm): letter 'G' or 'D' (sprites),
+// 'I' (photograph), 'S' (cry) or 'N' (spoken name). Empty for any other letter, index or
+// environment.
 std::string CheminCatalogue(int environnement, int animal, char lettre);

@@ -24,7 +24,9 @@ TOptions::TOptions(QWidget* parent) : TForm(parent), ui(std::make_unique<Ui::Opt
     move(308, 119);
 
     ui->ComboBox1->clear();
-    ui->ComboBox1->addItems({"Savane", "Polaire"});
+    for (const char* nom : kNomsEnvironnements) {
+        ui->ComboBox1->addItem(nom);
+    }
     ui->ComboBox2->clear();
     for (int nombre = kMinPersonnages; nombre <= kMaxPersonnages; ++nombre) {
         ui->ComboBox2->addItem(QString::number(nombre));

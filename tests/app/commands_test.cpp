@@ -53,6 +53,18 @@ TEST_F(CommandsTest, EnvironmentButtonsSwitchAndRepaint) {
     QTest::mouseClick(fenetre.Savane, Qt::LeftButton);
     EXPECT_EQ(fenetre.TypeJeu, 0);
     EXPECT_GE(peintures, 2);
+
+    peintures = 0;
+    QTest::mouseClick(fenetre.Ferme, Qt::LeftButton);
+    EXPECT_EQ(fenetre.TypeJeu, 2);
+    EXPECT_GE(peintures, 2);
+    int casesFerme = 0;
+    for (const auto& ligne : fenetre.Grille) {
+        for (const GRILLE& cellule : ligne) {
+            casesFerme += cellule.Dessin.rfind("./Ferme/", 0) == 0 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(casesFerme, 2 * fenetre.MaxAnim[2]);
 }
 
 TEST_F(CommandsTest, OptionsStartAGameOnlyWhenAnsweredYes) {

@@ -61,7 +61,7 @@ TEST_F(SdimainTest, OpensTitledAtTheTopLeftCornerWithACloseAndAMaximiseBox) {
     EXPECT_EQ(fenetre.Timer1->interval(), 2000);
 }
 
-TEST_F(SdimainTest, ToolbarShowsOnlyTheSeparatorAndTheTwoEnvironmentButtons) {
+TEST_F(SdimainTest, ToolbarShowsOnlyTheSeparatorAndTheEnvironmentButtons) {
     TSDIAppForm& fenetre = OuvreEtMontre();
     EXPECT_EQ(fenetre.HauteurBarreOutils(), kHauteurBarreOutils);
     EXPECT_FALSE(fenetre.ToolBar1->isMovable());
@@ -72,8 +72,11 @@ TEST_F(SdimainTest, ToolbarShowsOnlyTheSeparatorAndTheTwoEnvironmentButtons) {
                               "ToolButton5", "ToolButton6"}) {
         EXPECT_FALSE(fenetre.findChild<QWidget*>(cache)->isVisible()) << cache;
     }
-    for (const char* montre : {"ToolButton3", "Savane", "Polaire"}) {
-        EXPECT_TRUE(fenetre.findChild<QWidget*>(montre)->isVisible()) << montre;
+    for (const char* montre : {"ToolButton3", "Savane", "Polaire", "Ferme"}) {
+        const QWidget* bouton = fenetre.findChild<QWidget*>(montre);
+        EXPECT_TRUE(bouton->isVisible()) << montre;
+        // Whole within the strip that holds the buttons, not cut off by its edge.
+        EXPECT_TRUE(bouton->parentWidget()->rect().contains(bouton->geometry())) << montre;
     }
 
     const auto place = [&](QWidget* enfant) {
@@ -81,10 +84,12 @@ TEST_F(SdimainTest, ToolbarShowsOnlyTheSeparatorAndTheTwoEnvironmentButtons) {
     };
     EXPECT_EQ(place(fenetre.Savane), QRect(157, 2, 75, 23));
     EXPECT_EQ(place(fenetre.Polaire), QRect(232, 2, 75, 23));
+    EXPECT_EQ(place(fenetre.Ferme), QRect(307, 2, 75, 23));
     EXPECT_EQ(place(fenetre.findChild<QWidget*>("ToolButton3")).left(), 77);
     EXPECT_EQ(fenetre.findChild<QWidget*>("ToolButton3")->width(), 8);
     EXPECT_EQ(fenetre.Savane->text(), "Savane");
     EXPECT_EQ(fenetre.Polaire->text(), "Polaire");
+    EXPECT_EQ(fenetre.Ferme->text(), "Ferme");
     EXPECT_EQ(fenetre.findChild<QToolButton*>("ToolButton1")->defaultAction(), Action("FileOpen1"));
 
     QStatusBar* barre = fenetre.findChild<QStatusBar*>("StatusBar");

@@ -49,6 +49,7 @@ TEST_F(SettingsTest, ReadsEveryStoredSetting) {
     EXPECT_EQ(fenetre.TypeJeu, 1);
     EXPECT_EQ(fenetre.MaxAnim[0], 3);
     EXPECT_EQ(fenetre.MaxAnim[1], 8);
+    EXPECT_EQ(fenetre.MaxAnim[2], 5);
     EXPECT_FALSE(fenetre.DessCases);
     EXPECT_FALSE(fenetre.DessEnviron);
     EXPECT_FALSE(fenetre.Bruitage);
@@ -74,9 +75,10 @@ TEST_F(SettingsTest, CountsFallBackOnTheNumberedKeysThenOnFive) {
 TEST_F(SettingsTest, TheFirstCloseCreatesTheFileInItsOrder) {
     TSDIAppForm fenetre;
     fenetre.close();
-    EXPECT_EQ(LitIni(), "[Jeu]\nTypeJeu=0\n[MaxAnim]\nSavane=5\nPolaire=5\n[Cases]\nDess=1\n"
-                        "[Environ]\nDess=1\nBruitage=1\nNom=1\n[Form]\nInitMax=0\n[Image]\n"
-                        "Choix=0\n");
+    EXPECT_EQ(LitIni(),
+              "[Jeu]\nTypeJeu=0\n[MaxAnim]\nSavane=5\nPolaire=5\nFerme=5\n[Cases]\nDess=1\n"
+              "[Environ]\nDess=1\nBruitage=1\nNom=1\n[Form]\nInitMax=0\n[Image]\n"
+              "Choix=0\n");
 }
 
 TEST_F(SettingsTest, AnExistingFileKeepsItsKeysAndIsUpdatedInPlace) {
@@ -87,24 +89,26 @@ TEST_F(SettingsTest, AnExistingFileKeepsItsKeysAndIsUpdatedInPlace) {
     fenetre.Bruitage = false;
     fenetre.DitNom = false;
     fenetre.close();
-    EXPECT_EQ(LitIni(), "[Jeu]\nTypeJeu=1\n[MaxAnim]\n0=3\n1=8\nSavane=3\nPolaire=8\n[Cases]\n"
-                        "Dess=0\n[Environ]\nDess=1\nBruitage=0\nNom=0\n[Form]\nInitMax=0\n"
+    EXPECT_EQ(LitIni(), "[Jeu]\nTypeJeu=1\n[MaxAnim]\n0=3\n1=8\nSavane=3\nPolaire=8\nFerme=5\n"
+                        "[Cases]\nDess=0\n[Environ]\nDess=1\nBruitage=0\nNom=0\n[Form]\nInitMax=0\n"
                         "[Image]\nChoix=0\n");
 }
 
 TEST_F(SettingsTest, CountsChosenSinceAreReadAtTheNextStart) {
     {
         TSDIAppForm fenetre;
-        fenetre.TypeJeu = 1;
+        fenetre.TypeJeu = 2;
         fenetre.MaxAnim[0] = 2;
         fenetre.MaxAnim[1] = 9;
+        fenetre.MaxAnim[2] = 7;
         fenetre.ChoixImage = 1;
         fenetre.close();
     }
     TSDIAppForm suivante;
-    EXPECT_EQ(suivante.TypeJeu, 1);
+    EXPECT_EQ(suivante.TypeJeu, 2);
     EXPECT_EQ(suivante.MaxAnim[0], 2);
     EXPECT_EQ(suivante.MaxAnim[1], 9);
+    EXPECT_EQ(suivante.MaxAnim[2], 7);
     EXPECT_EQ(suivante.ChoixImage, 1);
 }
 
@@ -165,8 +169,8 @@ TEST_F(SettingsTest, AReadOnlyFileIsReadAndTheUserFileTakesTheWrites) {
         FakeUserFolders::File(Files::UserFolder::Settings, "kornibelle.INI")));
     ASSERT_TRUE(personnel.open(QIODevice::ReadOnly));
     EXPECT_EQ(personnel.readAll().toStdString(),
-              "; commun\n[Jeu]\nTypeJeu=1\n[MaxAnim]\n0=3\nSavane=3\nPolaire=2\n[Cases]\n"
-              "Dess=1\n[Environ]\nDess=1\nBruitage=1\nNom=1\n[Form]\nInitMax=0\n[Image]\n"
+              "; commun\n[Jeu]\nTypeJeu=1\n[MaxAnim]\n0=3\nSavane=3\nPolaire=2\nFerme=5\n"
+              "[Cases]\nDess=1\n[Environ]\nDess=1\nBruitage=1\nNom=1\n[Form]\nInitMax=0\n[Image]\n"
               "Choix=0\n");
     TSDIAppForm suivante;
     EXPECT_EQ(suivante.MaxAnim[1], 2);

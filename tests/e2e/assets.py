@@ -16,12 +16,13 @@ import zlib
 BACKGROUND_WIDTH, BACKGROUND_HEIGHT = 800, 600
 SAVANNA_COLOUR = (150, 110, 60)
 POLAR_COLOUR = (70, 110, 160)
+FARM_COLOUR = (90, 150, 60)
 # Sprites: a coloured block inside a black (transparent) margin.
 SPRITE_WIDTH, SPRITE_HEIGHT, SPRITE_MARGIN = 64, 48, 8
 BIRD_WIDTH, BIRD_HEIGHT = 16, 12
 BIRD_COLOUR = (250, 220, 40)
 
-SAVANNA, POLAR = 0, 1
+SAVANNA, POLAR, FARM = 0, 1, 2
 # The game's files, from the manifest the build writes of its catalogue (the runner loads it),
 # and the sizes it gives: the board's rows, columns and toolbar_height, the flight frame's width
 # and height.
@@ -91,13 +92,14 @@ def animal_files(environment, kind):
 
 def write_pack(folder):
     """Every file the game reads: backgrounds, sprites, photographs, cries, names, bird, sounds."""
-    for environment, colour in ((SAVANNA, SAVANNA_COLOUR), (POLAR, POLAR_COLOUR)):
+    for environment, colour in ((SAVANNA, SAVANNA_COLOUR), (POLAR, POLAR_COLOUR),
+                                (FARM, FARM_COLOUR)):
         for name in CATALOGUE["backgrounds"][environment]:
             os.makedirs(os.path.dirname(os.path.join(folder, name)), exist_ok=True)
             write_jpeg(os.path.join(folder, name), BACKGROUND_WIDTH, BACKGROUND_HEIGHT, colour)
     photo = os.path.join(folder, "photo.jpg")
     write_jpeg(photo, 160, 120, (200, 180, 90))
-    for environment in (SAVANNA, POLAR):
+    for environment in (SAVANNA, POLAR, FARM):
         for name in animal_files(environment, "sprite") + animal_files(environment, "mirror"):
             write_sprite(os.path.join(folder, name), sprite_colour(name))
         for name in animal_files(environment, "photograph"):

@@ -17,8 +17,8 @@ import sys
 import time
 
 import harness
-from assets import (BIRD_COLOUR, BOARD, CATALOGUE, POLAR_COLOUR, SAVANNA, SAVANNA_COLOUR,
-                    SPRITE_MARGIN, SPRITE_WIDTH, animal_files, sprite_colour)
+from assets import (BIRD_COLOUR, BOARD, CATALOGUE, FARM_COLOUR, POLAR_COLOUR, SAVANNA,
+                    SAVANNA_COLOUR, SPRITE_MARGIN, SPRITE_WIDTH, animal_files, sprite_colour)
 from game import QUIET, Game, answer_won, keys_between, play_board
 from harness import SKIP, check, wait_for
 from shown import (bird_resting_at, cell_hidden, grid_is_absent, grid_is_white, grid_whole,
@@ -94,14 +94,15 @@ def case_options(binary, folder):
 
 
 def case_toolbar(binary, folder):
-    """The toolbar's two environment buttons start new games in their environment."""
+    """The toolbar's environment buttons start new games in their environment."""
     with Game(binary, folder) as game:
         game.start()
         game.boards(1)
         x, y, _, _ = game.geometry(game.window)
         middle = y + game.menu_height + BOARD.toolbar_height // 2
         for count, (left, folder_name, colour) in enumerate(
-                ((232, "./Polaire/", POLAR_COLOUR), (157, "./Savane/", SAVANNA_COLOUR)), 2):
+                ((232, "./Polaire/", POLAR_COLOUR), (307, "./Ferme/", FARM_COLOUR),
+                 (157, "./Savane/", SAVANNA_COLOUR)), 2):
             game.click_at(x + left + 37, middle)
             board = game.boards(count)[-1]
             check(all(board[g[0]][g[1]][0].startswith(folder_name) for g, _ in pairs_of(board)),
@@ -123,9 +124,9 @@ def case_close_box(binary, folder):
         game.expect_clean_exit()
         with open(game.settings_path) as f:
             text = f.read()
-        expected = ("[Jeu]\nTypeJeu=0\n[MaxAnim]\nSavane=5\nPolaire=5\n[Cases]\nDess=1\n"
-                    "[Environ]\nDess=1\nBruitage=1\nNom=1\n[Form]\nInitMax=0\n[Image]\n"
-                    "Choix=0\n")
+        expected = ("[Jeu]\nTypeJeu=0\n[MaxAnim]\nSavane=5\nPolaire=5\nFerme=5\n[Cases]\n"
+                    "Dess=1\n[Environ]\nDess=1\nBruitage=1\nNom=1\n[Form]\nInitMax=0\n"
+                    "[Image]\nChoix=0\n")
         check(text.replace("\r\n", "\n") == expected, "settings file:\n" + text)
 
 
@@ -330,7 +331,8 @@ def case_hand_edits(binary, folder):
         check(game.wait_exit() == 0, "exit status:\n" + game.output())
         with open(game.settings_path, "rb") as f:
             content = f.read()
-        expected = written.replace(b"Savane=2\r\n", b"Savane=2\r\nPolaire=5\r\n") + (
+        expected = written.replace(b"Savane=2\r\n",
+                                   b"Savane=2\r\nPolaire=5\r\nFerme=5\r\n") + (
             b"[Cases]\r\nDess=1\r\n[Environ]\r\nDess=1\r\nBruitage=1\r\nNom=1\r\n[Form]\r\n"
             b"InitMax=0\r\n[Image]\r\nChoix=0\r\n")
         check(content == expected, f"settings file:\n{content!r}\ninstead of\n{expected!r}")

@@ -36,7 +36,7 @@ TEST(CatalogueCheminTest, AnythingElseGivesTheEmptyText) {
         EXPECT_EQ(CheminCatalogue(environnement, -1, 'G'), "");
         EXPECT_EQ(CheminCatalogue(environnement, kNbAnimaux[environnement], 'G'), "");
     }
-    EXPECT_EQ(CheminCatalogue(2, 0, 'G'), "");
+    EXPECT_EQ(CheminCatalogue(kNbEnvironnements, 0, 'G'), "");
     EXPECT_EQ(CheminCatalogue(-1, 0, 'G'), "");
 }
 

@@ -16,6 +16,6 @@ TEST_F(CheminAnimalTest, LooksUpTheWindowsEnvironment) {
     fenetre.TypeJeu = 0;
     EXPECT_EQ(CheminAnimal(&fenetre, 10, 'I'), CheminCatalogue(0, 10, 'I'));
     EXPECT_NE(CheminAnimal(&fenetre, 10, 'I'), "");
-    fenetre.TypeJeu = 2;
+    fenetre.TypeJeu = kNbEnvironnements;
     EXPECT_EQ(CheminAnimal(&fenetre, 0, 'G'), "");
 }

@@ -126,7 +126,7 @@ TEST_F(BoardTest, UnknownGameChangesNothing) {
     const std::size_t mark = Trace().size();
     messages.messages.clear();
 
-    Form().TypeJeu = 2;
+    Form().TypeJeu = kNbEnvironnements;
     Form().NouveauJeu();
 
     EXPECT_EQ(Messages(), std::vector<QString>{QStringLiteral("Ce jeu n'est pas prévu")});

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Tiny pictures and sounds under the game's fixed file names, written at test time into the
-// current working folder (a DossierTemp of support/Fakes.h); "Savane" and "Polaire" are made
+// current working folder (a DossierTemp of support/Fakes.h); each environment's folder is made
 // when missing. Nothing here is read from the default asset pack.
 //
 //   DossierTemp dossier;            // an empty temporary folder, made current

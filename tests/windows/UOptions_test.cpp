@@ -74,7 +74,7 @@ TEST_F(UOptionsTest, LayoutAsDesigned) {
     for (int i = 0; i < Environnement()->count(); ++i) {
         items << Environnement()->itemText(i);
     }
-    EXPECT_EQ(items, QStringList({"Savane", "Polaire"}));
+    EXPECT_EQ(items, QStringList({"Savane", "Polaire", "Ferme"}));
     EXPECT_EQ(Nombre()->count(), 10);
     EXPECT_EQ(Nombre()->itemText(9), "10");
 
@@ -267,7 +267,7 @@ TEST_F(UOptionsTest, EnterAndEscapeDoNotEndTheDialog) {
         Clique("Annuler");
     });
     EXPECT_EQ(reponse, mrCancel);
-    EXPECT_EQ(Environnement()->count(), 2);
+    EXPECT_EQ(Environnement()->count(), kNbEnvironnements);
 }
 
 } // namespace

@@ -11,6 +11,7 @@ constexpr const char* kChildsplay =
     "from Childsplay, © 2002-2005 Stas Zytkiewicz, prepared by Pere Pujal i Carabantes";
 constexpr const char* kPujal = "by Pere Pujal i Carabantes";
 constexpr const char* kStampsAuthors = "© Bill Kendrick and the collection's contributors";
+constexpr const char* kMudchute = "by Caroline Ford, at Mudchute Park and Farm, England";
 
 // The stump the fox stands on, and the root under its hind paw.
 constexpr std::array kFoxStump{QPoint(0, 121),   QPoint(78, 121),  QPoint(78, 148),
@@ -56,6 +57,37 @@ constexpr RealAnimal kDeer{"animals/mammals/deer/deer.png", "Un cerf", kChildspl
 constexpr RealAnimal kCaribou{"animals/mammals/deer/caribou.png", "Un renne", kChildsplay,
                               "animals/mammals/deer/caribou.ogg", kChildsplay};
 
+// The farm: everything real, each caption what the collection's French voice says. Its bull
+// would stand beside the cow as the same animal to a child, and its donkey beside the horse (both
+// brown, side on, the same size in a cell): both are left out.
+constexpr RealAnimal kCow{"animals/mammals/bovines/cow.png", "Une vache", kChildsplay,
+                          "animals/mammals/bovines/cow.ogg", kChildsplay};
+constexpr RealAnimal kSheep{"animals/mammals/bovines/sheep.png", "Un mouton", kMudchute,
+                            "animals/mammals/bovines/sheep.ogg", kMudchute};
+constexpr RealAnimal kGoat{"animals/mammals/bovines/goat.png", "Une chèvre", kChildsplay,
+                           "animals/mammals/bovines/goat.ogg", kChildsplay};
+constexpr RealAnimal kHorse{"animals/mammals/equines/horse.png", "Un cheval", kChildsplay,
+                            "animals/mammals/equines/horse.ogg", kChildsplay};
+constexpr RealAnimal kPig{"animals/mammals/pig.png", "Un cochon", kChildsplay,
+                          "animals/mammals/pig.ogg", kChildsplay};
+constexpr RealAnimal kDog{"animals/mammals/dogs/dog.png", "Un chien", kChildsplay,
+                          "animals/mammals/dogs/dog.ogg", kChildsplay};
+constexpr RealAnimal kMouse{"animals/mammals/rodents/mouse.png", "Une souris", kChildsplay,
+                            "animals/mammals/rodents/mouse.ogg", kChildsplay};
+constexpr RealAnimal kHen{"animals/birds/hen.png", "Une poule marron", kChildsplay,
+                          "animals/birds/hen.ogg", kMudchute};
+// « Un coq multicolore. »: cut at the pause after « Un coq ».
+constexpr RealAnimal kRooster{.photograph = "animals/birds/rooster.png",
+                              .caption = "Un coq",
+                              .photographBy = kChildsplay,
+                              .recording = "animals/birds/rooster.ogg",
+                              .recordingBy = kChildsplay,
+                              .nameEndsSeconds = 0.52};
+constexpr RealAnimal kDuck{"animals/birds/duck.png", "Un canard", kChildsplay,
+                           "animals/birds/duck.ogg", kChildsplay};
+constexpr RealAnimal kTurkey{"animals/birds/turkey.png", "Un dindon", kChildsplay,
+                             "animals/birds/turkey.ogg", kChildsplay};
+
 constexpr std::array kSavanna{
     Animal{Espece::Tigre, "tiger", Look::AsDrawn, "Un tigre", Cry::Tiger, kTiger},
     Animal{Espece::Loup, "wolf", Look::AsDrawn, "Un loup", Cry::Wolf, kNothing},
@@ -84,6 +116,19 @@ constexpr std::array kPolar{
     Animal{Espece::Elan, "moose", Look::AsDrawn, "Un élan", Cry::Moose, kDeer},
     Animal{Espece::Renne, "deer", Look::Reindeer, "Un renne", Cry::Reindeer, kCaribou},
 };
+constexpr std::array kFarm{
+    Animal{Espece::Vache, "cow", Look::AsDrawn, "Une vache", Cry::Cow, kCow},
+    Animal{Espece::Mouton, "ewe", Look::AsDrawn, "Un mouton", Cry::Sheep, kSheep},
+    Animal{Espece::Chevre, "goat", Look::AsDrawn, "Une chèvre", Cry::Goat, kGoat},
+    Animal{Espece::Cheval, "horse", Look::AsDrawn, "Un cheval", Cry::Horse, kHorse},
+    Animal{Espece::Cochon, "pig", Look::AsDrawn, "Un cochon", Cry::Pig, kPig},
+    Animal{Espece::Chien, "dog", Look::AsDrawn, "Un chien", Cry::Dog, kDog},
+    Animal{Espece::Souris, "mouse", Look::AsDrawn, "Une souris", Cry::Mouse, kMouse},
+    Animal{Espece::Poule, "chicken", Look::AsDrawn, "Une poule", Cry::Hen, kHen},
+    Animal{Espece::Coq, "rooster", Look::AsDrawn, "Un coq", Cry::Rooster, kRooster},
+    Animal{Espece::Canard, "duck", Look::AsDrawn, "Un canard", Cry::Duck, kDuck},
+    Animal{Espece::Dindon, "turkey", Look::AsDrawn, "Un dindon", Cry::Turkey, kTurkey},
+};
 // Each recipe row is for the catalogue's row of its species: a row moved in one table and not in
 // the other would give one animal's pictures another's files.
 constexpr bool inCatalogueOrder(std::span<const Animal> recipe,
@@ -91,13 +136,18 @@ constexpr bool inCatalogueOrder(std::span<const Animal> recipe,
     return std::ranges::equal(recipe, catalogue, {}, &Animal::species, &FicheAnimal::espece);
 }
 static_assert(inCatalogueOrder(kSavanna, kAnimauxSavane) &&
-              inCatalogueOrder(kPolar, kAnimauxPolaire));
+              inCatalogueOrder(kPolar, kAnimauxPolaire) && inCatalogueOrder(kFarm, kAnimauxFerme));
 
 } // namespace
 
 std::span<const Animal> animals(Environment environment) {
-    if (environment == Environment::Savanna) {
+    switch (environment) {
+    case Environment::Savanna:
         return kSavanna;
+    case Environment::Polar:
+        return kPolar;
+    case Environment::Farm:
+        break;
     }
-    return kPolar;
+    return kFarm;
 }

@@ -6,10 +6,14 @@
 
 #include <QPoint>
 
+#include <iterator>
 #include <span>
 
 // The game's environments, numbered as its catalogue (game/Catalogue.h) numbers them.
-enum class Environment { Savanna, Polar };
+enum class Environment { Savanna, Polar, Farm };
+inline constexpr Environment kEnvironments[] = {Environment::Savanna, Environment::Polar,
+                                                Environment::Farm};
+static_assert(std::size(kEnvironments) == kNbEnvironnements);
 
 // Changes made to an emoji so that animals sharing a drawing stay apart.
 enum class Look {
@@ -32,6 +36,9 @@ struct RealAnimal {
     const char* recording = nullptr; // Ogg Vorbis
     const char* recordingBy = nullptr;
     std::span<const QPoint> scenery = {}; // polygon, in the photograph's pixels, to cut away
+    // Where the collection's spoken description is cut, at a pause, to say only the caption;
+    // 0 keeps it whole.
+    double nameEndsSeconds = 0.0;
 };
 
 // What the generator makes an animal of; its files are named by the game's catalogue, in the

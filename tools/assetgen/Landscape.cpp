@@ -318,6 +318,132 @@ void polar(QPainter& painter, QSizeF size, int variant, Random& random) {
     }
 }
 
+// A red barn with a gambrel roof, white trim and a cross-braced door, standing on `base`.
+void barn(QPainter& painter, QPointF base, double width, bool evening) {
+    const double wall = width * 0.55;
+    const QRectF body(base.x() - width / 2, base.y() - wall, width, wall);
+    const QColor red = evening ? QColor(150, 50, 40) : QColor(178, 42, 34);
+    const QColor trim = evening ? QColor(235, 215, 190) : QColor(250, 248, 240);
+    QPolygonF roof;
+    roof << QPointF(body.left() - width * 0.05, body.top())
+         << QPointF(body.left() + width * 0.1, body.top() - width * 0.3)
+         << QPointF(base.x(), body.top() - width * 0.42)
+         << QPointF(body.right() - width * 0.1, body.top() - width * 0.3)
+         << QPointF(body.right() + width * 0.05, body.top());
+    painter.setPen(QPen(trim, width * 0.02, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(red);
+    painter.drawPolygon(roof);
+    painter.drawRect(body);
+    painter.setBrush(evening ? QColor(80, 60, 55) : QColor(95, 70, 60));
+    painter.drawRect(
+        QRectF(base.x() - width * 0.09, body.top() - width * 0.24, width * 0.18, width * 0.14));
+    const QRectF door(base.x() - width * 0.2, base.y() - wall * 0.7, width * 0.4, wall * 0.7);
+    painter.setBrush(red.darker(115));
+    painter.drawRect(door);
+    painter.drawLine(door.topLeft(), door.bottomRight());
+    painter.drawLine(door.topRight(), door.bottomLeft());
+    painter.drawLine(QPointF(door.center().x(), door.top()),
+                     QPointF(door.center().x(), door.bottom()));
+}
+
+// A wooden fence across the meadow: posts along a gently sagging line, two rails between them.
+void fence(QPainter& painter, QSizeF size, double baseY, double height, QColor wood) {
+    const double step = size.width() / 14.0;
+    const auto groundAt = [&](double x) {
+        return baseY + height * 0.25 * std::sin(x / size.width() * std::numbers::pi);
+    };
+    for (const double rail : {0.35, 0.75}) {
+        QPainterPath line(QPointF(-step, groundAt(-step) - rail * height));
+        for (double x = 0; x <= size.width() + step; x += step / 4) {
+            line.lineTo(x, groundAt(x) - rail * height);
+        }
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(wood, height * 0.12, Qt::SolidLine, Qt::FlatCap));
+        painter.drawPath(line);
+    }
+    painter.setPen(QPen(wood.darker(125), 1.0));
+    painter.setBrush(wood);
+    for (double x = step / 2; x < size.width(); x += step) {
+        const double foot = groundAt(x);
+        painter.drawRect(QRectF(x - height * 0.08, foot - height, height * 0.16, height * 1.05));
+    }
+}
+
+// A round-crowned tree of the hedgerows.
+void leafyTree(QPainter& painter, QPointF base, double height, QColor trunk, QColor leaves,
+               Random& random) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(trunk);
+    painter.drawRect(
+        QRectF(base.x() - height * 0.04, base.y() - height * 0.5, height * 0.08, height * 0.5));
+    for (int clump = 0; clump < 5; ++clump) {
+        const QPointF c(base.x() + random.range(-0.22, 0.22) * height,
+                        base.y() - height * random.range(0.6, 0.82));
+        painter.setBrush(clump % 2 == 0 ? leaves : leaves.lighter(112));
+        painter.drawEllipse(c, height * random.range(0.2, 0.28), height * random.range(0.18, 0.24));
+    }
+}
+
+void farm(QPainter& painter, QSizeF size, int variant, Random& random) {
+    const double w = size.width();
+    const double h = size.height();
+    const double horizon = h * 0.5;
+    const bool evening = variant == 1;
+    fillGradient(painter, QRectF(0, 0, w, h),
+                 evening ? Stops{{0.0, QColor(120, 130, 190)}, {0.5, QColor(255, 200, 150)}}
+                         : Stops{{0.0, QColor(110, 175, 235)}, {0.5, QColor(225, 240, 250)}});
+    if (evening) {
+        sun(painter, QPointF(w * 0.72, horizon - h * 0.07), w * 0.055, QColor(255, 230, 160),
+            QColor(255, 170, 110));
+        cloud(painter, QPointF(w * 0.3, h * 0.18), w * 0.2, QColor(255, 220, 210, 120), random);
+    } else {
+        sun(painter, QPointF(w * 0.15, h * 0.13), w * 0.045, QColor(255, 250, 215),
+            QColor(255, 240, 170));
+        cloud(painter, QPointF(w * 0.45, h * 0.12), w * 0.2, QColor(255, 255, 255, 160), random);
+        cloud(painter, QPointF(w * 0.8, h * 0.22), w * 0.15, QColor(255, 255, 255, 130), random);
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(evening ? QColor(95, 120, 90) : QColor(120, 165, 100));
+    painter.drawPath(ridge(size, horizon - h * 0.02, h * 0.04, random));
+    const QColor trunk = evening ? QColor(75, 55, 45) : QColor(100, 75, 50);
+    const QColor leaves = evening ? QColor(60, 100, 55) : QColor(70, 130, 60);
+    for (double x : {0.05, 0.12, 0.9}) {
+        leafyTree(painter, QPointF(w * (evening ? 1.0 - x : x), horizon + h * 0.01), h * 0.12,
+                  trunk, leaves, random);
+    }
+    barn(painter, QPointF(w * (evening ? 0.3 : 0.68), horizon + h * 0.04), w * 0.2, evening);
+    painter.setPen(Qt::NoPen);
+    const QRectF meadow(0, horizon + h * 0.03, w, h - horizon);
+    painter.setBrush(evening ? QColor(120, 150, 70) : QColor(130, 185, 80));
+    painter.drawPath(ridge(size, horizon + h * 0.03, h * 0.012, random));
+    fillGradient(painter, meadow.adjusted(0, h * 0.02, 0, 0),
+                 evening ? Stops{{0.0, QColor(125, 155, 72)}, {1.0, QColor(92, 128, 56)}}
+                         : Stops{{0.0, QColor(138, 192, 86)}, {1.0, QColor(98, 158, 64)}});
+    for (int patch = 0; patch < 7; ++patch) {
+        painter.setBrush(evening ? QColor(200, 170, 80, 26) : QColor(230, 230, 120, 30));
+        const double y = horizon + h * random.range(0.1, 0.45);
+        painter.drawEllipse(QPointF(w * random.uniform(), y), w * random.range(0.1, 0.25),
+                            h * random.range(0.02, 0.05));
+    }
+    fence(painter, size, horizon + h * 0.14, h * 0.07,
+          evening ? QColor(140, 100, 70) : QColor(168, 124, 82));
+    grass(painter, meadow, evening ? QColor(110, 145, 60) : QColor(110, 170, 70),
+          static_cast<int>(w * 2.5), random);
+}
+
+// Each environment's scenes are drawn from their own run of random numbers.
+std::uint64_t firstSeed(Environment environment) {
+    switch (environment) {
+    case Environment::Savanna:
+        return 0x5A7A;
+    case Environment::Polar:
+        return 0x9014;
+    case Environment::Farm:
+        break;
+    }
+    return 0xFE53;
+}
+
 } // namespace
 
 QImage landscape(Environment environment, int variant, QSize size, std::uint64_t seed) {
@@ -325,11 +451,17 @@ QImage landscape(Environment environment, int variant, QSize size, std::uint64_t
     out.fill(Qt::white);
     QPainter painter(&out);
     painter.setRenderHint(QPainter::Antialiasing);
-    Random random((environment == Environment::Savanna ? 0x5A7A : 0x9014) + variant + 4 * seed);
-    if (environment == Environment::Savanna) {
+    Random random(firstSeed(environment) + variant + 4 * seed);
+    switch (environment) {
+    case Environment::Savanna:
         savanna(painter, QSizeF(size), variant, random);
-    } else {
+        break;
+    case Environment::Polar:
         polar(painter, QSizeF(size), variant, random);
+        break;
+    case Environment::Farm:
+        farm(painter, QSizeF(size), variant, random);
+        break;
     }
     return out;
 }

@@ -232,7 +232,7 @@ public:
                 files.photograph,
                 "photograph " + source + ", on a landscape made by Kornibelle's generator" + kGpl);
             usedCollection_ = true;
-            writeName(spokenCaption(animal.real), animal.real.caption, files.name);
+            writeName(spokenCaption(animal.real), animal.real, files.name);
         } else {
             drawn_ << files.photograph;
             const bool noto = animal.emojiSet == EmojiSet::Noto;
@@ -243,7 +243,7 @@ public:
                                          drawings_.art(animal, kPhotoArtSize), animal.frenchName),
                             files.photograph,
                             drawnBy + " on a landscape made by Kornibelle's generator" + licence);
-            writeName({}, animal.frenchName, files.name);
+            writeName({}, RealAnimal{.caption = animal.frenchName}, files.name);
         }
         writeCry(animal, files.sound);
     }
@@ -338,11 +338,18 @@ private:
             return {};
         }
         for (const QByteArray& line : text.readAll().split('\n')) {
-            if (line.startsWith("fr.utf8=") && withoutFullStop(line.mid(8)) == real.caption) {
+            if (line.startsWith("fr.utf8=") && saysCaption(withoutFullStop(line.mid(8)), real)) {
                 return stamp + "_desc_fr.ogg";
             }
         }
         return {};
+    }
+
+    // The whole description, or, where the recording is cut at a pause, its first words.
+    static bool saysCaption(const QByteArray& description, const RealAnimal& real) {
+        const QByteArray caption(real.caption);
+        return description == caption ||
+               (real.nameEndsSeconds > 0.0 && description.startsWith(caption + ' '));
     }
 
     static QByteArray withoutFullStop(QByteArray sentence) {
@@ -354,10 +361,13 @@ private:
     }
 
     // The name the picture shows, said: the collection's recording of it where there is one.
-    void writeName(const QByteArray& recording, const char* caption, const QString& name) {
+    void writeName(const QByteArray& recording, const RealAnimal& animal, const QString& name) {
+        const char* caption = animal.caption;
         if (const auto real = realFile(recording.isEmpty() ? nullptr : recording.data(), name)) {
+            const double seconds =
+                animal.nameEndsSeconds > 0.0 ? animal.nameEndsSeconds : kDecodedSeconds;
             try {
-                writer_.file(wavFile(spokenName(decodeOgg(*real, kDecodedSeconds))), name,
+                writer_.file(wavFile(spokenName(decodeOgg(*real, seconds))), name,
                              "spoken name, recording " +
                                  fromCollection(recording.data(), kSpokenBy) +
                                  ", cut and levelled" + kGpl);
@@ -411,7 +421,7 @@ private:
 
 void writeAnimals(Writer& writer, const PackSources& sources) {
     AnimalWriter animalWriter(writer, sources);
-    for (const Environment environment : {Environment::Savanna, Environment::Polar}) {
+    for (const Environment environment : kEnvironments) {
         const std::span<const Animal> drawn = animals(environment);
         for (int index = 0; index < static_cast<int>(drawn.size()); ++index) {
             animalWriter.write(drawn[index], environment, index);
@@ -428,7 +438,7 @@ constexpr int kWingsInFlight[] = {6, 5, 4, 3, 2, 3, 5};
 static_assert(std::size(kWingsInFlight) == std::size(kOiseauVol));
 
 void writeScenery(Writer& writer) {
-    for (const Environment environment : {Environment::Savanna, Environment::Polar}) {
+    for (const Environment environment : kEnvironments) {
         for (int variant = 0; variant < 2; ++variant) {
             writer.picture(landscape(environment, variant, kBackgroundSize),
                            packName(kFondsJeu[static_cast<int>(environment)][variant]), kMadeByUs);

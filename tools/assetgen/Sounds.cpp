@@ -260,6 +260,30 @@ Voice longer(Voice voice, double seconds) {
     return voice;
 }
 
+// A bleat: the trembling vowel of sheep and goats.
+Voice bleat(double hz, double seconds, double trembleHz) {
+    return Voice{.pitch = {{0.0, hz}, {0.2, hz * 1.12}, {1.0, hz * 0.9}},
+                 .seconds = seconds,
+                 .attack = 0.04,
+                 .release = seconds * 0.4,
+                 .vibratoHz = trembleHz,
+                 .vibratoDepth = 0.07,
+                 .breath = 0.2,
+                 .formants = {{750.0, 3.0}, {1300.0, 4.0}},
+                 .saturation = 1.5};
+}
+
+// A short cry of a farmyard bird or dog, said several times.
+Voice call(Curve pitch, double seconds, std::vector<std::pair<double, double>> formants) {
+    return Voice{.pitch = std::move(pitch),
+                 .seconds = seconds,
+                 .attack = 0.01,
+                 .release = seconds * 0.4,
+                 .breath = 0.2,
+                 .formants = std::move(formants),
+                 .saturation = 2.0};
+}
+
 const std::vector<Recipe>& recipes() {
     static const std::vector<Recipe> kTable{
         {Cry::Tiger, {{.sound = roar({{0.0, 85.0}, {0.3, 115.0}, {1.0, 70.0}}, 1.3, 0.12)}}},
@@ -453,6 +477,82 @@ const std::vector<Recipe>& recipes() {
            .count = 2,
            .spacing = 0.28},
           {.sound = Bells{0.65}, .at = 0.45, .gain = 0.5}}},
+        {Cry::Cow,
+         {{.sound = Voice{.pitch = {{0.0, 120.0}, {0.3, 165.0}, {1.0, 115.0}},
+                          .seconds = 1.4,
+                          .attack = 0.2,
+                          .release = 0.5,
+                          .breath = 0.1,
+                          .rough = 0.2,
+                          .formants = {{300.0, 3.0}, {700.0, 4.0}},
+                          .saturation = 1.5}}}},
+        {Cry::Sheep, {{.sound = bleat(320.0, 0.8, 8.0)}}},
+        {Cry::Goat, {{.sound = bleat(440.0, 0.45, 11.0), .count = 2, .spacing = 0.55}}},
+        {Cry::Horse,
+         {{.sound = Voice{.pitch = {{0.0, 900.0}, {0.2, 1150.0}, {1.0, 480.0}},
+                          .seconds = 1.1,
+                          .attack = 0.03,
+                          .release = 0.3,
+                          .vibratoHz = 12.0,
+                          .vibratoDepth = 0.08,
+                          .breath = 0.3,
+                          .formants = {{1000.0, 3.0}, {2200.0, 4.0}},
+                          .saturation = 2.0}},
+          {.sound =
+               Hiss{.seconds = 0.3, .bandHz = 700.0, .bandQ = 1.0, .attack = 0.02, .release = 0.15},
+           .at = 1.15,
+           .gain = 0.4}}},
+        {Cry::Pig,
+         {{.sound = Voice{.pitch = {{0.0, 170.0}, {1.0, 120.0}},
+                          .seconds = 0.18,
+                          .breath = 0.4,
+                          .rough = 0.8,
+                          .formants = {{500.0, 2.0}, {1100.0, 3.0}},
+                          .saturation = 2.5},
+           .count = 3,
+           .spacing = 0.26,
+           .step = 1.05}}},
+        {Cry::Dog,
+         {{.sound = call({{0.0, 380.0}, {0.3, 520.0}, {1.0, 300.0}}, 0.14,
+                         {{600.0, 3.0}, {1500.0, 4.0}}),
+           .count = 2,
+           .spacing = 0.35}}},
+        {Cry::Mouse, {{.sound = chirp(4000.0, 5200.0), .count = 3, .spacing = 0.12, .lift = 0.1}}},
+        {Cry::Hen,
+         {{.sound = call({{0.0, 500.0}, {1.0, 420.0}}, 0.07, {{900.0, 4.0}, {2000.0, 5.0}}),
+           .count = 4,
+           .spacing = 0.16},
+          {.sound =
+               call({{0.0, 520.0}, {0.4, 700.0}, {1.0, 560.0}}, 0.3, {{900.0, 4.0}, {2000.0, 5.0}}),
+           .at = 0.7}}},
+        {Cry::Rooster,
+         {{.sound = call({{0.0, 600.0}, {1.0, 650.0}}, 0.15, {{1000.0, 3.0}, {2200.0, 4.0}}),
+           .count = 3,
+           .spacing = 0.2,
+           .step = 1.12},
+          {.sound = call({{0.0, 760.0}, {0.3, 800.0}, {1.0, 500.0}}, 0.7,
+                         {{1000.0, 3.0}, {2200.0, 4.0}}),
+           .at = 0.62}}},
+        {Cry::Duck,
+         {{.sound = Voice{.wave = Wave::Square,
+                          .pitch = {{0.0, 300.0}, {1.0, 250.0}},
+                          .seconds = 0.16,
+                          .breath = 0.2,
+                          .formants = {{1000.0, 5.0}, {2100.0, 6.0}},
+                          .saturation = 2.0},
+           .count = 3,
+           .spacing = 0.24,
+           .step = 0.97}}},
+        {Cry::Turkey,
+         {{.sound = Voice{.pitch = {{0.0, 500.0}, {0.4, 700.0}, {1.0, 450.0}},
+                          .seconds = 0.6,
+                          .vibratoHz = 25.0,
+                          .vibratoDepth = 0.15,
+                          .breath = 0.15,
+                          .formants = {{900.0, 3.0}, {1900.0, 4.0}},
+                          .saturation = 1.5},
+           .count = 2,
+           .spacing = 0.75}}},
     };
     return kTable;
 }

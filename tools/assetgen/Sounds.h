@@ -26,6 +26,17 @@ enum class Cry {
     Rabbit,
     Moose,
     Reindeer,
+    Cow,
+    Sheep,
+    Goat,
+    Horse,
+    Pig,
+    Dog,
+    Mouse,
+    Hen,
+    Rooster,
+    Duck,
+    Turkey,
 };
 
 enum class Jingle { Welcome, PairFound, Won, Goodbye };

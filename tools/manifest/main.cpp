@@ -56,9 +56,12 @@ std::string manifest() {
         }
         environments += (environments.empty() ? "" : ",\n    ") + ("[" + json + "]");
     }
+    std::string backgrounds;
+    for (const auto& fonds : kFondsJeu) {
+        backgrounds += (backgrounds.empty() ? "" : ", ") + list(fonds);
+    }
     return "{\n  \"animals\": [\n    " + environments + "],\n" + "  \"backgrounds\": [" +
-           list(kFondsJeu[0]) + ", " + list(kFondsJeu[1]) + "],\n" +
-           "  \"resting_bird\": " + quoted(kOiseauRepos) + ",\n" +
+           backgrounds + "],\n" + "  \"resting_bird\": " + quoted(kOiseauRepos) + ",\n" +
            "  \"flight\": " + list(kOiseauVol) + ",\n" +
            "  \"flight_frame\": " + sizes({{"width", kLargeurVol}, {"height", kHauteurVol}}) +
            ",\n" + "  \"sounds\": " + list(kSonsFixes) + ",\n" + "  \"board\": " +

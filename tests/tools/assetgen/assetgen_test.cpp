@@ -60,9 +60,18 @@ std::vector<const char*> flightFrames() {
     return frames;
 }
 
+std::vector<const char*> backgrounds() {
+    std::vector<const char*> all;
+    for (const auto& environment : kFondsJeu) {
+        for (const char* name : environment) {
+            all.push_back(packName(name));
+        }
+    }
+    return all;
+}
+
 const std::vector<AnimalFiles> kAnimals = catalogueAnimals();
-const std::array kBackgrounds{packName(kFondsJeu[0][0]), packName(kFondsJeu[0][1]),
-                              packName(kFondsJeu[1][0]), packName(kFondsJeu[1][1])};
+const std::vector<const char*> kBackgrounds = backgrounds();
 const std::vector<const char*> kFlightFrames = flightFrames();
 const char* const kRestingBird = packName(kOiseauRepos);
 
@@ -323,7 +332,7 @@ TEST_F(AssetgenPackTest, EachAnimalIsOnTheBoardWhatItsPhotographShows) {
         EXPECT_EQ(collectionFileOf(origins, animal.d), cutOut) << animal.d;
         real += !cutOut.isEmpty();
     }
-    EXPECT_EQ(real, kCollectionInstalled ? 17 : 0);
+    EXPECT_EQ(real, kCollectionInstalled ? 28 : 0);
 }
 
 TEST_F(AssetgenPackTest, SpritesOfDifferentAnimalsDiffer) {
@@ -347,8 +356,10 @@ TEST_F(AssetgenPackTest, PhotographsAndBackgroundsAreColourJpegsOfTheirSize) {
         EXPECT_FALSE(background.isGrayscale()) << name;
     }
     // A new game picks one of two backgrounds: they must not be the same picture.
-    EXPECT_NE(readAll(path(kBackgrounds[0])), readAll(path(kBackgrounds[1])));
-    EXPECT_NE(readAll(path(kBackgrounds[2])), readAll(path(kBackgrounds[3])));
+    for (std::size_t environment = 0; environment < kBackgrounds.size(); environment += 2) {
+        EXPECT_NE(readAll(path(kBackgrounds[environment])),
+                  readAll(path(kBackgrounds[environment + 1])));
+    }
 }
 
 TEST_F(AssetgenPackTest, BirdPicturesAreWholeOnTransparentBlack) {
@@ -407,6 +418,13 @@ TEST_F(AssetgenPackTest, ShipsTheLicencesFileByFile) {
     EXPECT_GE(origins.count("    recording animals/"), 15);
     EXPECT_GE(origins.count("    spoken name, recording animals/"), 12);
     EXPECT_EQ(origins.count("    spoken name"), static_cast<qsizetype>(kAnimals.size()));
+    // The farm's cries and names are all the collection's own recordings.
+    for (const FicheAnimal& animal : kAnimauxFerme) {
+        for (const auto& [file, origin] : {std::pair{animal.fichiers[3], "recording animals/"},
+                                           {animal.fichiers[4], "spoken name, recording "}}) {
+            EXPECT_TRUE(origins.contains(QByteArray(packName(file)) + "\n    " + origin)) << file;
+        }
+    }
     // Its penguin says « Un pingouin »: the game's name is synthesised instead.
     EXPECT_TRUE(origins.contains("Polaire/Nom_Manchot.wav\n    spoken name « Un manchot », synth"));
 }
