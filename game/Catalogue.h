@@ -58,6 +58,10 @@ struct FicheAnimal {
     FichiersAnimal fichiers;
 };
 
+// The species' written name, as the game's voice says it (« Un tigre »); where the pack may show
+// a cousin of the species (a toucan for the bird), the species' own name, which fits both.
+const char* NomEspece(Espece espece);
+
 inline constexpr FicheAnimal kAnimauxSavane[] = {
     {Espece::Tigre,
      {"./Savane/Tigre13G.bmp", "./Savane/Tigre13D.bmp", "./Savane/Tigre1.jpg",

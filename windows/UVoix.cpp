@@ -5,13 +5,12 @@
 #include "app/platform/Microphone.h"
 #include "app/platform/Sound.h"
 #include "app/sdimain.h"
-#include "game/CheminAnimal.h"
+#include "game/Catalogue.h"
 #include "game/PriseDeVoix.h"
 #include "game/VoixFamille.h"
 #include "ui_UVoix.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QPixmap>
 #include <algorithm>
 #include <cmath>
@@ -21,48 +20,6 @@ namespace {
 
 constexpr int kIntervalleMs = 50;
 constexpr int kIcone = 48;
-
-// The species' names, as the pack's captions write them; where the pack shows a cousin of the
-// species (a toucan for the bird), the name of the species, which fits both.
-constexpr std::pair<Espece, const char*> kNomsEcrits[] = {
-    {Espece::Tigre, "Le tigre"},
-    {Espece::Loup, "Le loup"},
-    {Espece::Zebre, "Le zèbre"},
-    {Espece::Singe, "Le singe"},
-    {Espece::Lezard, "Le lézard"},
-    {Espece::Crocodile, "Le crocodile"},
-    {Espece::Elephant, "L'éléphant"},
-    {Espece::Lion, "Le lion"},
-    {Espece::Oiseau, "L'oiseau"},
-    {Espece::Serpent, "Le serpent"},
-    {Espece::SecondSinge, "Le gorille"},
-    {Espece::Girafe, "La girafe"},
-    {Espece::Manchot, "Le manchot"},
-    {Espece::Morse, "Le morse"},
-    {Espece::Ours, "L'ours"},
-    {Espece::Phoque, "Le phoque"},
-    {Espece::Renard, "Le renard"},
-    {Espece::Oie, "L'oie"},
-    {Espece::LoupPolaire, "Le loup"},
-    {Espece::Lapin, "Le lapin"},
-    {Espece::Elan, "L'élan"},
-    {Espece::Renne, "Le renne"},
-};
-
-// An animal the table does not know is named after its name's file: "Nom_Cochon.wav", Cochon.
-QString NomEcrit(Espece espece, const std::string& fichierNom) {
-    const auto connu =
-        std::ranges::find(kNomsEcrits, espece, &std::pair<Espece, const char*>::first);
-    if (connu != std::end(kNomsEcrits)) {
-        return QString::fromUtf8(connu->second);
-    }
-    QString nom = QFileInfo(QString::fromStdString(fichierNom)).completeBaseName();
-    nom.remove(QStringLiteral("Nom_"));
-    while (!nom.isEmpty() && nom.back().isDigit()) {
-        nom.chop(1);
-    }
-    return nom;
-}
 
 // The sprite's black is transparent, as on the board.
 QIcon Icone(const std::string& sprite) {
@@ -102,13 +59,14 @@ TVoix::TVoix(QWidget* parent)
 TVoix::~TVoix() = default;
 
 void TVoix::Remplit() {
-    const TSDIAppForm& fenetre = *SDIAppForm;
-    const int environnement = EnvironnementConnu(fenetre.TypeJeu) ? fenetre.TypeJeu : 0;
+    const int typeJeu = SDIAppForm->TypeJeu;
+    const int environnement = EnvironnementConnu(typeJeu) ? typeJeu : 0;
     const auto animaux = kAnimaux[environnement];
     for (int animal = 0; animal < int(animaux.size()); ++animal) {
-        const std::string nom = CheminAnimal(&fenetre, animal, 'N');
-        auto* element = new QListWidgetItem(Icone(CheminAnimal(&fenetre, animal, 'G')),
-                                            NomEcrit(animaux[std::size_t(animal)].espece, nom));
+        const std::string nom = CheminCatalogue(environnement, animal, 'N');
+        auto* element =
+            new QListWidgetItem(Icone(CheminCatalogue(environnement, animal, 'G')),
+                                QString::fromUtf8(NomEspece(animaux[std::size_t(animal)].espece)));
         element->setData(Qt::UserRole, QString::fromStdString(nom));
         ui->Animaux->addItem(element);
     }

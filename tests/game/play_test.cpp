@@ -586,6 +586,7 @@ TEST_F(PlayTest, ANewGameFromAnyCommandKeepsAMaximisedWindowMaximised) {
          }},
         {"Savane", [this] { QTest::mouseClick(Form().Savane, Qt::LeftButton); }},
         {"Polaire", [this] { QTest::mouseClick(Form().Polaire, Qt::LeftButton); }},
+        {"Ferme", [this] { QTest::mouseClick(Form().Ferme, Qt::LeftButton); }},
         {"Options", [this] { Form().findChild<QAction*>("mOptions")->trigger(); }}};
     for (const auto& [nom, commande] : commandes) {
         const size_t plateaux = Plateaux();

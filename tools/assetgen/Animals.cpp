@@ -136,7 +136,10 @@ constexpr bool inCatalogueOrder(std::span<const Animal> recipe,
     return std::ranges::equal(recipe, catalogue, {}, &Animal::species, &FicheAnimal::espece);
 }
 static_assert(inCatalogueOrder(kSavanna, kAnimauxSavane) &&
-              inCatalogueOrder(kPolar, kAnimauxPolaire) && inCatalogueOrder(kFarm, kAnimauxFerme));
+                  inCatalogueOrder(kPolar, kAnimauxPolaire) &&
+                  inCatalogueOrder(kFarm, kAnimauxFerme),
+              "each environment's recipe must list the species of game/Catalogue.h's table, in "
+              "its order: add, move or remove the recipe's row as the catalogue's was");
 
 } // namespace
 
