@@ -210,7 +210,8 @@ def case_terminate(binary, folder):
         status = game.wait_exit(10)
         check(status in (-signal.SIGTERM, -signal.SIGHUP), f"status {status}:\n" + game.output())
         settings = game.settings()
-        check(settings.get("maxanim") == {"savane": "5", "polaire": "5"}, f"settings: {settings}")
+        check(settings.get("maxanim") == {"savane": "5", "polaire": "5", "ferme": "5"},
+              f"settings: {settings}")
         check(settings.get("image", {}).get("choix") == "0", f"settings: {settings}")
 
 
