@@ -78,8 +78,8 @@ void TSDIAppForm::HelpAbout1Execute() {
 
 // A program asked to end by its session or a terminal leaves without its leaving sound.
 void TSDIAppForm::FormClose() {
-    if (Bruitage && !Signals::TerminationReceived()) {
-        sndPlaySoundA(kSonSortie, SND_SYNC);
+    if (!Signals::TerminationReceived()) {
+        JoueSon(kSonSortie, SND_SYNC);
     }
     EcritParametres();
     FermeEspion();

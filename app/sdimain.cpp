@@ -62,9 +62,7 @@ TSDIAppForm::TSDIAppForm(QWidget* parent)
     move(zone.Left, zone.Top);
     PB->setCursor(crVide());
     LitParametres();
-    if (Bruitage) {
-        sndPlaySoundA(kSonDebut, SND_ASYNC);
-    }
+    JoueSon(kSonDebut, SND_ASYNC);
     // A background that cannot be decoded is reported; the window still opens.
     Guard([this] { NouveauJeu(); });
 }

@@ -133,6 +133,11 @@ public:
     void CacheCase(int ligne, int colonne);
     void MontrePhoto(int ligne, int colonne);
     void JoueCri(int ligne, int colonne);
+    // Every sound of the game asks here whether it is heard: only with Bruitage on.
+    void JoueSon(const std::string& fichier, unsigned attente);
+    // An animal's cry, then its spoken name, both as the family may have recorded them; attente
+    // is the cry's: SND_ASYNC for a reveal, SND_SYNC for a press on the photograph.
+    void JoueCriEtNom(const std::string& cri, const std::string& nom, unsigned attente);
     // Queues the spoken name nom after the sound playing, when DitNom is on; nothing when empty.
     void DitNomAnimal(const std::string& nom);
 

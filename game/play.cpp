@@ -75,16 +75,12 @@ void Revele(TSDIAppForm& f, Case c) {
     }
     f.DessineTransparent(*sprite, largeur, hauteur, coin.x(), coin.y(), true);
     sprite.reset();
-    if (f.Bruitage) {
-        f.JoueCri(c.Ligne, c.Colonne);
-    }
+    f.JoueCri(c.Ligne, c.Colonne);
     f.RemetOiseau();
 }
 
 void Gagne(TSDIAppForm& f) {
-    if (f.Bruitage) {
-        sndPlaySoundA(kSonGagne, SND_SYNC);
-    }
+    f.JoueSon(kSonGagne, SND_SYNC);
     PlaceCentredOn(*Bravo, f);
     if (Bravo->ShowModal() == mrYes) {
         f.LanceNouveauJeu();
@@ -109,9 +105,7 @@ void PaireTrouvee(TSDIAppForm& f, Case c, Case p) {
     autre.Trouve = true;
     sprite.reset();
 
-    if (f.Bruitage) {
-        sndPlaySoundA(kSonTrouve, SND_ASYNC);
-    }
+    f.JoueSon(kSonTrouve, SND_ASYNC);
     f.LigneSel = -1;
     f.ColonneSel = -1;
     cellule.Dessous.reset();
@@ -264,8 +258,20 @@ void TSDIAppForm::MontrePhoto(int ligne, int colonne) {
 void TSDIAppForm::JoueCri(int ligne, int colonne) {
     const GRILLE& cellule = CelluleAvec(Grille, {ligne, colonne}, &GRILLE::CriAnimal);
     if (!cellule.CriAnimal.empty()) {
-        sndPlaySoundA(SonAJouer(cellule.CriAnimal, Espion), SND_ASYNC);
-        DitNomAnimal(cellule.NomAnimal);
+        JoueCriEtNom(cellule.CriAnimal, cellule.NomAnimal, SND_ASYNC);
+    }
+}
+
+void TSDIAppForm::JoueSon(const std::string& fichier, unsigned attente) {
+    if (Bruitage) {
+        sndPlaySoundA(fichier, attente);
+    }
+}
+
+void TSDIAppForm::JoueCriEtNom(const std::string& cri, const std::string& nom, unsigned attente) {
+    if (Bruitage) {
+        sndPlaySoundA(SonAJouer(cri, Espion), attente);
+        DitNomAnimal(nom);
     }
 }
 

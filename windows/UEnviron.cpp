@@ -9,7 +9,6 @@
 #include "app/platform/Screen.h"
 #include "app/platform/Sound.h"
 #include "app/sdimain.h"
-#include "game/VoixFamille.h"
 #include "ui_UEnviron.h"
 
 #include <QMouseEvent>
@@ -346,10 +345,7 @@ void TEnviron::PBPaint() {
 }
 
 void TEnviron::PBClick() {
-    if (SDIAppForm->Bruitage) {
-        sndPlaySoundA(SonAJouer(FichierSon, SDIAppForm->Espion), SND_SYNC);
-        SDIAppForm->DitNomAnimal(FichierNom);
-    }
+    SDIAppForm->JoueCriEtNom(FichierSon, FichierNom, SND_SYNC);
 }
 
 void TEnviron::PBMouseEnter() {
