@@ -322,8 +322,9 @@ void TEnviron::Place(const QRect& pointee) {
     alentours.pointee = pointee;
     alentours.precedente = DernierePlace;
     DernierePlace = PlaceVue(QSize(ImageVue->Width(), ImageVue->Height()), cadre, alentours);
-    resize(DernierePlace.size().shrunkBy(cadre));
-    move(DernierePlace.topLeft());
+    // The client's rectangle: before the window system has framed the window, a move would put
+    // its client where the frame was meant to be, the title bar above the work area.
+    setGeometry(DernierePlace.marginsRemoved(cadre));
 }
 
 QPoint TEnviron::SurLePlateau() const {
