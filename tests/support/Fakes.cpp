@@ -9,6 +9,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <stdexcept>
 #include <system_error>
@@ -140,12 +141,17 @@ std::vector<int> DiskAudio::Levels() const {
     SetSoundPlayer(nullptr);
     QFile file(played_);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    std::vector<qint16> samples(std::size_t(bytes.size()) / sizeof(qint16));
+    if (!samples.empty()) {
+        std::memcpy(samples.data(), bytes.constData(), samples.size() * sizeof(qint16));
+    }
     std::vector<int> levels;
     int run = 0;
-    for (qsizetype at = 0; at + 2 <= bytes.size(); at += 2) {
-        const int value = qFromLittleEndian<qint16>(bytes.constData() + at);
-        const int previous = at > 0 ? qFromLittleEndian<qint16>(bytes.constData() + at - 2) : 0;
+    int previous = 0;
+    for (const qint16 sample : samples) {
+        const int value = qFromLittleEndian(sample);
         run = value == previous ? run + 1 : 0;
+        previous = value;
         const int level = int(std::lround(value / 100.0)) * 100;
         if (run == kLeast && level != 0 && (levels.empty() || levels.back() != level)) {
             levels.push_back(level);
