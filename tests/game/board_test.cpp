@@ -59,6 +59,9 @@ TEST_F(BoardTest, SameSeedGivesSameBoardAndTrace) {
 
 // One pair of the savanna with a fixed seed, as the trace has always written it.
 TEST_F(BoardTest, OnePairTraceIsExact) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the literal holds the GNU C library's draws; Windows' rand draws others";
+#endif
     const std::size_t mark = Trace().size();
     Prepare(0, 1, 31337);
     EXPECT_EQ(TraceSince(mark), "Ligne : 0 Colonne : 2    ./Savane/Tigre13G.bmp\n"
