@@ -24,33 +24,9 @@ std::unique_ptr<IProgrammeParametres>& Programme() {
     return programme;
 }
 
-fs::path DossierDe(const fs::path& fichier) {
-    return fichier.has_parent_path() ? fichier.parent_path() : fs::path(".");
-}
-
-// An existing file must be writable itself; a new one needs a writable folder. Nothing is
-// written among the programs installed for every user.
-bool Ecrivable(const fs::path& fichier) {
-    std::error_code erreur;
-    const fs::path dossier = DossierDe(fichier);
-    if (Files::SharedProgramFolder(dossier)) {
-        return false;
-    }
-    if (fs::exists(fichier, erreur)) {
-        return Files::Writable(fichier);
-    }
-    return fs::is_directory(dossier, erreur) && Files::Writable(dossier);
-}
-
-// The settings file is replaced through a temporary file beside it: its folder must take new
-// files even when the file itself exists. Settings marked read-only are left alone, as the
-// settings file object does.
-bool ParametresEcrivables(const fs::path& fichier) {
-    std::error_code erreur;
-    const fs::path dossier = DossierDe(fichier);
-    return fs::is_directory(dossier, erreur) && !Files::SharedProgramFolder(dossier) &&
-           Files::MarkedWritable(dossier) &&
-           (!fs::exists(fichier, erreur) || Files::MarkedWritable(fichier));
+// Nothing is written among the programs installed for every user.
+bool Ecrivable(const fs::path& fichier, Files::Writing ecriture) {
+    return !Files::SharedProgramFolder(fichier) && Files::MayWrite(fichier, ecriture);
 }
 
 fs::path DossierPersonnel(Files::UserFolder base) {
@@ -77,7 +53,8 @@ std::string FichierPresDuProgramme() {
 
 std::string CheminParametres(const std::string& fichier) {
     const fs::path chemin = Files::Path(fichier);
-    if (ParametresEcrivables(chemin)) {
+    // Replaced as every settings write does; settings marked read-only are left alone.
+    if (Ecrivable(chemin, Files::Writing::Replacing)) {
         return fichier;
     }
     return DansDossierPersonnel(Files::UserFolder::Settings, chemin.filename());
@@ -106,7 +83,7 @@ bool CommenceParCopie(const std::string& copie, const std::string& original) {
 
 std::string CheminTrace(const std::string& dossierTravail) {
     const fs::path trace = Files::Path(dossierTravail) / "espion.log";
-    if (Ecrivable(trace)) {
+    if (Ecrivable(trace, Files::Writing::InPlace)) {
         return Files::Utf8(trace);
     }
     return DansDossierPersonnel(Files::UserFolder::State, "espion.log");

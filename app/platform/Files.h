@@ -12,7 +12,10 @@
 // File names travel through the program as UTF-8 text (std::string), as Qt gives them. Only
 // these functions turn that text into the system's own names: on Windows a narrow string given
 // to std::filesystem::path or fopen is read in the ANSI code page, and any name outside ASCII
-// (an accented folder or account name) then names another file, or none.
+// (an accented folder or account name) then names another file, or none. The program's
+// manifest (packaging/win32/Kornibelle.exe.manifest.in) makes that code page UTF-8 where
+// Windows allows it (10 version 1903 on), for the libraries' own narrow names; these functions
+// do not depend on it, which older versions ignore.
 namespace Files {
 // The system's name for the UTF-8 file name utf8, and the other way round.
 std::filesystem::path Path(std::string_view utf8);
@@ -20,11 +23,14 @@ std::string Utf8(const std::filesystem::path& path);
 // fopen of a UTF-8 file name (mode as fopen's, in ASCII); null when it cannot be opened.
 std::FILE* Open(const std::string& utf8, const char* mode);
 
-// True when the user running the program may write path, an existing file or folder.
-bool Writable(const std::filesystem::path& path);
-// Writable and not marked read-only: what is marked so is left alone even by whom permissions
-// do not bind (root).
-bool MarkedWritable(const std::filesystem::path& path);
+// How a file is written: opened and written where it is, or replaced by a new file made beside
+// it and renamed over it (what a write that must not leave half a file does).
+enum class Writing { InPlace, Replacing };
+// True when the user running the program may write the file named path so: in place, the file
+// itself, or its folder when it is new; replacing, its folder (which takes the new file) and
+// the file when it exists, neither marked read-only, which is left alone even by whom
+// permissions do not bind (root). On Windows, where access lists decide, only trying tells.
+bool MayWrite(const std::filesystem::path& path, Writing writing);
 
 // True when path lies in a folder where programs are installed for every user of the computer
 // (Windows' Program Files): what is there is every user's, so a program keeps its own files
@@ -38,4 +44,11 @@ enum class UserFolder { Settings, State, Data };
 // ~/.local/state and ~/.local/share; on Windows the user's local application-data folder, and
 // for Data the roaming one (%APPDATA%), which follows the user from one computer to another.
 std::filesystem::path UserBase(UserFolder folder);
+
+// Each platform's answers that MayWrite combines, for an existing file or folder: whether the
+// user may write it, and whether it is besides not marked read-only.
+namespace platform {
+bool Writable(const std::filesystem::path& path);
+bool MarkedWritable(const std::filesystem::path& path);
+} // namespace platform
 } // namespace Files

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/platform/IniFile.h"
+#include "app/platform/Files.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
 #include <cerrno>
@@ -204,23 +204,12 @@ QString FileName(const std::string& fileName) {
     return QString::fromStdString(fileName);
 }
 
-// A file or folder marked read-only is left alone, even for a user whose rights would let the
-// write through.
-bool Writable(const std::string& fileName) {
-    const QFileInfo target(FileName(fileName));
-    const QFileInfo folder(target.absolutePath());
-    const auto writable = [](const QFileInfo& info) {
-        return info.isWritable() && info.permission(QFile::WriteOwner);
-    };
-    return writable(folder) && (!target.exists() || writable(target));
-}
-
 } // namespace
 
 // A temporary file beside the target is renamed over it, so that a failure at any point
 // leaves the old content whole; QSaveFile removes it when it is not committed.
 bool ReplaceIniFile(const std::string& fileName, std::string_view content) {
-    if (!Writable(fileName)) {
+    if (!Files::MayWrite(Files::Path(fileName), Files::Writing::Replacing)) {
         return false;
     }
     QSaveFile file(FileName(fileName));

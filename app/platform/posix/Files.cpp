@@ -32,6 +32,7 @@ fs::path BaseDirectory(const char* variable, const char* fallback) {
 } // namespace
 
 namespace Files {
+namespace platform {
 
 bool Writable(const fs::path& path) {
     return ::access(path.c_str(), W_OK) == 0;
@@ -41,6 +42,8 @@ bool MarkedWritable(const fs::path& path) {
     struct stat status {};
     return ::stat(path.c_str(), &status) == 0 && (status.st_mode & S_IWUSR) && Writable(path);
 }
+
+} // namespace platform
 
 // The system's names are bytes, and UTF-8 text is taken as it is.
 std::FILE* Open(const std::string& utf8, const char* mode) {

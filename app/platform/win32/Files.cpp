@@ -15,6 +15,7 @@
 namespace fs = std::filesystem;
 
 namespace Files {
+namespace platform {
 
 // Windows grants writing by access lists that the C library's access() does not read (it
 // answers for Program Files as for any folder): only trying tells. A folder by a new file in
@@ -43,6 +44,8 @@ bool MarkedWritable(const fs::path& path) {
            ((attributes & FILE_ATTRIBUTE_DIRECTORY) || !(attributes & FILE_ATTRIBUTE_READONLY)) &&
            Writable(path);
 }
+
+} // namespace platform
 
 // fopen would read the name in the ANSI code page.
 std::FILE* Open(const std::string& utf8, const char* mode) {
