@@ -3,7 +3,7 @@
 
 #include "game/Catalogue.h"
 #include "support/Assets.h"
-#include "support/ImagesTest.h"
+#include "support/Pictures.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -26,10 +26,10 @@ Partie::~Partie() {
 
 void Partie::EcritFonds(int largeur, int hauteur) {
     const QImage image = Photo(largeur, hauteur);
-    const std::vector<unsigned char> octets = ImagesTest::OctetsJpeg(image);
+    const std::vector<unsigned char> octets = pictures::JpegBytes(image);
     for (const auto& environnement : kFondsJeu) {
         for (const char* fond : environnement) {
-            ImagesTest::EcritOctets(fond, octets);
+            pictures::WriteBytes(fond, octets);
         }
     }
 }

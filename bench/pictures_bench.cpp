@@ -5,7 +5,7 @@
 #include "bench/Banc.h"
 #include "bench/Mesure.h"
 #include "game/Catalogue.h"
-#include "support/ImagesTest.h"
+#include "support/Pictures.h"
 
 #include <cstdio>
 #include <vector>
@@ -17,14 +17,14 @@ constexpr int kHauteurFond = 1200;
 
 // libjpeg alone, with LitBitmap's settings.
 void DecodeDirect(const std::vector<unsigned char>& octets) {
-    benchmark::DoNotOptimize(ImagesTest::DecodeReference(octets).data());
+    benchmark::DoNotOptimize(pictures::DecodeReference(octets).data());
 }
 
 void BM_LitBitmap(benchmark::State& state) {
     Partie& partie = PartieCourante();
     partie.EcritFonds(kLargeurFond, kHauteurFond);
     const std::string fichier = kFondsJeu[0][0];
-    const std::vector<unsigned char> octets = ImagesTest::LitOctets(fichier);
+    const std::vector<unsigned char> octets = pictures::ReadBytes(fichier);
     mesure::Compare(
         state,
         [&] {
@@ -43,7 +43,7 @@ void BM_NouveauJeu(benchmark::State& state) {
     Partie& partie = PartieCourante();
     partie.EcritFonds(kLargeurFond, kHauteurFond);
     partie.ecran.area = Rect(0, 0, 1280, 1024);
-    const std::vector<unsigned char> octets = ImagesTest::LitOctets(kFondsJeu[0][0]);
+    const std::vector<unsigned char> octets = pictures::ReadBytes(kFondsJeu[0][0]);
     TSDIAppForm& fenetre = partie.Fenetre();
     fenetre.TypeJeu = static_cast<int>(state.range(0));
     mesure::Compare(

@@ -3,7 +3,7 @@
 #include "bench/Banc.h"
 #include "bench/Mesure.h"
 #include "support/Assets.h"
-#include "support/ImagesTest.h"
+#include "support/Pictures.h"
 
 #include <QCoreApplication>
 #include <utility>
@@ -44,7 +44,7 @@ void AgranditAnimal(const TSDIAppForm& fenetre, Case c) {
     const GRILLE& g = cellule.PhotoAnimal.empty()
                           ? fenetre.Grille[cellule.LigneAutre][cellule.ColonneAutre]
                           : cellule;
-    ImagesTest::EcritJpeg(g.PhotoAnimal, Photo(320, 240));
+    pictures::WriteJpeg(g.PhotoAnimal, Photo(320, 240));
 }
 
 // range(0): the photograph shown in the environment viewer (1) or not (0). Sounds are silent.

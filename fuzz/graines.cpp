@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Writes the seed corpora of the fuzz targets: <folder>/litbitmap and <folder>/inifile.
-#include "support/ImagesTest.h"
+#include "support/Pictures.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-using namespace ImagesTest;
+using namespace pictures;
 namespace fs = std::filesystem;
 
 namespace {
@@ -19,13 +19,13 @@ void Graine(const fs::path& dossier, const std::string& nom, unsigned char selec
             const std::vector<unsigned char>& fichier) {
     std::vector<unsigned char> entree{selecteur};
     entree.insert(entree.end(), fichier.begin(), fichier.end());
-    EcritOctets((dossier / nom).string(), entree);
+    WriteBytes((dossier / nom).string(), entree);
 }
 
 std::vector<unsigned char> Bmp(const QImage& image) {
     const fs::path temporaire = fs::temp_directory_path() / "kornibelle_graine.bmp";
-    EcritBmp(temporaire.string(), image, image.format() == QImage::Format_Indexed8);
-    auto octets = LitOctets(temporaire.string());
+    WriteBmp(temporaire.string(), image, image.format() == QImage::Format_Indexed8);
+    auto octets = ReadBytes(temporaire.string());
     fs::remove(temporaire);
     return octets;
 }
@@ -46,25 +46,25 @@ int main(int argc, char* argv[]) {
     fs::create_directories(images);
     fs::create_directories(reglages);
 
-    const QImage motif = Quartiers(24, 16);
-    const auto base = OctetsJpeg(motif);
+    const QImage motif = Quarters(24, 16);
+    const auto base = JpegBytes(motif);
     Graine(images, "base", 0, base);
     Graine(images, "base8", 2, base);
-    Graine(images, "progressif", 0, OctetsJpeg(motif, GenreJpeg::Progressif));
-    Graine(images, "gris", 0, OctetsJpeg(motif, GenreJpeg::Gris));
+    Graine(images, "progressif", 0, JpegBytes(motif, JpegKind::Progressive));
+    Graine(images, "gris", 0, JpegBytes(motif, JpegKind::Grey));
     Graine(images, "coupe", 0, {base.begin(), base.begin() + base.size() / 2});
     Graine(images, "bmp24", 1, Bmp(motif));
     Graine(images, "bmp8", 1, Bmp(motif.convertToFormat(QImage::Format_Indexed8)));
 
-    EcritOctets((reglages / "defaut").string(), Texte("[Jeu]\nTypeJeu=0\n[MaxAnim]\nSavane=5\n"
-                                                      "Polaire=5\n[Cases]\nDess=1\n[Environ]\n"
-                                                      "Dess=1\nBruitage=1\n[Form]\nInitMax=0\n"
-                                                      "[Image]\nChoix=0\n"));
-    EcritOctets((reglages / "main").string(),
-                Texte("; a la main\r\n[maxanim]\r\n0=3\r\n1 = 8\r\n[CASES]\r\nDess=yes\r\n"
-                      "[Jeu]\r\nTypeJeu=-1\r\n[Jeu]\r\nTypeJeu=0x10\r\n"));
-    EcritOctets((reglages / "sans_fin").string(),
-                Texte("\xEF\xBB\xBF\n# r\xE9glages\n[Jeu]\nTypeJeu\t=\t1 \nTypeJeu=2\nsans egal\n\n"
-                      "[Form]\nInitMax="));
+    WriteBytes((reglages / "defaut").string(), Texte("[Jeu]\nTypeJeu=0\n[MaxAnim]\nSavane=5\n"
+                                                     "Polaire=5\n[Cases]\nDess=1\n[Environ]\n"
+                                                     "Dess=1\nBruitage=1\n[Form]\nInitMax=0\n"
+                                                     "[Image]\nChoix=0\n"));
+    WriteBytes((reglages / "main").string(),
+               Texte("; a la main\r\n[maxanim]\r\n0=3\r\n1 = 8\r\n[CASES]\r\nDess=yes\r\n"
+                     "[Jeu]\r\nTypeJeu=-1\r\n[Jeu]\r\nTypeJeu=0x10\r\n"));
+    WriteBytes((reglages / "sans_fin").string(),
+               Texte("\xEF\xBB\xBF\n# r\xE9glages\n[Jeu]\nTypeJeu\t=\t1 \nTypeJeu=2\nsans egal\n\n"
+                     "[Form]\nInitMax="));
     return 0;
 }

@@ -4,7 +4,7 @@
 #include "app/platform/Bitmap.h"
 #include "app/platform/Errors.h"
 #include "support/Fakes.h"
-#include "support/ImagesTest.h"
+#include "support/Pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-using namespace ImagesTest;
+using namespace pictures;
 
 TEST(FonctGenExtensionFichierTest, GivesTheExtensionInCapitals) {
     EXPECT_EQ(ExtensionFichier("./Savane/Lion1.jpg"), "JPG");
@@ -51,10 +51,10 @@ namespace {
 // that every failure must leave as it was.
 class FonctGenLitBitmapTest : public testing::Test {
 protected:
-    FonctGenLitBitmapTest() { destination.Assign(Quartiers(3, 2)); }
+    FonctGenLitBitmapTest() { destination.Assign(Quarters(3, 2)); }
     ~FonctGenLitBitmapTest() override { InitFormatJpeg(32); }
 
-    void ExpectUnchanged() { EXPECT_EQ(destination.Image(), Quartiers(3, 2)); }
+    void ExpectUnchanged() { EXPECT_EQ(destination.Image(), Quarters(3, 2)); }
 
     // LitBitmap refuses the file with the format message for signature.
     void ExpectRefused(const std::string& nom, const QString& signature) {
@@ -103,7 +103,7 @@ TEST_F(FonctGenLitBitmapTest, TheClipboardNameIsNeverRead) {
     const QString message =
         "Erreur système : on essaye de lire le presse-papier avec 'LitBitmap()'";
     EXPECT_EQ(LitBitmap("Presse-papier", &destination), nullptr);
-    EcritJpeg("Presse-papier", Quartiers(8, 8));
+    WriteJpeg("Presse-papier", Quarters(8, 8));
     EXPECT_EQ(LitBitmap("Presse-papier", &destination), nullptr);
     ASSERT_EQ(boites.messages.size(), 2u);
     EXPECT_EQ(boites.messages[0].text, message);
@@ -113,23 +113,23 @@ TEST_F(FonctGenLitBitmapTest, TheClipboardNameIsNeverRead) {
 }
 
 TEST_F(FonctGenLitBitmapTest, TheClipboardNameInSmallLettersIsAnOrdinaryFile) {
-    EcritJpeg("presse-papier", Quartiers(8, 8));
+    WriteJpeg("presse-papier", Quarters(8, 8));
     ExpectRefused("presse-papier", "FFFFFFFF-FFFFFFD8");
 }
 
 TEST_F(FonctGenLitBitmapTest, FilesShorterThanASignatureGiveTheReadError) {
-    EcritOctets("vide.jpg", {});
-    EcritOctets("un.jpg", {0xFF});
+    WriteBytes("vide.jpg", {});
+    WriteBytes("un.jpg", {0xFF});
     ExpectThrows("vide.jpg", "Erreur de lecture du flux");
     ExpectThrows("un.jpg", "Erreur de lecture du flux");
 }
 
 TEST_F(FonctGenLitBitmapTest, RefusesOtherFormatsWithTheirFirstTwoBytes) {
-    EcritOctets("png.jpg", kPng);
-    EcritOctets("gif.jpg", kGif);
-    EcritOctets("tiff.jpg", kTiff);
-    EcritOctets("tiff.bmp", kTiff);
-    EcritOctets("tiff.tif", kTiff);
+    WriteBytes("png.jpg", kPng);
+    WriteBytes("gif.jpg", kGif);
+    WriteBytes("tiff.jpg", kTiff);
+    WriteBytes("tiff.bmp", kTiff);
+    WriteBytes("tiff.tif", kTiff);
     ExpectRefused("png.jpg", "FFFFFF89-50");
     ExpectRefused("gif.jpg", "47-49");
     ExpectRefused("tiff.jpg", "49-49");
@@ -138,11 +138,11 @@ TEST_F(FonctGenLitBitmapTest, RefusesOtherFormatsWithTheirFirstTwoBytes) {
 }
 
 TEST_F(FonctGenLitBitmapTest, RefusesASignatureThatDoesNotMatchTheExtension) {
-    EcritBmp("bmp.jpg", Quartiers(8, 8));
-    EcritBmp("bmp.jpeg", Quartiers(8, 8));
-    EcritJpeg("jpeg.bmp", Quartiers(8, 8));
-    EcritJpeg("jpeg.jpe", Quartiers(8, 8));
-    EcritJpeg("jpeg.jpeg2", Quartiers(8, 8));
+    WriteBmp("bmp.jpg", Quarters(8, 8));
+    WriteBmp("bmp.jpeg", Quarters(8, 8));
+    WriteJpeg("jpeg.bmp", Quarters(8, 8));
+    WriteJpeg("jpeg.jpe", Quarters(8, 8));
+    WriteJpeg("jpeg.jpeg2", Quarters(8, 8));
     ExpectRefused("bmp.jpg", "42-4D");
     ExpectRefused("bmp.jpeg", "42-4D");
     ExpectRefused("jpeg.bmp", "FFFFFFFF-FFFFFFD8");
@@ -152,7 +152,7 @@ TEST_F(FonctGenLitBitmapTest, RefusesASignatureThatDoesNotMatchTheExtension) {
 
 TEST_F(FonctGenLitBitmapTest, DecodesJpegUnderEachSpellingOfItsExtension) {
     for (const char* nom : {"a.JPG", "b.jpg", "c.Jpeg", "./d.jpeg", "Hélène l'été.jpg"}) {
-        EcritJpeg(nom, Quartiers(20, 10));
+        WriteJpeg(nom, Quarters(20, 10));
         TBitmap cible;
         EXPECT_EQ(LitBitmap(nom, &cible), &cible) << nom;
         EXPECT_EQ(cible.Width(), 20);
@@ -164,16 +164,16 @@ TEST_F(FonctGenLitBitmapTest, DecodesJpegUnderEachSpellingOfItsExtension) {
 }
 
 TEST_F(FonctGenLitBitmapTest, ProgressiveAndCutShortJpegDecodeAtFullSize) {
-    EcritJpeg("progressif.jpg", Quartiers(48, 32), GenreJpeg::Progressif);
+    WriteJpeg("progressif.jpg", Quarters(48, 32), JpegKind::Progressive);
     EXPECT_EQ(LitBitmap("progressif.jpg", &destination), &destination);
     EXPECT_EQ(destination.Image().size(), QSize(48, 32));
 
     // Cut within the picture data, after the headers.
-    EcritJpeg("coupe.jpg", Quartiers(64, 64));
-    const std::size_t taille = LitOctets("coupe.jpg").size();
-    const std::size_t scan = Segment(LitOctets("coupe.jpg"), 0xDA);
+    WriteJpeg("coupe.jpg", Quarters(64, 64));
+    const std::size_t taille = ReadBytes("coupe.jpg").size();
+    const std::size_t scan = Segment(ReadBytes("coupe.jpg"), 0xDA);
     ASSERT_LT(scan, taille);
-    Tronque("coupe.jpg", scan + (taille - scan) / 2);
+    Truncate("coupe.jpg", scan + (taille - scan) / 2);
     TBitmap cible;
     EXPECT_EQ(LitBitmap("coupe.jpg", &cible), &cible);
     EXPECT_EQ(cible.Image().size(), QSize(64, 64));
@@ -181,7 +181,7 @@ TEST_F(FonctGenLitBitmapTest, ProgressiveAndCutShortJpegDecodeAtFullSize) {
 }
 
 TEST_F(FonctGenLitBitmapTest, GreyJpegGivesAGreyPalette) {
-    EcritJpeg("gris.jpg", Quartiers(16, 16), GenreJpeg::Gris);
+    WriteJpeg("gris.jpg", Quarters(16, 16), JpegKind::Grey);
     ASSERT_EQ(LitBitmap("gris.jpg", &destination), &destination);
     EXPECT_EQ(destination.PixelFormat(), TPixelFormat::pf8bit);
     EXPECT_FALSE(destination.Image().colorTable().isEmpty());
@@ -191,7 +191,7 @@ TEST_F(FonctGenLitBitmapTest, GreyJpegGivesAGreyPalette) {
 }
 
 TEST_F(FonctGenLitBitmapTest, EightBitScreensGetIndexedPictures) {
-    EcritJpeg("couleur.jpg", Quartiers(16, 16));
+    WriteJpeg("couleur.jpg", Quarters(16, 16));
     InitFormatJpeg(8);
     ASSERT_EQ(LitBitmap("couleur.jpg", &destination), &destination);
     EXPECT_EQ(destination.PixelFormat(), TPixelFormat::pf8bit);
@@ -202,13 +202,13 @@ TEST_F(FonctGenLitBitmapTest, EightBitScreensGetIndexedPictures) {
 }
 
 TEST_F(FonctGenLitBitmapTest, DecodingErrorsLeaveWithLibjpegsCode) {
-    EcritOctets("tete.jpg", {0xFF, 0xD8});
+    WriteBytes("tete.jpg", {0xFF, 0xD8});
     ExpectThrows("tete.jpg", "Erreur JPEG #" + std::to_string(JERR_NO_IMAGE));
 }
 
 TEST_F(FonctGenLitBitmapTest, LoadsWindowsBitmapsAsTheyAre) {
-    EcritBmp("vingtquatre.bmp", Quartiers(9, 7));
-    EcritBmp("huit.BMP", Quartiers(9, 7), true);
+    WriteBmp("vingtquatre.bmp", Quarters(9, 7));
+    WriteBmp("huit.BMP", Quarters(9, 7), true);
     TBitmap cible;
     ASSERT_EQ(LitBitmap("vingtquatre.bmp", &cible), &cible);
     EXPECT_EQ(cible.PixelFormat(), TPixelFormat::pf24bit);
@@ -221,11 +221,11 @@ TEST_F(FonctGenLitBitmapTest, LoadsWindowsBitmapsAsTheyAre) {
 }
 
 TEST_F(FonctGenLitBitmapTest, SmallLetterBmSignatureIsLeftToTheReader) {
-    EcritBmp("minuscules.bmp", Quartiers(4, 4));
-    auto octets = LitOctets("minuscules.bmp");
+    WriteBmp("minuscules.bmp", Quarters(4, 4));
+    auto octets = ReadBytes("minuscules.bmp");
     octets[0] = 'b';
     octets[1] = 'm';
-    EcritOctets("minuscules.bmp", octets);
+    WriteBytes("minuscules.bmp", octets);
     try {
         LitBitmap("minuscules.bmp", &destination);
     } catch (const EPlatformError&) {

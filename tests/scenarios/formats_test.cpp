@@ -5,7 +5,7 @@
 #include "app/platform/PaintBox.h"
 #include "game/Catalogue.h"
 #include "support/GameWindow.h"
-#include "support/ImagesTest.h"
+#include "support/Pictures.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -68,7 +68,7 @@ protected:
             break;
         }
         if (genre == Genre::Palette8) {
-            ImagesTest::EcritBmp(chemin, sprite, true);
+            pictures::WriteBmp(chemin, sprite, true);
         } else {
             assets::WriteBmp(chemin, fichier);
         }
@@ -115,7 +115,7 @@ class FormatsGreyBackgroundTest : public GameWindowTest {};
 
 TEST_F(FormatsGreyBackgroundTest, SpritesOverAGreyPhotographAreDrawnIntoItAndSurviveARepaint) {
     for (const char* fond : kFondsJeu[0]) {
-        ImagesTest::EcritJpeg(fond, ImagesTest::Quartiers(400, 330), ImagesTest::GenreJpeg::Gris);
+        pictures::WriteJpeg(fond, pictures::Quarters(400, 330), pictures::JpegKind::Grey);
     }
     Form().DessEnviron = false;
     Form().DessCases = false;

@@ -3,7 +3,7 @@
 
 #include "app/sdimain.h"
 #include "game/CheminAnimal.h"
-#include "support/ImagesTest.h"
+#include "support/Pictures.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,7 +66,7 @@ void WriteJpeg(const std::string& path, int width, int height) {
         }
     }
     // Through libjpeg, as the game reads it: Qt's own JPEG plugin may be left out of its build.
-    ImagesTest::EcritJpeg(Name(path).toStdString(), image);
+    pictures::WriteJpeg(Name(path).toStdString(), image);
 }
 
 void WriteWav(const std::string& path) {

@@ -2,7 +2,7 @@
 #include "app/platform/JpegImage.h"
 
 #include "app/platform/Errors.h"
-#include "support/ImagesTest.h"
+#include "support/Pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-using namespace ImagesTest;
+using namespace pictures;
 
 namespace {
 
@@ -49,7 +49,7 @@ QImage Decode(std::vector<unsigned char> octets, TJPEGPixelFormat format) {
     return jpeg.Bitmap();
 }
 
-// Each quarter of a picture made by Quartiers() still has its colour.
+// Each quarter of a picture made by Quarters() still has its colour.
 void VerifieQuartiers(const QImage& image) {
     const int w = image.width();
     const int h = image.height();
@@ -65,7 +65,7 @@ void VerifieQuartiers(const QImage& image) {
 
 // libjpeg's own RGB output with the decoder's settings, as 0xFFRRGGBB pixels.
 std::vector<QRgb> DecodeRgb(const std::vector<unsigned char>& octets) {
-    const std::vector<unsigned char> rgb = ImagesTest::DecodeReference(octets);
+    const std::vector<unsigned char> rgb = pictures::DecodeReference(octets);
     std::vector<QRgb> pixels;
     for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) {
         pixels.push_back(qRgb(rgb[i], rgb[i + 1], rgb[i + 2]));
@@ -84,7 +84,7 @@ std::vector<unsigned char>::iterator SecondScan(std::vector<unsigned char>& octe
 // A progressive file with copies of its second scan's header inserted before that scan: each
 // copy is one more scan, without data, for the decoder.
 std::vector<unsigned char> AvecScansVides(int copies) {
-    auto octets = OctetsJpeg(Quartiers(16, 16), GenreJpeg::Progressif);
+    auto octets = JpegBytes(Quarters(16, 16), JpegKind::Progressive);
     const auto second = SecondScan(octets);
     const auto position = second - octets.begin();
     const std::vector<unsigned char> entete(second, second + 2 + (second[2] << 8 | second[3]));
@@ -97,7 +97,7 @@ std::vector<unsigned char> AvecScansVides(int copies) {
 } // namespace
 
 TEST(JpegImageTest, ReadsTheHeaderFromTheStreamPosition) {
-    const auto octets = OctetsJpeg(Quartiers(40, 24), GenreJpeg::Progressif);
+    const auto octets = JpegBytes(Quarters(40, 24), JpegKind::Progressive);
     std::stringstream flux;
     flux << "xx";
     flux.write(reinterpret_cast<const char*>(octets.data()), std::streamsize(octets.size()));
@@ -111,9 +111,8 @@ TEST(JpegImageTest, ReadsTheHeaderFromTheStreamPosition) {
 }
 
 TEST(JpegImageTest, DecodesColourAtFullSizeIn32Bits) {
-    for (const GenreJpeg genre : {GenreJpeg::Base, GenreJpeg::Progressif}) {
-        const QImage image =
-            Decode(OctetsJpeg(Quartiers(37, 21), genre), TJPEGPixelFormat::jf24Bit);
+    for (const JpegKind genre : {JpegKind::Baseline, JpegKind::Progressive}) {
+        const QImage image = Decode(JpegBytes(Quarters(37, 21), genre), TJPEGPixelFormat::jf24Bit);
         EXPECT_EQ(image.format(), QImage::Format_RGB32);
         EXPECT_EQ(image.size(), QSize(37, 21));
         VerifieQuartiers(image);
@@ -121,12 +120,12 @@ TEST(JpegImageTest, DecodesColourAtFullSizeIn32Bits) {
 }
 
 TEST(JpegImageTest, ColourPixelsAreLibjpegsOwnAndOpaque) {
-    QImage source = Quartiers(45, 30);
+    QImage source = Quarters(45, 30);
     for (int x = 0; x < source.width(); ++x) {
         source.setPixel(x, x % source.height(), qRgb(x * 5, 255 - x * 3, (x * 37) % 256));
     }
-    for (const GenreJpeg genre : {GenreJpeg::Base, GenreJpeg::Progressif}) {
-        const auto octets = OctetsJpeg(source, genre);
+    for (const JpegKind genre : {JpegKind::Baseline, JpegKind::Progressive}) {
+        const auto octets = JpegBytes(source, genre);
         const QImage image = Decode(octets, TJPEGPixelFormat::jf24Bit);
         const std::vector<QRgb> attendus = DecodeRgb(octets);
         ASSERT_EQ(attendus.size(), std::size_t(image.width() * image.height()));
@@ -140,7 +139,7 @@ TEST(JpegImageTest, ColourPixelsAreLibjpegsOwnAndOpaque) {
 }
 
 TEST(JpegImageTest, EightBitsGiveAPaletteOfAtMost236Colours) {
-    const QImage image = Decode(OctetsJpeg(Quartiers(64, 48)), TJPEGPixelFormat::jf8Bit);
+    const QImage image = Decode(JpegBytes(Quarters(64, 48)), TJPEGPixelFormat::jf8Bit);
     EXPECT_EQ(image.format(), QImage::Format_Indexed8);
     EXPECT_GT(image.colorCount(), 0);
     EXPECT_LE(image.colorCount(), 236);
@@ -148,7 +147,7 @@ TEST(JpegImageTest, EightBitsGiveAPaletteOfAtMost236Colours) {
 }
 
 TEST(JpegImageTest, GreyFilesGiveAGreyPaletteAtAnyDepth) {
-    const auto octets = OctetsJpeg(Quartiers(32, 32), GenreJpeg::Gris);
+    const auto octets = JpegBytes(Quarters(32, 32), JpegKind::Grey);
     TJPEGImage jpeg;
     jpeg.LoadFromMemory(octets);
     EXPECT_TRUE(jpeg.Grayscale());
@@ -162,7 +161,7 @@ TEST(JpegImageTest, GreyFilesGiveAGreyPaletteAtAnyDepth) {
 }
 
 TEST(JpegImageTest, DataCutShortEndsThePicture) {
-    auto octets = OctetsJpeg(Quartiers(64, 64), GenreJpeg::Base);
+    auto octets = JpegBytes(Quarters(64, 64), JpegKind::Baseline);
     const std::size_t scan = Segment(octets, 0xDA);
     ASSERT_NE(scan, std::string::npos);
     octets.resize(scan + (octets.size() - scan) / 2);
@@ -180,7 +179,7 @@ TEST(JpegImageTest, AProgressiveFileCutBeforeItsDetailScansIsSmoothedNotInBlocks
             rampe.setPixel(x, y, qRgb(x * 4, x * 4, x * 4));
         }
     }
-    auto octets = OctetsJpeg(rampe, GenreJpeg::Progressif);
+    auto octets = JpegBytes(rampe, JpegKind::Progressive);
     octets.erase(SecondScan(octets), octets.end());
     const QImage image = Decode(octets, TJPEGPixelFormat::jf24Bit);
     for (int bloc = 8; bloc < 56; bloc += 8) {
@@ -189,7 +188,7 @@ TEST(JpegImageTest, AProgressiveFileCutBeforeItsDetailScansIsSmoothedNotInBlocks
 }
 
 TEST(JpegImageTest, SkipsSegmentsLongerThanABlock) {
-    auto octets = OctetsJpeg(Quartiers(16, 16));
+    auto octets = JpegBytes(Quarters(16, 16));
     const unsigned taille = 10000;
     std::vector<unsigned char> commentaire = {0xFF, 0xFE, taille >> 8, taille & 0xFF};
     // End-of-image markers inside the comment: reading them would end the file early.
@@ -204,7 +203,7 @@ TEST(JpegImageTest, FatalErrorsGiveLibjpegsCode) {
     EXPECT_EQ(ErreurChargement({}), Erreur(JERR_INPUT_EMPTY));
     EXPECT_EQ(ErreurChargement({0xFF, 0xD8}), Erreur(JERR_NO_IMAGE));
 
-    auto octets = OctetsJpeg(Quartiers(16, 16));
+    auto octets = JpegBytes(Quarters(16, 16));
     const std::size_t sof = Segment(octets, 0xC0);
     ASSERT_NE(sof, std::string::npos);
     octets[sof + 4] = 7; // sample precision
@@ -213,7 +212,7 @@ TEST(JpegImageTest, FatalErrorsGiveLibjpegsCode) {
 
 TEST(JpegImageTest, OversizedHeadersAreRefusedBeforeDecoding) {
     for (const auto& [largeur, hauteur] : {std::pair{20000, 8}, {8, 16385}, {12000, 12000}}) {
-        auto octets = OctetsJpeg(Quartiers(8, 8));
+        auto octets = JpegBytes(Quarters(8, 8));
         PoseTaille(octets, largeur, hauteur);
         TJPEGImage jpeg;
         try {
