@@ -29,6 +29,13 @@ bool DebutJoue(const FakeSound& sons) {
     });
 }
 
+TEST_F(SettingsTest, DefaultSettingsWithoutASettingsFile) {
+    TSDIAppForm fenetre;
+    EXPECT_EQ(fenetre.NbAnimaux[0], 12);
+    EXPECT_EQ(fenetre.NbAnimaux[1], 10);
+    EXPECT_TRUE(DebutJoue(sons));
+}
+
 // A file holding, in the rows' order, a value other than the default for every setting.
 std::string FichierSansDefaut() {
     std::string texte;
@@ -43,10 +50,8 @@ std::string FichierSansDefaut() {
                 texte += std::string(kNomsEnvironnements[environnement]) + "=" +
                          std::to_string(parametre.defaut + 1 + environnement) + "\n";
             }
-        } else {
-            const bool entier = std::holds_alternative<int TSDIAppForm::*>(parametre.champ);
-            texte += std::string(parametre.cle) + "=" +
-                     std::to_string(entier ? parametre.defaut + 1 : !parametre.defaut) + "\n";
+        } else { // other than the default for integers and booleans alike
+            texte += std::string(parametre.cle) + "=" + std::to_string(1 - parametre.defaut) + "\n";
         }
     }
     return texte;
@@ -74,11 +79,8 @@ TEST_F(SettingsTest, CountsFallBackOnTheNumberedKeysThenOnFive) {
     EXPECT_EQ(autre.MaxAnim[1], 2);
 }
 
-TEST_F(SettingsTest, WithoutAFileTheFirstCloseWritesTheDefaultsInTheFileOrder) {
+TEST_F(SettingsTest, TheFirstCloseCreatesTheFileInItsOrder) {
     TSDIAppForm fenetre;
-    EXPECT_EQ(fenetre.NbAnimaux[0], 12);
-    EXPECT_EQ(fenetre.NbAnimaux[1], 10);
-    EXPECT_TRUE(DebutJoue(sons));
     fenetre.close();
     EXPECT_EQ(LitIni(),
               "[Jeu]\nTypeJeu=0\n[MaxAnim]\nSavane=5\nPolaire=5\nFerme=5\n[Cases]\nDess=1\n"
