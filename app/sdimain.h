@@ -68,19 +68,16 @@ public:
     TailleImage TailleAffichee(int largeur, int hauteur) const;
     WindowFrame* Cadre = nullptr; // the window manager's frame, owned by the window
 
-    // Settings (read at construction, written on close).
+    // Settings: read at construction, written on close; their keys and defaults are the rows
+    // of kParametres (app/Parametres.h).
     static constexpr int kMaxAnimParDefaut = 5;
-    int TypeJeu = 0;
-    std::array<int, kNbEnvironnements> MaxAnim = [] {
-        std::array<int, kNbEnvironnements> nombres{};
-        nombres.fill(kMaxAnimParDefaut);
-        return nombres;
-    }();
-    bool DessCases = true;
-    bool DessEnviron = true;
-    int ChoixImage = 0;
-    bool Bruitage = true;
-    bool DitNom = true; // the animal's name is said after its cry (with Bruitage)
+    int TypeJeu{};
+    std::array<int, kNbEnvironnements> MaxAnim{};
+    bool DessCases{};
+    bool DessEnviron{};
+    int ChoixImage{};
+    bool Bruitage{};
+    bool DitNom{}; // the animal's name is said after its cry (with Bruitage)
     std::string FichierParametres() const; // the settings file that closing writes
     void LitParametres();
     void EcritParametres();

@@ -1,33 +1,49 @@
 // SPDX-License-Identifier: MIT
 #include "app/Emplacements.h"
+#include "app/Parametres.h"
 #include "app/platform/IniFile.h"
 #include "app/sdimain.h"
 
 #include <string>
 
+namespace {
+
+// One handler per kind of row.
+template <class... Genres> struct Selon : Genres... { using Genres::operator()...; };
+template <class... Genres> Selon(Genres...) -> Selon<Genres...>;
+
+} // namespace
+
 std::string TSDIAppForm::FichierParametres() const {
     return CheminParametres(FichierPresDuProgramme());
 }
 
-// The counts are read back from the keys that closing writes, named after the environments;
-// the keys "0" and "1" of older files are still honoured when those are missing.
 void TSDIAppForm::LitParametres() {
     const TIniFile ini(CheminLectureParametres(FichierPresDuProgramme()));
-    TypeJeu = ini.ReadInteger("Jeu", "TypeJeu", 0);
-    for (int environnement = 0; environnement < kNbEnvironnements; ++environnement) {
-        MaxAnim[environnement] = ini.ReadInteger(
-            "MaxAnim", kNomsEnvironnements[environnement],
-            ini.ReadInteger("MaxAnim", std::to_string(environnement), kMaxAnimParDefaut));
-    }
-    DessCases = ini.ReadBool("Cases", "Dess", true);
-    DessEnviron = ini.ReadBool("Environ", "Dess", true);
-    Bruitage = ini.ReadBool("Environ", "Bruitage", true);
-    DitNom = ini.ReadBool("Environ", "Nom", true);
-    ChoixImage = ini.ReadInteger("Image", "Choix", 0);
-    if (ini.ReadBool("Form", "InitMax", false)) {
-        setWindowState(windowState() | Qt::WindowMaximized);
-    } else {
-        setWindowState(windowState() & ~Qt::WindowMaximized);
+    for (const Parametre& parametre : kParametres) {
+        const std::string section = parametre.section;
+        const std::string cle = parametre.cle;
+        std::visit(
+            Selon{[&](int TSDIAppForm::*entier) {
+                      this->*entier = ini.ReadInteger(section, cle, parametre.defaut);
+                  },
+                  [&](bool TSDIAppForm::*booleen) {
+                      this->*booleen = ini.ReadBool(section, cle, parametre.defaut != 0);
+                  },
+                  [&](ParEnvironnement nombres) {
+                      for (int environnement = 0; environnement < kNbEnvironnements;
+                           ++environnement) {
+                          (this->*nombres)[environnement] = ini.ReadInteger(
+                              section, kNomsEnvironnements[environnement],
+                              ini.ReadInteger(section, std::to_string(environnement),
+                                              parametre.defaut));
+                      }
+                  },
+                  [&](EtatAgrandi) {
+                      setWindowState(windowState().setFlag(
+                          Qt::WindowMaximized, ini.ReadBool(section, cle, parametre.defaut != 0)));
+                  }},
+            parametre.champ);
     }
 }
 
@@ -38,15 +54,23 @@ void TSDIAppForm::EcritParametres() {
         return;
     }
     TIniFile ini(fichier);
-    ini.WriteInteger("Jeu", "TypeJeu", TypeJeu);
-    for (int environnement = 0; environnement < kNbEnvironnements; ++environnement) {
-        ini.WriteInteger("MaxAnim", kNomsEnvironnements[environnement], MaxAnim[environnement]);
+    for (const Parametre& parametre : kParametres) {
+        const std::string section = parametre.section;
+        const std::string cle = parametre.cle;
+        std::visit(
+            Selon{[&](int TSDIAppForm::*entier) { ini.WriteInteger(section, cle, this->*entier); },
+                  [&](bool TSDIAppForm::*booleen) { ini.WriteBool(section, cle, this->*booleen); },
+                  [&](ParEnvironnement nombres) {
+                      for (int environnement = 0; environnement < kNbEnvironnements;
+                           ++environnement) {
+                          ini.WriteInteger(section, kNomsEnvironnements[environnement],
+                                           (this->*nombres)[environnement]);
+                      }
+                  },
+                  // Some platforms report a maximised window minimised as minimised only.
+                  [&](EtatAgrandi) {
+                      ini.WriteBool(section, cle, isMinimized() ? agrandie_ : isMaximized());
+                  }},
+            parametre.champ);
     }
-    ini.WriteBool("Cases", "Dess", DessCases);
-    ini.WriteBool("Environ", "Dess", DessEnviron);
-    ini.WriteBool("Environ", "Bruitage", Bruitage);
-    ini.WriteBool("Environ", "Nom", DitNom);
-    // Some platforms report a maximised window minimised as minimised only.
-    ini.WriteBool("Form", "InitMax", isMinimized() ? agrandie_ : isMaximized());
-    ini.WriteInteger("Image", "Choix", ChoixImage);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/Emplacements.h"
+#include "app/Parametres.h"
 #include "app/platform/Application.h"
 #include "app/platform/ChangeFileExt.h"
 #include "app/sdimain.h"
@@ -11,6 +12,8 @@
 #include <algorithm>
 #include <csignal>
 #include <memory>
+#include <string>
+#include <variant>
 #ifndef _WIN32
 #include <sys/resource.h>
 #endif
@@ -28,35 +31,39 @@ bool DebutJoue(const FakeSound& sons) {
 
 TEST_F(SettingsTest, DefaultSettingsWithoutASettingsFile) {
     TSDIAppForm fenetre;
-    EXPECT_EQ(fenetre.TypeJeu, 0);
-    EXPECT_EQ(fenetre.MaxAnim[0], 5);
-    EXPECT_EQ(fenetre.MaxAnim[1], 5);
-    EXPECT_TRUE(fenetre.DessCases);
-    EXPECT_TRUE(fenetre.DessEnviron);
-    EXPECT_TRUE(fenetre.Bruitage);
-    EXPECT_TRUE(fenetre.DitNom);
-    EXPECT_EQ(fenetre.ChoixImage, 0);
-    EXPECT_FALSE(fenetre.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(fenetre.NbAnimaux[0], 12);
     EXPECT_EQ(fenetre.NbAnimaux[1], 10);
     EXPECT_TRUE(DebutJoue(sons));
 }
 
-TEST_F(SettingsTest, ReadsEveryStoredSetting) {
-    EcritIni("[Jeu]\nTypeJeu=1\n[MaxAnim]\nSavane=3\nPolaire=8\n[Cases]\nDess=0\n"
-             "[Environ]\nDess=0\nBruitage=0\nNom=0\n[Form]\nInitMax=1\n[Image]\nChoix=1\n");
+// A file holding, in the rows' order, a value other than the default for every setting.
+std::string FichierSansDefaut() {
+    std::string texte;
+    std::string section;
+    for (const Parametre& parametre : kParametres) {
+        if (section != parametre.section) {
+            section = parametre.section;
+            texte += "[" + section + "]\n";
+        }
+        if (std::holds_alternative<ParEnvironnement>(parametre.champ)) {
+            for (int environnement = 0; environnement < kNbEnvironnements; ++environnement) {
+                texte += std::string(kNomsEnvironnements[environnement]) + "=" +
+                         std::to_string(parametre.defaut + 1 + environnement) + "\n";
+            }
+        } else { // other than the default for integers and booleans alike
+            texte += std::string(parametre.cle) + "=" + std::to_string(1 - parametre.defaut) + "\n";
+        }
+    }
+    return texte;
+}
+
+TEST_F(SettingsTest, EverySettingIsReadAndWrittenBackAsStored) {
+    const std::string stockes = FichierSansDefaut();
+    EcritIni(stockes);
     TSDIAppForm fenetre;
-    EXPECT_EQ(fenetre.TypeJeu, 1);
-    EXPECT_EQ(fenetre.MaxAnim[0], 3);
-    EXPECT_EQ(fenetre.MaxAnim[1], 8);
-    EXPECT_EQ(fenetre.MaxAnim[2], 5);
-    EXPECT_FALSE(fenetre.DessCases);
-    EXPECT_FALSE(fenetre.DessEnviron);
-    EXPECT_FALSE(fenetre.Bruitage);
-    EXPECT_FALSE(fenetre.DitNom);
-    EXPECT_EQ(fenetre.ChoixImage, 1);
-    EXPECT_TRUE(fenetre.windowState() & Qt::WindowMaximized);
     EXPECT_FALSE(DebutJoue(sons));
+    fenetre.close();
+    EXPECT_EQ(LitIni(), stockes);
 }
 
 TEST_F(SettingsTest, CountsFallBackOnTheNumberedKeysThenOnFive) {
@@ -92,24 +99,6 @@ TEST_F(SettingsTest, AnExistingFileKeepsItsKeysAndIsUpdatedInPlace) {
     EXPECT_EQ(LitIni(), "[Jeu]\nTypeJeu=1\n[MaxAnim]\n0=3\n1=8\nSavane=3\nPolaire=8\nFerme=5\n"
                         "[Cases]\nDess=0\n[Environ]\nDess=1\nBruitage=0\nNom=0\n[Form]\nInitMax=0\n"
                         "[Image]\nChoix=0\n");
-}
-
-TEST_F(SettingsTest, CountsChosenSinceAreReadAtTheNextStart) {
-    {
-        TSDIAppForm fenetre;
-        fenetre.TypeJeu = 2;
-        fenetre.MaxAnim[0] = 2;
-        fenetre.MaxAnim[1] = 9;
-        fenetre.MaxAnim[2] = 7;
-        fenetre.ChoixImage = 1;
-        fenetre.close();
-    }
-    TSDIAppForm suivante;
-    EXPECT_EQ(suivante.TypeJeu, 2);
-    EXPECT_EQ(suivante.MaxAnim[0], 2);
-    EXPECT_EQ(suivante.MaxAnim[1], 9);
-    EXPECT_EQ(suivante.MaxAnim[2], 7);
-    EXPECT_EQ(suivante.ChoixImage, 1);
 }
 
 TEST_F(SettingsTest, SettingsBesideAProgramInAFolderNamedWithAccentsAreReadBack) {
