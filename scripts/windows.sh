@@ -6,8 +6,9 @@
 # the clone that later runs and other clones reuse; build-windows/dependencies.cmake tells the
 # windows preset where they are. The game itself is built and packaged by the presets'
 # workflows: windows-host (on the build machine: pictures, sounds, icon), then windows-package
-# (the cross build, its zip and installer). With --test, ctest runs the suites built for
-# Windows under Wine, then the zip's game is played under Wine on its own X server.
+# (the cross build, its zip and installer). With --test, the windows workflow runs the suites
+# built for Windows under Wine before packaging, then the zip's game is played under Wine on
+# its own X server.
 # --deps-only stops once the dependencies are built and described.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -202,7 +203,7 @@ dependencies() {
 }
 
 # The game by the presets' workflows: the build machine's part, then the cross build, its zip
-# and installer (CPack checks their size).
+# and installer (CPack checks their size); with --test, its suites under Wine before the packages.
 game() {
     local started
     if command -v ccache >/dev/null; then
@@ -212,29 +213,31 @@ game() {
     started=$(date +%s)
     nice cmake --workflow --preset windows-host
     elapsed "$started" "pictures, sounds and icon (build machine)"
-    started=$(date +%s)
-    nice cmake --workflow --preset windows-package
-    elapsed "$started" "game for Windows, zip and installer"
+    if [ "$mode" = --test ]; then
+        tests
+    else
+        started=$(date +%s)
+        nice cmake --workflow --preset windows-package
+        elapsed "$started" "game for Windows, zip and installer"
+    fi
 }
 
-# The suites under Wine, then the zip's game played there. The end-to-end case runs even when
-# a suite failed: both verdicts are worth having.
+# The windows workflow (its suites under Wine), then the zip's game played there. A failing
+# suite stops the workflow before the packages, which are then made without the suites: the
+# end-to-end case runs even so, both verdicts being worth having.
 tests() {
     local started suites=0
     export WINEPREFIX=$root/build-windows/win/wine
-    mkdir -p "$WINEPREFIX"
     started=$(date +%s)
-    # One Wine session for every case, started once here: the helpers a session starts with
-    # its first program outlive it, and would hold the output of ctest's first case open.
-    /usr/lib/wine/wineserver -p
-    build-windows/win/tests/wine.sh build-windows/win/bin/kornibelle_unit_tests.exe \
-        --gtest_list_tests </dev/null >/dev/null 2>&1
-    ctest --preset windows || suites=1
-    # Their Wine session ends before the game's begins: a game started while it lingers joins
-    # it, and its windows go to the suites' offscreen desktop.
-    /usr/lib/wine/wineserver -k
+    nice cmake --workflow --preset windows || suites=1
+    # Their Wine session ends, a few seconds after their last program, before the game's begins:
+    # a game started while it lingers joins it, and its windows go to the suites' offscreen
+    # desktop.
     /usr/lib/wine/wineserver -w
-    elapsed "$started" "tests under Wine"
+    elapsed "$started" "game for Windows, tests under Wine, zip and installer"
+    if [ $suites = 1 ]; then
+        nice cmake --workflow --preset windows-package
+    fi
     started=$(date +%s)
     # The newest zip is the one just made.
     python3 tests/e2e/windows_e2e.py --binary "$(ls -t dist/Kornibelle-*-win64.zip | head -n 1)" \
@@ -247,7 +250,6 @@ main() {
     dependencies
     [ "$mode" = --deps-only ] && return
     game
-    [ "$mode" != --test ] || tests
 }
 
 main
