@@ -3,11 +3,13 @@
 # Builds Kornibelle for 64-bit Windows on Debian 12 and writes its installer and zip to dist/.
 # Nothing built for Windows is fetched: Qt, SDL2, libjpeg-turbo and GoogleTest are built from
 # Debian's own source packages with Debian's MinGW-w64 compilers, once, into a cache outside
-# the clone that later runs and other clones reuse. The game itself is built by the presets
-# windows-host (on the build machine: pictures, sounds, icon) and windows (the cross build),
-# packaged by cpack. With --test, ctest runs the suites built for Windows under Wine, then the
-# zip's game is played under Wine on its own X server.
-# --deps-only stops once the dependencies are built.
+# the clone that later runs and other clones reuse; build-windows/dependencies.cmake tells the
+# windows preset where they are. The game itself is built and packaged by the presets'
+# workflows: windows-host (on the build machine: pictures, sounds, icon), then windows-package
+# (the cross build, its zip and installer). With --test, the windows workflow runs the suites
+# built for Windows under Wine before packaging, then the zip's game is played under Wine on
+# its own X server.
+# --deps-only stops once the dependencies are built and described.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$PWD
@@ -22,7 +24,6 @@ case "$mode" in
 esac
 
 jobs=$(nproc)
-triplet=x86_64-w64-mingw32
 cache=${KORNIBELLE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kornibelle}
 
 elapsed() {
@@ -43,10 +44,11 @@ debian_version() {
 }
 
 # The dependencies, each built from this version of Debian's source package.
+packages=(qt6-base libsdl2 libjpeg-turbo googletest)
 declare -A versions
 read_versions() {
     local package
-    for package in qt6-base libsdl2 libjpeg-turbo googletest; do
+    for package in "${packages[@]}"; do
         versions[$package]=$(debian_version "$package")
     done
 }
@@ -80,7 +82,9 @@ unpack_source() {
     echo "$folder"
 }
 
+# The toolchain file is the one place of the MinGW triplet and of the build machine's Qt.
 toolchain=$root/cmake/mingw-w64.cmake
+triplet=$(sed -n 's/^set(KORNIBELLE_MINGW_TRIPLET \(.*\))$/\1/p' "$toolchain")
 
 cmake_cross() {
     local source=$1 build=$2
@@ -105,10 +109,11 @@ build_qt() {
 
 configure_qt() {
     # Only what the game and its tests use: no network, SQL, XML, OpenGL, printing, Direct2D;
-    # tablet events off because Debian's source leaves Wintab's header out.
+    # tablet events off because Debian's source leaves Wintab's header out. The build machine's
+    # Qt, whose tools the cross build runs, is the toolchain file's.
     (cd "$2" && "$1/configure" -prefix "$prefix" -release \
-        -xplatform win32-g++ -device-option CROSS_COMPILE=$triplet- \
-        -qt-host-path /usr -nomake examples -nomake tests \
+        -xplatform win32-g++ -device-option CROSS_COMPILE="$triplet-" \
+        -nomake examples -nomake tests \
         -no-opengl -no-dbus -no-icu -no-pkg-config -no-fontconfig \
         -qt-zlib -qt-libpng -no-libjpeg -no-gif -no-ico -qt-freetype -qt-harfbuzz -qt-pcre \
         -qt-doubleconversion \
@@ -116,7 +121,6 @@ configure_qt() {
         -no-feature-xml \
         -- -DFEATURE_tabletevent=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF \
         -DFEATURE_direct2d1_1=OFF -DFEATURE_sql=OFF \
-        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -G Ninja)
 }
 
@@ -158,64 +162,28 @@ build_dependencies() {
     done
 }
 
-# What was built, from which sources, with which patches: the libraries' notices.
-library_sources() {
-    local package source patch
-    echo "Toutes sont construites à partir des paquets source de Debian 12 (bookworm), tels que"
-    echo "Debian les publie, ses correctifs appliqués (dpkg-source -x), puis ceux du projet :"
-    for package in qt6-base libsdl2 libjpeg-turbo; do
-        source=$(source_folder "$package")
-        echo
-        echo "-- $package ${versions[$package]}"
-        echo "   sources : apt-get source $package=${versions[$package]}"
-        echo "   correctifs de Debian (debian/patches/series, dans cet ordre) :"
-        if [ -f "$source/debian/patches/series" ]; then
-            grep -v '^\s*\(#\|$\)' "$source/debian/patches/series" | sed 's/^/     /'
-        else
-            echo "     aucun"
-        fi
-        for patch in "$patches/$package"-*.patch; do
-            [ -f "$patch" ] || continue
-            echo "   correctif du projet ($(basename "$patch"), dans les sources du jeu) :"
-            sed 's/^/     /' "$patch"
-        done
-    done
-}
-
-# The licences of the libraries that travel with the program, and where their sources are:
-# written beside the libraries, where the Windows build takes them for the program folder.
-library_notices() {
-    mkdir -p "$prefix/LICENCES"
+# What CMake needs to know of the dependencies: their prefix, and each source package's version
+# and unpacked folder (the Windows package's notices say what was built from them). Beside this
+# clone's build trees, where the windows preset finds it without being told the prefix, which
+# only this script computes; rewritten only when it changes, so that CMake does not configure
+# again for nothing.
+describe_dependencies() {
+    local package description=build-windows/dependencies.cmake
+    mkdir -p build-windows
     {
-        echo "Kornibelle pour Windows : les bibliothèques livrées avec le programme"
-        echo
-        library_sources
-        echo
-        echo "L'environnement d'exécution de MinGW-w64 vient des paquets binaires de Debian 12"
-        echo "(libstdc++, libgcc, winpthreads)."
-        echo
-        echo "== Qt 6 (Qt6Core, Qt6Gui, Qt6Widgets, plugins) : GNU LGPL version 3"
-        cat "$(source_folder qt6-base)/LICENSES/LGPL-3.0-only.txt"
-        echo
-        echo "== SDL2"
-        cat "$(source_folder libsdl2)/LICENSE.txt"
-        echo
-        echo "== libjpeg-turbo"
-        cat "$(source_folder libjpeg-turbo)/LICENSE.md"
-        echo
-        echo "== MinGW-w64 runtime (libstdc++, libgcc, winpthreads)"
-        cat /usr/share/doc/gcc-mingw-w64-base/copyright /usr/share/doc/mingw-w64-common/copyright
-    } >"$prefix/LICENCES/Bibliotheques.txt"
-}
-
-check_size() {
-    local size
-    size=$(stat -c %s "$1")
-    echo "$(basename "$1"): $((size / 1024 / 1024)) MB"
-    if [ "$size" -ge $((30 * 1024 * 1024)) ]; then
-        echo "Too large (30 MB at most): $1" >&2
-        exit 1
+        echo "# Written by scripts/windows.sh: the Windows dependencies this clone builds with."
+        echo "set(KORNIBELLE_MINGW_PREFIX \"$prefix\")"
+        for package in "${packages[@]}"; do
+            echo "set(KORNIBELLE_MINGW_${package}_VERSION \"${versions[$package]}\")"
+            echo "set(KORNIBELLE_MINGW_${package}_SOURCE \"$(source_folder "$package")\")"
+        done
+    } >"$description.new"
+    if cmp -s "$description.new" "$description"; then
+        rm "$description.new"
+    else
+        mv "$description.new" "$description"
     fi
+    echo "Windows dependencies: $prefix"
 }
 
 # The dependencies, built once into a prefix of the cache named after their sources.
@@ -226,59 +194,53 @@ dependencies() {
     elapsed "$started" "packages"
     read_versions
     # One prefix per set of sources: a new Debian version or project patch builds anew.
-    prefix=$cache/mingw-debian-$(for package in qt6-base libsdl2 libjpeg-turbo googletest; do
+    prefix=$cache/mingw-debian-$(for package in "${packages[@]}"; do
         basename "$(source_folder "$package")"
     done | paste -sd- -)-$(cat "$patches"/*.patch | sha256sum | cut -c1-8)
     mkdir -p "$prefix" "$cache/src"
     build_dependencies
-    # Qt's French texts are data, the build machine's the same as Windows' for the same Qt
-    # version: copied where the Windows Qt looks for them, for the tests as for the program.
-    install -D -m 644 /usr/share/qt6/translations/qtbase_fr.qm "$prefix/translations/qtbase_fr.qm"
-    library_notices
-    echo "Windows dependencies: $prefix"
+    describe_dependencies
 }
 
-# The game by the presets: the build machine's part, then the cross build, its zip and installer.
+# The game by the presets' workflows: the build machine's part, then the cross build, its zip
+# and installer (CPack checks their size); with --test, its suites under Wine before the packages.
 game() {
-    local started launcher=()
-    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    export KORNIBELLE_MINGW_PREFIX=$prefix
+    local started
+    if command -v ccache >/dev/null; then
+        export CMAKE_CXX_COMPILER_LAUNCHER=ccache
+    fi
+    export CMAKE_BUILD_PARALLEL_LEVEL=$jobs
     started=$(date +%s)
-    cmake --preset windows-host "${launcher[@]}"
-    nice cmake --build --preset windows-host -j "$jobs"
+    nice cmake --workflow --preset windows-host
     elapsed "$started" "pictures, sounds and icon (build machine)"
-    started=$(date +%s)
-    cmake --preset windows -DKORNIBELLE_TESTS="$([ "$mode" = --test ] && echo ON || echo OFF)" \
-        "${launcher[@]}"
-    nice cmake --build --preset windows -j "$jobs"
-    elapsed "$started" "game for Windows"
-    started=$(date +%s)
-    cpack --preset windows
-    check_size "dist/Kornibelle-$version-win64.zip"
-    check_size "dist/Kornibelle-$version-win64-setup.exe"
-    elapsed "$started" "zip and installer"
+    if [ "$mode" = --test ]; then
+        tests
+    else
+        started=$(date +%s)
+        nice cmake --workflow --preset windows-package
+        elapsed "$started" "game for Windows, zip and installer"
+    fi
 }
 
-# The suites under Wine, then the zip's game played there. The end-to-end case runs even when
-# a suite failed: both verdicts are worth having.
+# The windows workflow (its suites under Wine), then the zip's game played there. A failing
+# suite stops the workflow before the packages, which are then made without the suites: the
+# end-to-end case runs even so, both verdicts being worth having.
 tests() {
     local started suites=0
     export WINEPREFIX=$root/build-windows/win/wine
-    mkdir -p "$WINEPREFIX"
     started=$(date +%s)
-    # One Wine session for every case, started once here: the helpers a session starts with
-    # its first program outlive it, and would hold the output of ctest's first case open.
-    /usr/lib/wine/wineserver -p
-    build-windows/win/tests/wine.sh build-windows/win/bin/kornibelle_unit_tests.exe \
-        --gtest_list_tests </dev/null >/dev/null 2>&1
-    ctest --preset windows || suites=1
-    # Their Wine session ends before the game's begins: a game started while it lingers joins
-    # it, and its windows go to the suites' offscreen desktop.
-    /usr/lib/wine/wineserver -k
+    nice cmake --workflow --preset windows || suites=1
+    # Their Wine session ends, a few seconds after their last program, before the game's begins:
+    # a game started while it lingers joins it, and its windows go to the suites' offscreen
+    # desktop.
     /usr/lib/wine/wineserver -w
-    elapsed "$started" "tests under Wine"
+    elapsed "$started" "game for Windows, tests under Wine, zip and installer"
+    if [ $suites = 1 ]; then
+        nice cmake --workflow --preset windows-package
+    fi
     started=$(date +%s)
-    python3 tests/e2e/windows_e2e.py --binary "dist/Kornibelle-$version-win64.zip" \
+    # The newest zip is the one just made.
+    python3 tests/e2e/windows_e2e.py --binary "$(ls -t dist/Kornibelle-*-win64.zip | head -n 1)" \
         --manifest build-windows/host/catalogue.json zip
     elapsed "$started" "end-to-end case under Wine"
     return $suites
@@ -288,8 +250,6 @@ main() {
     dependencies
     [ "$mode" = --deps-only ] && return
     game
-    [ "$mode" != --test ] || tests
 }
 
-version=$(sed -n 's/^project(Kornibelle VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 main
