@@ -7,11 +7,14 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLocale>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTreeView>
+#include <algorithm>
 
 namespace {
 
@@ -92,8 +95,19 @@ public:
 
 } // namespace
 
+// Qt sizes the list's columns for English texts ("128.88 GB", "10/29/81 02:02PM"): the program's
+// sizes, types and dates, longer, fit their columns instead, and the names take what is left of
+// a dialog made wider for them.
 void ListInProgramLocale(QFileDialog& dialog) {
+    constexpr int kLeastWidth = 800;
     dialog.setProxyModel(new ProgramLocaleFiles(&dialog));
+    dialog.resize(std::max(dialog.sizeHint().width(), kLeastWidth), dialog.sizeHint().height());
+    if (auto* list = dialog.findChild<QTreeView*>()) {
+        QHeaderView* header = list->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
 }
 
 int MessageDlg(const QString& message, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext) {

@@ -24,5 +24,5 @@ public:
 void SetMessagePresenter(std::unique_ptr<IMessagePresenter> presenter);
 
 // The toolkit's file dialog writes the sizes and dates of its list in the system's language:
-// written in the program's instead.
+// written in the program's instead, each column as wide as its texts.
 void ListInProgramLocale(QFileDialog& dialog);

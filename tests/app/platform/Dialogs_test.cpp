@@ -7,10 +7,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace {
@@ -80,6 +85,30 @@ TEST(DialogsTest, CentredOnTheMainWindowAndKeptInTheWorkArea) {
     AnswerNextBox(kept, "OK");
     MessageDlg("Perdu", TMsgDlgType::mtError, TMsgDlgButtons::mbOK, 0);
     EXPECT_EQ(kept.outer.bottomRight(), QPoint(1365, 767));
+}
+
+// French sizes and dates are longer than the English texts Qt sizes the columns for.
+TEST(DialogsTest, TheFileListShowsFrenchSizesTypesAndDatesWhole) {
+    struct EnFrancais {
+        const QLocale avant;
+        EnFrancais() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+        ~EnFrancais() { QLocale::setDefault(avant); }
+    } enFrancais;
+    DossierTemp dossier;
+    ASSERT_TRUE(QFile("photo.jpg").open(QIODevice::WriteOnly));
+    QFileDialog dialogue(nullptr, QString(), QDir::currentPath());
+    dialogue.setOption(QFileDialog::DontUseNativeDialog);
+    ListInProgramLocale(dialogue);
+    dialogue.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialogue));
+    auto* liste = dialogue.findChild<QTreeView*>();
+    ASSERT_NE(liste, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return liste->model()->rowCount(liste->rootIndex()) == 1; }));
+    for (int colonne = 1; colonne <= 3; ++colonne) {
+        EXPECT_GE(liste->header()->sectionSize(colonne),
+                  static_cast<const QAbstractItemView*>(liste)->sizeHintForColumn(colonne))
+            << colonne;
+    }
 }
 
 } // namespace
