@@ -14,7 +14,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTreeView>
-#include <algorithm>
 
 namespace {
 
@@ -101,7 +100,7 @@ public:
 void ListInProgramLocale(QFileDialog& dialog) {
     constexpr int kLeastWidth = 800;
     dialog.setProxyModel(new ProgramLocaleFiles(&dialog));
-    dialog.resize(std::max(dialog.sizeHint().width(), kLeastWidth), dialog.sizeHint().height());
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(kLeastWidth, 0)));
     if (auto* list = dialog.findChild<QTreeView*>()) {
         QHeaderView* header = list->header();
         header->setStretchLastSection(false);
